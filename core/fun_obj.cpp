@@ -1,0 +1,189 @@
+#include "core/fun_obj.h"
+
+#include <cstring>
+
+void release_fn_rec(Rec* r) {
+  Fn_Rec* f = reinterpret_cast<Fn_Rec*>(r);
+  for (uint32_t i = 0; i < f->n_caps; ++i)
+    if (f->hdl_mask & (1u << i)) hdl_release(Hdl(f->cap[i]));
+  pool_return(f);
+}
+
+// Releases a chain of pairs iteratively, so that long lists cannot exhaust the stack.
+void release_pair_rec(Rec* r) {
+  for (;;) {
+    Pair_Rec* p = reinterpret_cast<Pair_Rec*>(r);
+    Hdl rest = p->rest;
+    hdl_release(p->first);
+    pool_return(p);
+    if (imm_q(rest)) return;
+    Rec* next = rec_of(rest);
+    if (--next->n_uses != 0) return;
+    if (next->kind_i != PAIR_KIND) { kinds_[next->kind_i].release(next); return; }
+    r = next;
+  }
+}
+
+namespace {
+
+intptr_t cap(const Fn_Rec* f, int i) { return f->cap[i]; }
+
+intptr_t op1_default(const Fn_Rec*, intptr_t) { raise_static("Internal Error - Op1"); }
+intptr_t op2_default(const Fn_Rec*, intptr_t, intptr_t) { raise_static("Internal Error - Op2"); }
+Hdl fun1_default(const Fn_Rec*, Hdl) { raise_static("Internal Error - Fun1"); }
+Hdl fun2_default(const Fn_Rec*, Hdl, Hdl) { raise_static("Internal Error - Fun2"); }
+
+intptr_t op1_identity(const Fn_Rec*, intptr_t x) { return x; }
+intptr_t op1_load(const Fn_Rec*, intptr_t x) { return *reinterpret_cast<const uint32_t*>(x); }
+intptr_t op1_negate(const Fn_Rec*, intptr_t x) { return intptr_t(0 - uintptr_t(x)); }
+intptr_t op1_not(const Fn_Rec*, intptr_t x) { return x == 0; }
+intptr_t op1_sign_bit(const Fn_Rec*, intptr_t x) { return intptr_t(uintptr_t(x) & (uintptr_t(1) << (sizeof(intptr_t) * 8 - 1))); }
+intptr_t op1_complement(const Fn_Rec*, intptr_t x) { return ~x; }
+
+intptr_t op2_sum(const Fn_Rec*, intptr_t x, intptr_t y) { return intptr_t(uintptr_t(x) + uintptr_t(y)); }
+intptr_t op2_difference(const Fn_Rec*, intptr_t x, intptr_t y) { return intptr_t(uintptr_t(x) - uintptr_t(y)); }
+intptr_t op2_product(const Fn_Rec*, intptr_t x, intptr_t y) { return intptr_t(uintptr_t(x) * uintptr_t(y)); }
+intptr_t op2_and(const Fn_Rec*, intptr_t x, intptr_t y) { return x & y; }
+intptr_t op2_or(const Fn_Rec*, intptr_t x, intptr_t y) { return x | y; }
+
+template <class T>
+intptr_t op2_cmp_real(const Fn_Rec*, intptr_t x, intptr_t y) {
+  T a, b;
+  std::memcpy(&a, reinterpret_cast<const void*>(x), sizeof a);
+  std::memcpy(&b, reinterpret_cast<const void*>(y), sizeof b);
+  return a < b ? -1 : a > b ? 1 : 0;  // unordered counts as equal
+}
+intptr_t op2_cmp_unsigned_apply(const Fn_Rec*, intptr_t x, intptr_t y) {
+  uintptr_t a = uintptr_t(x), b = uintptr_t(y);
+  return a < b ? -1 : a > b ? 1 : 0;
+}
+
+Hdl fun1_identity(const Fn_Rec*, Hdl x) { return hdl_copy(x); }
+Hdl fun2_pair(const Fn_Rec*, Hdl x, Hdl y) { return pair_new(x, y); }
+Hdl fun1_const_apply(const Fn_Rec* f, Hdl) { return hdl_copy(Hdl(cap(f, 0))); }
+Hdl fun2_const_apply(const Fn_Rec* f, Hdl, Hdl) { return hdl_copy(Hdl(cap(f, 0))); }
+
+intptr_t op1_add_const_apply(const Fn_Rec* f, intptr_t x) { return intptr_t(uintptr_t(x) + uintptr_t(cap(f, 0))); }
+intptr_t op1_load_at_apply(const Fn_Rec* f, intptr_t x) { return *reinterpret_cast<const uint32_t*>(x + cap(f, 0)); }
+intptr_t op1_elt_addr_apply(const Fn_Rec* f, intptr_t x) { return 4 * x + cap(f, 0); }
+intptr_t op1_array_elt_apply(const Fn_Rec* f, intptr_t x) { return reinterpret_cast<const uint32_t*>(cap(f, 0))[x]; }
+
+intptr_t op1_chain_apply(const Fn_Rec* f, intptr_t x) { return op1_apply(Hdl(cap(f, 1)), op1_apply(Hdl(cap(f, 0)), x)); }
+intptr_t op1_after_op2_apply(const Fn_Rec* f, intptr_t x, intptr_t y) {
+  return op1_apply(Hdl(cap(f, 1)), op2_apply(Hdl(cap(f, 0)), x, y));
+}
+intptr_t op2_after_op1_apply(const Fn_Rec* f, intptr_t x, intptr_t y) {
+  Op1 pre = Hdl(cap(f, 0));
+  return op2_apply(Hdl(cap(f, 1)), op1_apply(pre, x), op1_apply(pre, y));
+}
+Hdl fun1_chain_apply(const Fn_Rec* f, Hdl x) {
+  Ref mid = Ref::adopt(fun1_apply(Hdl(cap(f, 0)), x));
+  return fun1_apply(Hdl(cap(f, 1)), mid.get());
+}
+
+bool is_apply(Hdl f, void* apply) { return fn_rec(f)->apply == apply; }
+
+// Shared objects for the most common constants, built on first use.
+constexpr intptr_t ADD_CONST_MIN = -4, ADD_CONST_MAX = 20;
+Hdl add_const_cache_[ADD_CONST_MAX - ADD_CONST_MIN + 1];
+Hdl load_at_cache_[8];
+
+}  // namespace
+
+
+Hdl fn_new(void* apply, uint32_t n_caps, uint32_t hdl_mask, intptr_t c0, intptr_t c1, intptr_t c2) {
+  CHECK(n_caps <= 3);
+  Fn_Rec* f = reinterpret_cast<Fn_Rec*>(rec_new(FN_KIND, int32_t(sizeof(Fn_Rec))));
+  f->apply = apply;
+  f->n_caps = n_caps;
+  f->hdl_mask = hdl_mask;
+  f->cap[0] = c0;
+  f->cap[1] = c1;
+  f->cap[2] = c2;
+  return hdl_of(f);
+}
+
+Hdl fn_new_static(void* apply, intptr_t c0, intptr_t c1) {
+  Fn_Rec* f = reinterpret_cast<Fn_Rec*>(rec_new_static(int32_t(sizeof(Fn_Rec))));
+  f->apply = apply;
+  f->n_caps = 2;
+  f->hdl_mask = 0;
+  f->cap[0] = c0;
+  f->cap[1] = c1;
+  f->cap[2] = 0;
+  return hdl_of(f);
+}
+
+#define STATIC_FN(name, fn) const Hdl name = fn_new_static(reinterpret_cast<void*>(fn))
+STATIC_FN(OP1_DEFAULT, op1_default);
+STATIC_FN(OP1_IDENTITY, op1_identity);
+STATIC_FN(OP1_LOAD, op1_load);
+STATIC_FN(OP1_NEGATE, op1_negate);
+STATIC_FN(OP1_NOT, op1_not);
+STATIC_FN(OP1_SIGN_BIT, op1_sign_bit);
+STATIC_FN(OP1_COMPLEMENT, op1_complement);
+STATIC_FN(OP2_DEFAULT, op2_default);
+STATIC_FN(OP2_SUM, op2_sum);
+STATIC_FN(OP2_DIFFERENCE, op2_difference);
+STATIC_FN(OP2_PRODUCT, op2_product);
+STATIC_FN(OP2_AND, op2_and);
+STATIC_FN(OP2_OR, op2_or);
+STATIC_FN(OP2_CMP_FLOAT, op2_cmp_real<float>);
+STATIC_FN(OP2_CMP_DOUBLE, op2_cmp_real<double>);
+STATIC_FN(FUN1_DEFAULT, fun1_default);
+STATIC_FN(FUN1_IDENTITY, fun1_identity);
+STATIC_FN(FUN2_DEFAULT, fun2_default);
+STATIC_FN(FUN2_PAIR, fun2_pair);
+#undef STATIC_FN
+
+Op2 op2_cmp_unsigned() {
+  static const Hdl f = fn_new_static(reinterpret_cast<void*>(op2_cmp_unsigned_apply));
+  return f;
+}
+
+Op1 op1_add_const(intptr_t c) {
+  if (c == 0) return hdl_copy(OP1_IDENTITY);
+  if (c < ADD_CONST_MIN || c > ADD_CONST_MAX) return fn_new(reinterpret_cast<void*>(op1_add_const_apply), 1, 0, c);
+  Hdl& slot = add_const_cache_[c - ADD_CONST_MIN];
+  if (!slot) slot = fn_new_static(reinterpret_cast<void*>(op1_add_const_apply), c);
+  return hdl_copy(slot);
+}
+
+Op1 op1_load_at(intptr_t c) {
+  if (c < 0 || c > 28 || c % 4 != 0) return fn_new(reinterpret_cast<void*>(op1_load_at_apply), 1, 0, c);
+  Hdl& slot = load_at_cache_[c / 4];
+  if (!slot) slot = fn_new_static(reinterpret_cast<void*>(op1_load_at_apply), c);
+  return hdl_copy(slot);
+}
+
+Op1 op1_elt_addr(intptr_t c) { return fn_new(reinterpret_cast<void*>(op1_elt_addr_apply), 1, 0, c); }
+Op1 op1_array_elt(intptr_t c) { return fn_new(reinterpret_cast<void*>(op1_array_elt_apply), 1, 0, c); }
+Fun1 fun1_const(Hdl value) { return fn_new(reinterpret_cast<void*>(fun1_const_apply), 1, 1, intptr_t(value)); }
+Fun2 fun2_const(Hdl value) { return fn_new(reinterpret_cast<void*>(fun2_const_apply), 1, 1, intptr_t(value)); }
+
+Op1 op1_compose(Op1 f, Op1 g) {
+  if (f == OP1_IDENTITY) return hdl_copy(g);
+  if (g == OP1_IDENTITY) return hdl_copy(f);
+  void* add = reinterpret_cast<void*>(op1_add_const_apply);
+  if (is_apply(f, add) && is_apply(g, add)) return op1_add_const(fn_rec(f)->cap[0] + fn_rec(g)->cap[0]);
+  if (is_apply(f, add) && is_apply(g, reinterpret_cast<void*>(op1_load_at_apply)))
+    return op1_load_at(fn_rec(g)->cap[0] + fn_rec(f)->cap[0]);
+  if (is_apply(f, reinterpret_cast<void*>(op1_elt_addr_apply)) && g == OP1_LOAD) return op1_array_elt(fn_rec(f)->cap[0]);
+  return fn_new(reinterpret_cast<void*>(op1_chain_apply), 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
+}
+
+Op2 op1_after_op2(Op2 f, Op1 g) {
+  if (g == OP1_IDENTITY) return hdl_copy(f);
+  return fn_new(reinterpret_cast<void*>(op1_after_op2_apply), 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
+}
+
+Op2 op2_after_op1(Op1 f, Op2 g) {
+  if (f == OP1_IDENTITY) return hdl_copy(g);
+  return fn_new(reinterpret_cast<void*>(op2_after_op1_apply), 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
+}
+
+Fun1 fun1_compose(Fun1 f, Fun1 g) {
+  if (f == FUN1_IDENTITY) return hdl_copy(g);
+  if (g == FUN1_IDENTITY) return hdl_copy(f);
+  return fn_new(reinterpret_cast<void*>(fun1_chain_apply), 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
+}

@@ -1,0 +1,101 @@
+#include "core/fun_obj.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+std::string message_of(void (*f)()) {
+  try {
+    f();
+  } catch (const Misc_Static_Err& e) {
+    return e.message();
+  }
+  return "<no error>";
+}
+
+}  // namespace
+
+TEST(FunObj, DefaultsRaiseTheirNames) {
+  EXPECT_EQ(message_of([] { op1_apply(OP1_DEFAULT, 0); }), "Internal Error - Op1");
+  EXPECT_EQ(message_of([] { op2_apply(OP2_DEFAULT, 0, 0); }), "Internal Error - Op2");
+  EXPECT_EQ(message_of([] { fun1_apply(FUN1_DEFAULT, EMPTY_HDL); }), "Internal Error - Fun1");
+  EXPECT_EQ(message_of([] { fun2_apply(FUN2_DEFAULT, EMPTY_HDL, EMPTY_HDL); }), "Internal Error - Fun2");
+}
+
+TEST(FunObj, StaticWordOperations) {
+  uint32_t word = 77;
+  EXPECT_EQ(op1_apply(OP1_LOAD, intptr_t(&word)), 77);
+  EXPECT_EQ(op1_apply(OP1_NEGATE, 5), -5);
+  EXPECT_EQ(op1_apply(OP1_NOT, 0), 1);
+  EXPECT_EQ(op1_apply(OP1_NOT, 9), 0);
+  EXPECT_EQ(op1_apply(OP1_SIGN_BIT, -3), INTPTR_MIN);
+  EXPECT_EQ(op1_apply(OP1_SIGN_BIT, 3), 0);
+  EXPECT_EQ(op1_apply(OP1_COMPLEMENT, 0), -1);
+  EXPECT_EQ(op2_apply(OP2_SUM, 3, 4), 7);
+  EXPECT_EQ(op2_apply(OP2_DIFFERENCE, 3, 4), -1);
+  EXPECT_EQ(op2_apply(OP2_PRODUCT, 3, 4), 12);
+  EXPECT_EQ(op2_apply(OP2_AND, 6, 3), 2);
+  EXPECT_EQ(op2_apply(OP2_OR, 6, 3), 7);
+  EXPECT_EQ(op2_apply(op2_cmp_unsigned(), -1, 1), 1);  // -1 is the largest unsigned word
+  EXPECT_EQ(op2_apply(op2_cmp_unsigned(), 1, 2), -1);
+  EXPECT_EQ(op2_apply(op2_cmp_unsigned(), 2, 2), 0);
+}
+
+TEST(FunObj, RealComparisonsTreatUnorderedAsEqual) {
+  double a = 1.5, b = 2.5, nan = std::nan("");
+  EXPECT_EQ(op2_apply(OP2_CMP_DOUBLE, intptr_t(&a), intptr_t(&b)), -1);
+  EXPECT_EQ(op2_apply(OP2_CMP_DOUBLE, intptr_t(&b), intptr_t(&a)), 1);
+  EXPECT_EQ(op2_apply(OP2_CMP_DOUBLE, intptr_t(&a), intptr_t(&nan)), 0);
+  float f = 1.0f, g = -1.0f;
+  EXPECT_EQ(op2_apply(OP2_CMP_FLOAT, intptr_t(&f), intptr_t(&g)), 1);
+}
+
+TEST(FunObj, CompositionSimplifiesAndShares) {
+  Ref two = Ref::adopt(op1_add_const(2));
+  Ref three = Ref::adopt(op1_add_const(3));
+  EXPECT_EQ(Ref::adopt(op1_add_const(2)).get(), two.get());  // cached
+  Ref five = Ref::adopt(op1_compose(two.get(), three.get()));
+  EXPECT_EQ(five.get(), Ref::adopt(op1_add_const(5)).get());
+  Ref minus_two = Ref::adopt(op1_add_const(-2));
+  EXPECT_EQ(Ref::adopt(op1_compose(two.get(), minus_two.get())).get(), OP1_IDENTITY);
+  EXPECT_EQ(Ref::adopt(op1_compose(OP1_IDENTITY, three.get())).get(), three.get());
+
+  uint32_t words[8] = {10, 11, 12, 13, 14, 15, 16, 17};
+  Ref load8 = Ref::adopt(op1_load_at(8));
+  Ref load12 = Ref::adopt(op1_compose(Ref::adopt(op1_add_const(4)).get(), load8.get()));
+  EXPECT_EQ(load12.get(), Ref::adopt(op1_load_at(12)).get());
+  EXPECT_EQ(op1_apply(load12.get(), intptr_t(words)), 13);
+
+  Ref elt = Ref::adopt(op1_compose(Ref::adopt(op1_elt_addr(intptr_t(words))).get(), OP1_LOAD));
+  EXPECT_EQ(op1_apply(elt.get(), 6), 16);
+
+  Ref negate_then_add = Ref::adopt(op1_compose(OP1_NEGATE, three.get()));
+  EXPECT_EQ(op1_apply(negate_then_add.get(), 10), -7);
+  Ref sum_then_negate = Ref::adopt(op1_after_op2(OP2_SUM, OP1_NEGATE));
+  EXPECT_EQ(op2_apply(sum_then_negate.get(), 2, 3), -5);
+  Ref negate_then_diff = Ref::adopt(op2_after_op1(OP1_NEGATE, OP2_DIFFERENCE));
+  EXPECT_EQ(op2_apply(negate_then_diff.get(), 2, 3), 1);
+}
+
+TEST(FunObj, HandleFunctionsKeepTheirCapturesAlive) {
+  uint64_t free_before = pool_free_bytes();
+  {
+    Ref pair = Ref::adopt(fun2_apply(FUN2_PAIR, imm_make(4), imm_make(5)));
+    EXPECT_EQ(imm_value(pair_first(pair.get())), 4);
+    EXPECT_EQ(imm_value(pair_rest(pair.get())), 5);
+    Ref k = Ref::adopt(fun1_const(pair_new(imm_make(9), EMPTY_HDL)));
+    Ref k_after_id = Ref::adopt(fun1_compose(FUN1_IDENTITY, k.get()));
+    EXPECT_EQ(k_after_id.get(), k.get());
+    Ref chain = Ref::adopt(fun1_compose(k.get(), FUN1_IDENTITY));
+    EXPECT_EQ(chain.get(), k.get());
+    Ref two_consts = Ref::adopt(fun1_compose(k.get(), Ref::adopt(fun1_const(imm_make(3))).get()));
+    k = Ref();
+    Ref r = Ref::adopt(fun1_apply(two_consts.get(), EMPTY_HDL));
+    EXPECT_EQ(imm_value(r.get()), 3);
+    Ref c2 = Ref::adopt(fun2_const(imm_make(8)));
+    EXPECT_EQ(imm_value(fun2_apply(c2.get(), EMPTY_HDL, EMPTY_HDL)), 8);
+  }
+  EXPECT_EQ(pool_free_bytes(), free_before);
+}

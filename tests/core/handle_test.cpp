@@ -1,0 +1,93 @@
+#include "core/cpp2.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class F>
+std::string static_message_of(F f) {
+  try {
+    f();
+  } catch (const Misc_Static_Err& e) {
+    return e.message();
+  }
+  return "<no error>";
+}
+
+}  // namespace
+
+TEST(Err, DisplayTextAddsTheCodeOnlyWhenNonZero) {
+  EXPECT_EQ(err_display_text(OS_Err(32)), "File is in use (32)");
+  EXPECT_EQ(err_display_text(OS_Err(112)), "Disk is full (112)");
+  EXPECT_EQ(err_display_text(OS_Err(2)), "File not found (missing, not a file, or name wrong?) (2)");
+  EXPECT_EQ(err_display_text(OS_Err(5)), "Cannot access or write to file (5)");
+  EXPECT_EQ(err_display_text(OS_Err(8)), "Out of memory (8)");
+  EXPECT_EQ(err_display_text(OS_Err(14)), "Out of memory (14)");
+  EXPECT_EQ(err_display_text(OS_Err(87)), "The Operating System reported an error (87)");
+  EXPECT_EQ(err_display_text(Misc_Err("Non-equation")), "Non-equation");
+  EXPECT_EQ(err_display_text(Misc_Static_Err("Out of memory")), "Out of memory");
+}
+
+TEST(Err, ErrnoTranslatesToThePlatformNumbers) {
+  EXPECT_EQ(os_code_from_errno(ENOENT), 2);
+  EXPECT_EQ(os_code_from_errno(EACCES), 5);
+  EXPECT_EQ(os_code_from_errno(EPERM), 5);
+  EXPECT_EQ(os_code_from_errno(EROFS), 5);
+  EXPECT_EQ(os_code_from_errno(EBUSY), 32);
+  EXPECT_EQ(os_code_from_errno(ETXTBSY), 32);
+  EXPECT_EQ(os_code_from_errno(ENOSPC), 112);
+  EXPECT_EQ(os_code_from_errno(ENOMEM), 8);
+}
+
+TEST(Err, AssertionNamesFileWithoutExtensionLineAndTest) {
+  int line = __LINE__ + 1;
+  std::string m = static_message_of([] { int n = -1; CHECK(n >= 0); });
+  EXPECT_EQ(m, "Assertion failed - file handle_test, line " + std::to_string(line) + ":\rn >= 0");
+}
+
+TEST(Handle, ImmediatesCarryNoStorage) {
+  EXPECT_EQ(imm_make(1), 3u);
+  EXPECT_EQ(imm_make(2), 5u);
+  EXPECT_EQ(imm_make(7), 0xfu);
+  EXPECT_EQ(imm_value(imm_make(IMM_MIN)), IMM_MIN);
+  EXPECT_EQ(imm_value(imm_make(IMM_MAX)), IMM_MAX);
+  EXPECT_EQ(imm_value(imm_make(-1)), -1);
+  uint64_t free_before = pool_free_bytes();
+  Hdl h = imm_make(12345);
+  EXPECT_EQ(hdl_copy(h), h);
+  hdl_release(h);
+  hdl_release(h);
+  EXPECT_EQ(pool_free_bytes(), free_before);
+}
+
+TEST(Handle, LastReleaseFreesTheWholeList) {
+  uint64_t free_before = pool_free_bytes();
+  Hdl list = EMPTY_HDL;
+  for (int i = 0; i < 100000; ++i) {  // long enough to overflow a recursive release
+    Hdl next = pair_new(imm_make(i), list);
+    hdl_release(list);
+    list = next;
+  }
+  Hdl shared_tail = hdl_copy(pair_rest(list));
+  hdl_release(list);
+  EXPECT_EQ(imm_value(pair_first(shared_tail)), 99998);  // still held
+  hdl_release(shared_tail);
+  EXPECT_EQ(pool_free_bytes(), free_before);
+}
+
+TEST(Handle, RefSelfAssignmentKeepsTheValue) {
+  Ref a = Ref::adopt(pair_new(imm_make(1), EMPTY_HDL));
+  a = a;
+  EXPECT_EQ(imm_value(pair_first(a.get())), 1);
+  // Assigning a part of the held value: the part must survive the old value's release.
+  Ref whole = Ref::adopt(pair_new(imm_make(2), a.get()));
+  whole = Ref::share(pair_rest(whole.get()));
+  EXPECT_EQ(imm_value(pair_first(whole.get())), 1);
+}
+
+TEST(Handle, StaticRecordReleasedToZeroIsAnAssertion) {
+  Rec* r = rec_new_static(8);
+  std::string m = static_message_of([&] { hdl_release(hdl_of(r)); });
+  EXPECT_EQ(m.rfind("Assertion failed - file handle, line ", 0), 0u) << m;
+  EXPECT_EQ(m.substr(m.size() - 7), ":\rFALSE");
+}
