@@ -1,0 +1,39 @@
+// The internal character coding: a code point as an unsigned number of
+// seven-bit groups, least significant first, the top bit set on every byte but
+// the last. ASCII stands for itself and only U+0000 contains a zero byte, so
+// internal text is still NUL-terminated text.
+#pragma once
+#include <cstdint>
+
+// A 32-bit value needs at most five groups.
+constexpr int CODE_POINT_MAX_BYTES = 5;
+
+inline int code_point_n_bytes(uint32_t cp) {
+  int n = 1;
+  while (cp >= 0x80) { cp >>= 7; ++n; }
+  return n;
+}
+
+// Writes the bytes of cp at p; gives the position after them.
+inline char* put_code_point(char* p, uint32_t cp) {
+  while (cp >= 0x80) {
+    *p++ = char(0x80 | (cp & 0x7F));
+    cp >>= 7;
+  }
+  *p++ = char(cp);
+  return p;
+}
+
+// Reads one character at p and moves p past it. Groups beyond the fifth are
+// consumed but ignored, so malformed text cannot shift past 32 bits; a NUL
+// ends every character, so the read never passes the end of NUL-terminated text.
+inline uint32_t take_code_point(const char*& p) {
+  uint32_t cp = 0;
+  int shift = 0;
+  for (;;) {
+    uint8_t b = uint8_t(*p++);
+    if (shift < 32) cp |= uint32_t(b & 0x7F) << shift;
+    shift += 7;
+    if (b < 0x80) return cp;
+  }
+}

@@ -1,0 +1,32 @@
+// Calendar services: day numbers, weekdays, the local date and time, and their
+// texts for printed page headers.
+#pragma once
+#include <cstdint>
+
+struct Date {
+  int32_t year;   // e.g. 2001
+  int32_t month;  // 0 for January to 11 for December
+  int32_t day;    // 1 to 31
+};
+
+// The first day number of the Gregorian calendar, 15 October 1582; earlier
+// day numbers are dates of the Julian calendar.
+constexpr int32_t FIRST_GREGORIAN_DAY = 2299161;
+
+// The Julian day number of a date.
+int32_t julian_day(const Date& d);
+
+// The weekday of a day number, 0 for Sunday.
+inline int julian_day2weekday0(int32_t day_n) {
+  int w = int((int64_t(day_n) + 1) % 7);
+  return w < 0 ? w + 7 : w;
+}
+
+// The local date and the time of day in seconds since midnight.
+struct Local_Time {
+  Date date;
+  int32_t secs;
+};
+
+// Now, from the platform's local time.
+Local_Time today();

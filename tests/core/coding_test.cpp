@@ -1,0 +1,161 @@
+#include "core/coding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/code_point.h"
+#include "core/err.h"
+
+namespace {
+
+std::string internal(uint32_t cp) {
+  char buf[CODE_POINT_MAX_BYTES];
+  return std::string(buf, put_code_point(buf, cp));
+}
+
+std::string hex_bytes(const std::string& s) {
+  std::string res;
+  char buf[4];
+  for (unsigned char c : s) {
+    snprintf(buf, sizeof buf, "%02X ", c);
+    res += buf;
+  }
+  if (!res.empty()) res.pop_back();
+  return res;
+}
+
+template <class F>
+std::string static_message_of(F f) {
+  try {
+    f();
+  } catch (const Misc_Static_Err& e) {
+    return e.message();
+  }
+  return "<no error>";
+}
+
+// An assertion stop of the named source file with the given test text.
+bool assertion_q(const std::string& m, const std::string& file, const std::string& test) {
+  return m.starts_with("Assertion failed - file " + file + ", line ") && m.ends_with(":\r" + test);
+}
+
+}  // namespace
+
+TEST(CodePoint, SevenBitGroupsLeastSignificantFirst) {
+  EXPECT_EQ(hex_bytes(internal('A')), "41");
+  EXPECT_EQ(hex_bytes(internal(0x7F)), "7F");
+  EXPECT_EQ(hex_bytes(internal(0x80)), "80 01");
+  EXPECT_EQ(hex_bytes(internal(0x2264)), "E4 44");
+  EXPECT_EQ(hex_bytes(internal(0x03C0)), "C0 07");
+  EXPECT_EQ(hex_bytes(internal(0x00AC)), "AC 01");
+  EXPECT_EQ(hex_bytes(internal(0x2212)), "92 44");
+  EXPECT_EQ(hex_bytes(internal(0x10FFFF)), "FF FF 43");
+  EXPECT_EQ(hex_bytes(internal(0xFFFFFFFF)), "FF FF FF FF 0F");
+  EXPECT_EQ(code_point_n_bytes(0x3FFF), 2);
+  EXPECT_EQ(code_point_n_bytes(0x4000), 3);
+}
+
+TEST(CodePoint, ReadingGivesBackEveryValueAndStopsAfterIt) {
+  for (uint32_t cp : {0x1u, 0x7Fu, 0x80u, 0x3FFFu, 0x4000u, 0xFFFFu, 0x10FFFFu, 0xFFFFFFFFu}) {
+    std::string s = internal(cp) + "z";
+    const char* p = s.c_str();
+    EXPECT_EQ(take_code_point(p), cp);
+    EXPECT_EQ(*p, 'z');
+  }
+  // Six continuation groups: the excess is consumed, never shifted in.
+  const char* p = "\x81\x80\x80\x80\x80\x80\x01z";
+  EXPECT_EQ(take_code_point(p), 1u);
+  EXPECT_EQ(*p, 'z');
+}
+
+TEST(FontTables, LandmarksOfBothCodings) {
+  EXPECT_EQ(ROMAN_CODE_POINTS[0x41], 0x0041);
+  EXPECT_EQ(ROMAN_CODE_POINTS[0x80], 0x20AC);
+  EXPECT_EQ(ROMAN_CODE_POINTS[0x99], 0x2122);
+  EXPECT_EQ(ROMAN_CODE_POINTS[0xE9], 0x00E9);
+  for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(ROMAN_CODE_POINTS[b], 0x007F) << b;
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0x61], 0x03B1);  // alpha
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0x70], 0x03C0);  // pi
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0x57], 0x03A9);  // Omega
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0xA3], 0x2264);
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0xD6], 0x221A);
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0xE1], 0x2329);
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0xF1], 0x232A);
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0xEA], 0xF8EF);  // the absolute-value bars
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0xFA], 0xF8FA);
+  // The private-use glyph pieces fill U+F8E5..U+F8FE, each exactly once.
+  int n_pieces = 0;
+  for (int b = 0; b < 256; ++b) n_pieces += SYMBOL_CODE_POINTS[b] >= 0xF8E5 && SYMBOL_CODE_POINTS[b] <= 0xF8FE;
+  EXPECT_EQ(n_pieces, 0xF8FE - 0xF8E5 + 1);
+  for (int b = 0x7F; b < 0xA0; ++b) EXPECT_EQ(SYMBOL_CODE_POINTS[b], 0x007F) << b;
+  EXPECT_EQ(SYMBOL_CODE_POINTS[0xAF], 0x007F);  // no down arrow: U+2193 stays an escape
+}
+
+TEST(ReverseMap, RomanFirstThenSymbolWithItsOwnOperators) {
+  auto pos = [](uint32_t cp) {
+    Font_Pos p = font_pos_of(cp);
+    return std::to_string(p.coding) + ":" + std::to_string(p.b);
+  };
+  EXPECT_EQ(pos('a'), "0:97");
+  EXPECT_EQ(pos(0x20AC), "0:128");    // the euro is in both: roman wins
+  EXPECT_EQ(pos(0x00B1), "0:177");    // so is plus-minus
+  EXPECT_EQ(pos(0x2264), "1:163");
+  EXPECT_EQ(pos(0x03C0), "1:112");
+  EXPECT_EQ(pos(0x2217), "1:42");
+  EXPECT_EQ(pos(0x2212), "1:45");
+  EXPECT_EQ(pos(0x001E), "0:30");
+  EXPECT_EQ(pos(0x001F), "2:0");
+  EXPECT_EQ(pos(0x007F), "2:0");
+  EXPECT_EQ(pos(0x2193), "2:0");
+  EXPECT_EQ(pos(0x4E00), "2:0");
+  // Every defined position of the tables is reached, from the roman font when both have it.
+  for (int b = 0; b < 256; ++b) {
+    uint16_t cp = SYMBOL_CODE_POINTS[b];
+    if (cp == 0x7F || cp == 0x1F) continue;
+    Font_Pos p = font_pos_of(cp);
+    if (p.coding == SYMBOL_CODING) {
+      EXPECT_EQ(p.b, b) << b;
+    } else {
+      ASSERT_EQ(p.coding, ROMAN_CODING) << b;
+      EXPECT_EQ(ROMAN_CODE_POINTS[p.b], cp) << b;
+    }
+  }
+}
+
+TEST(ReverseMap, PreferredSymbolBytesForCharactersInBothFonts) {
+  EXPECT_EQ(preferred_symbol_b('('), 0x28);
+  EXPECT_EQ(preferred_symbol_b('7'), 0x37);
+  EXPECT_EQ(preferred_symbol_b(0xB1), 0xB1);  // plus-minus
+  EXPECT_EQ(preferred_symbol_b(0xD7), 0xB4);  // multiplication sign
+  EXPECT_EQ(preferred_symbol_b(0xAC), 0xD8);  // not sign
+  EXPECT_EQ(preferred_symbol_b(0x80), 0xA0);  // euro
+  EXPECT_EQ(preferred_symbol_b(0x83), 0xA6);  // florin
+  EXPECT_EQ(preferred_symbol_b('a'), 0);      // the Symbol a is alpha
+  EXPECT_EQ(preferred_symbol_b('*'), 0);      // the Symbol * is the asterisk operator
+  EXPECT_EQ(preferred_symbol_b('-'), 0);
+  EXPECT_TRUE(assertion_q(static_message_of([] { register_preferred(1, 0xD7, 0x01); }),
+                          "coding", "roman2prefer1_[coding - 1][roman_b] == 0"));
+  EXPECT_TRUE(assertion_q(static_message_of([] { register_preferred(0, 0x41, 0x01); }), "coding", "coding > 0"));
+  EXPECT_EQ(preferred_symbol_b(0xD7), 0xB4);
+}
+
+TEST(ReverseMap, FirstChangeCopiesThePageAndLeavesTheSharedOneAlone) {
+  coding_init();
+  ASSERT_EQ(font_pages_[0xE0], &SHARED_FONT_PAGE);
+  ASSERT_EQ(font_pages_[0xE1], &SHARED_FONT_PAGE);
+  register_font_pos(0xE012, SYMBOL_CODING, 0x99);
+  const Font_Page* page_p = font_pages_[0xE0];
+  ASSERT_NE(page_p, &SHARED_FONT_PAGE);
+  for (int i = 0; i < 256; ++i) {
+    EXPECT_EQ(SHARED_FONT_PAGE.pos[i].coding, NO_CODING) << i;
+    EXPECT_EQ(page_p->pos[i].coding, i == 0x12 ? SYMBOL_CODING : NO_CODING) << i;
+  }
+  EXPECT_EQ(font_pos_of(0xE012).b, 0x99);
+  EXPECT_EQ(font_pages_[0xE1], &SHARED_FONT_PAGE);
+  EXPECT_EQ(font_pos_of(0xE112).coding, NO_CODING);
+  // A second change writes into the copy.
+  register_font_pos(0xE013, ROMAN_CODING, 0x41);
+  EXPECT_EQ(font_pages_[0xE0], page_p);
+  EXPECT_EQ(SHARED_FONT_PAGE.pos[0x13].coding, NO_CODING);
+}
