@@ -1,0 +1,120 @@
+// Representation, boundaries and texts of Integer, with hand-computed answers.
+#include <gtest/gtest.h>
+
+#include "algebra/Integer.h"
+#include "tests/algebra/gmp_ref.h"
+
+namespace {
+
+Ref z(const char* dec) { return Ref::adopt(int_from_string(dec)); }
+std::string text(const Ref& r) { return int_to_string(r.get()); }
+
+TEST(Integer, ImmediateExactlyWhenTheValueFits) {
+  EXPECT_TRUE(imm_q(z("1073741823").get()));  // 2^30 - 1
+  Ref big = z("1073741824");                   // 2^30
+  ASSERT_FALSE(imm_q(big.get()));
+  EXPECT_EQ(int_high(big.get()), z0_);
+  EXPECT_EQ(int_low(big.get()), 0x40000000u);
+  EXPECT_TRUE(imm_q(z("-1073741824").get()));  // -2^30
+  Ref below = z("-1073741825");
+  ASSERT_FALSE(imm_q(below.get()));
+  EXPECT_EQ(int_high(below.get()), minus1_z_);
+  EXPECT_EQ(int_low(below.get()), 0xBFFFFFFFu);
+
+  Ref max = Ref::adopt(int_from_int(IMM_MAX));
+  Ref one = Ref::adopt(int_from_int(1));
+  Ref sum = Ref::adopt(int_add(max.get(), one.get()));
+  EXPECT_FALSE(imm_q(sum.get()));
+  Ref back = Ref::adopt(int_subtract(sum.get(), one.get()));
+  EXPECT_EQ(back.get(), max.get());
+
+  // 2^32: one record whose high part is 1 and low word 0.
+  Ref p32 = z("4294967296");
+  EXPECT_EQ(int_high(p32.get()), imm_make(1));
+  EXPECT_EQ(int_low(p32.get()), 0u);
+  Ref m32 = Ref::adopt(int_negate(p32.get()));
+  EXPECT_EQ(int_high(m32.get()), minus1_z_);
+  EXPECT_EQ(int_low(m32.get()), 0u);
+  EXPECT_TRUE(canonical_q(m32.get()));
+}
+
+TEST(Integer, ToIntAssertsThatTheValueFits) {
+  EXPECT_EQ(int_to_int(z("2147483647").get()), 2147483647);
+  EXPECT_EQ(int_to_int(z("-2147483648").get()), INT32_MIN);
+  for (const char* too_big : {"2147483648", "-2147483649", "4294967296"}) {
+    try {
+      int_to_int(z(too_big).get());
+      ADD_FAILURE() << too_big << " converted";
+    } catch (const Misc_Static_Err& e) {
+      EXPECT_EQ(std::string(e.message()).rfind("Assertion failed - file integer_record, line ", 0), 0u) << e.message();
+    }
+  }
+}
+
+TEST(Integer, DecimalTexts) {
+  EXPECT_EQ(text(z("1000000000")), "1000000000");
+  EXPECT_EQ(text(z("-5")), "-5");
+  EXPECT_EQ(text(z("1000000000000000000000000000")), "1000000000000000000000000000");
+  EXPECT_EQ(text(z("-18446744073709551616")), "-18446744073709551616");
+  EXPECT_EQ(text(z("000123")), "123");
+  EXPECT_EQ(text(z("-0")), "0");
+
+  const char* p = "  -12rest";
+  Ref r = Ref::adopt(int_read(p));
+  EXPECT_EQ(text(r), "-12");
+  EXPECT_STREQ(p, "rest");
+
+  for (const char* bad : {"-x", "", " \t\r\n", "+5", "x1"}) {
+    const char* q = bad;
+    try {
+      hdl_release(int_read(q));
+      ADD_FAILURE() << '"' << bad << "\" was read";
+    } catch (const Syntax_Err& e) {
+      EXPECT_STREQ(e.message(), "Illegal big integer");
+    }
+  }
+}
+
+TEST(Integer, DivisionTruncates) {
+  Integer a = imm_make(-7);
+  Ref q = Ref::adopt(int_divide(a, imm_make(2)));
+  EXPECT_EQ(q.get(), imm_make(-3));
+  EXPECT_EQ(a, imm_make(-1));
+
+  // -2^30 / -1 leaves the immediate range.
+  Integer m = imm_make(IMM_MIN);
+  Ref big = Ref::adopt(int_divide(m, minus1_z_));
+  EXPECT_EQ(text(big), "1073741824");
+  EXPECT_EQ(m, z0_);
+
+  Integer r = z("-100000000000000000000").release();
+  int64_t rem = int_divide_word(r, 7);
+  EXPECT_EQ(int_to_string(r), "-14285714285714285714");
+  EXPECT_EQ(rem, -2);
+  hdl_release(r);
+}
+
+TEST(Integer, ShiftsAndConversions) {
+  EXPECT_EQ(text(Ref::adopt(int_shift(imm_make(-7), -1))), "-4");
+  EXPECT_EQ(text(Ref::adopt(int_shift(imm_make(-1), -100))), "-1");
+  EXPECT_EQ(text(Ref::adopt(int_shift(imm_make(3), 64))), "55340232221128654848");
+  EXPECT_EQ(int_bit_length(imm_make(0)), 0);
+  EXPECT_EQ(int_bit_length(imm_make(-8)), 4);
+  EXPECT_EQ(text(Ref::adopt(int_from_double(-1e20))), "-100000000000000000000");
+  EXPECT_EQ(text(Ref::adopt(int_from_double(2.75))), "2");
+  // 2^64 + 2^11 + 1 lies just above the midpoint of two doubles and must round up.
+  EXPECT_EQ(int_to_double(z("18446744073709553665").get()), 18446744073709555712.0);
+  EXPECT_EQ(int_to_double(z("-18446744073709553664").get()), -18446744073709551616.0);  // tie to even
+  EXPECT_EQ(text(Ref::adopt(int_power(imm_make(-3), 41))), "-36472996377170786403");
+}
+
+TEST(Integer, LongChainsReleaseWithoutRecursion) {
+  uint64_t free_before = pool_free_bytes();
+  {
+    Ref huge = Ref::adopt(int_shift(imm_make(1), 32 * 20000));
+    EXPECT_EQ(int_bit_length(huge.get()), 32 * 20000 + 1);
+  }
+  EXPECT_EQ(pool_free_bytes(), free_before);
+}
+
+}  // namespace
