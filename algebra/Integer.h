@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/byte_streams.h"
 #include "core/handle.h"
 
 typedef Hdl Integer;
@@ -88,11 +89,12 @@ Integer int_shift(Integer a, int32_t k);
 // Number of significant bits of |a|; 0 for 0.
 int32_t int_bit_length(Integer a);
 
-// Decimal text: white space, an optional "-", digits. Advances p past the
-// number; raises Syntax_Err "Illegal big integer" when no digit starts it.
-Integer int_read(const char*& p);
-// Appends the decimal text of a.
-void int_write(std::string& out, Integer a);
+// Decimal text: white space, an optional "-", digits; the stream is left at
+// the first byte after the digits. Raises Syntax_Err "Illegal big integer"
+// when no digit starts the number.
+Integer int_read(In_Stream& s);
+// Writes the decimal text of a.
+void int_write(Out_Stream& s, Integer a);
 std::string int_to_string(Integer a);
-// The whole text must be a number (tests and constants).
+// The decimal text must be the whole of text (tests and constants).
 Integer int_from_string(const char* text);

@@ -9,8 +9,9 @@ namespace {
 constexpr uint32_t GROUP = 1000000000;  // 10^9: nine decimal digits per word step
 constexpr int GROUP_DIGITS = 9;
 
-bool white_q(char c) { return c == ' ' || (c >= 9 && c <= 13); }
-bool digit_q(char c) { return c >= '0' && c <= '9'; }
+bool white_q(int c) { return c == ' ' || (c >= 9 && c <= 13); }
+bool digit_q(int c) { return c >= '0' && c <= '9'; }
+
 
 // w[0..n) = w·mul + add; gives the carry out of the top word.
 uint32_t multiply_add_words(uint32_t* w, int n, uint32_t mul, uint32_t add) {
@@ -25,14 +26,16 @@ uint32_t multiply_add_words(uint32_t* w, int n, uint32_t mul, uint32_t add) {
 
 }  // namespace
 
-void int_write(std::string& out, Integer a) {
+void int_write(Out_Stream& s, Integer a) {
+  char buf[16];
   if (imm_q(a)) {
-    out += std::to_string(imm_value(a));
+    std::snprintf(buf, sizeof buf, "%d", imm_value(a));
+    put_text(s, buf);
     return;
   }
   Words m;
   unpack_magnitude(a, m);
-  if (m.neg) out += '-';
+  if (m.neg) put_byte(s, '-');
   // Groups come out least significant first; each costs one pass over the words.
   Words groups;
   uint32_t* g = groups.clear(m.n * 10 / 9 + 2);
@@ -47,54 +50,53 @@ void int_write(std::string& out, Integer a) {
     g[n_groups++] = uint32_t(rem);
     n = trimmed_length(m.w, n);
   }
-  char buf[16];
   std::snprintf(buf, sizeof buf, "%u", g[n_groups - 1]);
-  out += buf;
+  put_text(s, buf);
   for (int i = n_groups - 2; i >= 0; --i) {
     std::snprintf(buf, sizeof buf, "%0*u", GROUP_DIGITS, g[i]);
-    out += buf;
+    put_text(s, buf);
   }
 }
 
 std::string int_to_string(Integer a) {
-  std::string s;
+  Byte_Str s;
   int_write(s, a);
-  return s;
+  return std::string(s.first_p, size_t(n_elts(s)));
 }
 
-Integer int_read(const char*& p) {
-  const char* s = p;
-  while (white_q(*s)) ++s;
-  bool neg = *s == '-';
-  if (neg) ++s;
-  if (!digit_q(*s)) {
-    p = s;
-    throw Syntax_Err("Illegal big integer", nullptr);
-  }
-  const char* start = s;
-  while (digit_q(*s)) ++s;
-  int n_digits = int(s - start);
-  p = s;
-  // Room for the value: 10^9 < 2^30, so each group adds under one word.
+Integer int_read(In_Stream& s) {
+  while (white_q(peek_byte(s))) get_byte(s);
+  bool neg = peek_byte(s) == '-';
+  if (neg) get_byte(s);
+  if (!digit_q(peek_byte(s))) raise_syntax(s, "Illegal big integer");
+  // Nine digits at a time: value = value·10^k + chunk over the words.
   Words m;
-  uint32_t* w = m.clear(n_digits / GROUP_DIGITS + 2);
   int n = 0;
-  for (const char* d = start; d < s;) {
+  uint32_t* w = m.clear(Words::N_INLINE);
+  while (digit_q(peek_byte(s))) {
     uint32_t chunk = 0, scale = 1;
-    for (int k = 0; k < GROUP_DIGITS && d < s; ++k, ++d) {
-      chunk = chunk * 10 + uint32_t(*d - '0');
+    for (int k = 0; k < GROUP_DIGITS && digit_q(peek_byte(s)); ++k) {
+      chunk = chunk * 10 + uint32_t(get_byte(s) - '0');
       scale *= 10;
     }
     uint32_t carry = multiply_add_words(w, n, scale, chunk);
-    if (carry) w[n++] = carry;
+    if (carry == 0) continue;
+    if (n == m.capacity()) w = m.grow(2 * n);
+    w[n++] = carry;
   }
   return pack_magnitude(w, n, neg);
 }
 
 Integer int_from_string(const char* text) {
-  const char* p = text;
-  Integer a = int_read(p);
-  if (*p != 0) {
+  Mem_In_Stream s(text);
+  Integer a = EMPTY_HDL;
+  try {
+    a = int_read(s);
+  } catch (Syntax_Err& e) {
+    e.stream_mp = nullptr;  // the stream ends here
+    throw;
+  }
+  if (!at_end_q(s)) {
     hdl_release(a);
     throw Syntax_Err("Illegal big integer", nullptr);
   }

@@ -153,10 +153,23 @@ uint32_t* Words::clear(int n_words) {
   if (n_words > N_INLINE) {
     heap_.reset(new uint32_t[size_t(n_words)]);
     w = heap_.get();
+    cap_ = n_words;
   } else {
     w = inline_;
+    cap_ = N_INLINE;
   }
   std::memset(w, 0, sizeof(uint32_t) * size_t(n_words));
+  return w;
+}
+
+uint32_t* Words::grow(int n_words) {
+  if (n_words <= cap_) return w;
+  std::unique_ptr<uint32_t[]> bigger(new uint32_t[size_t(n_words)]);
+  std::memcpy(bigger.get(), w, sizeof(uint32_t) * size_t(cap_));
+  std::memset(bigger.get() + cap_, 0, sizeof(uint32_t) * size_t(n_words - cap_));
+  heap_ = std::move(bigger);
+  w = heap_.get();
+  cap_ = n_words;
   return w;
 }
 

@@ -22,9 +22,13 @@ struct Words {
 
   // Room for n_words words, all zero; the contents are not kept.
   uint32_t* clear(int n_words);
+  // Room for n_words words, keeping the present ones; the new ones are zero.
+  uint32_t* grow(int n_words);
+  int capacity() const { return cap_; }
 
  private:
   uint32_t inline_[N_INLINE];
+  int cap_ = N_INLINE;
   std::unique_ptr<uint32_t[]> heap_;
 };
 

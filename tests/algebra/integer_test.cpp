@@ -59,18 +59,19 @@ TEST(Integer, DecimalTexts) {
   EXPECT_EQ(text(z("000123")), "123");
   EXPECT_EQ(text(z("-0")), "0");
 
-  const char* p = "  -12rest";
-  Ref r = Ref::adopt(int_read(p));
+  Mem_In_Stream s("  -12rest");
+  Ref r = Ref::adopt(int_read(s));
   EXPECT_EQ(text(r), "-12");
-  EXPECT_STREQ(p, "rest");
+  EXPECT_EQ(n_read(s), 5);
 
-  for (const char* bad : {"-x", "", " \t\r\n", "+5", "x1"}) {
-    const char* q = bad;
+  for (const char* bad : {"-x", "", " \t\r\n", "+5", "x1", "- 1"}) {
+    Mem_In_Stream t(bad);
     try {
-      hdl_release(int_read(q));
+      hdl_release(int_read(t));
       ADD_FAILURE() << '"' << bad << "\" was read";
     } catch (const Syntax_Err& e) {
       EXPECT_STREQ(e.message(), "Illegal big integer");
+      EXPECT_EQ(e.stream_mp, &t);
     }
   }
 }
