@@ -1,0 +1,155 @@
+// Canonical forms of the arithmetic constructors, one table row per rule.
+#include "tests/formula/formula_test_util.h"
+
+namespace {
+
+struct Case {
+  const char* input;
+  const char* canonical;
+};
+
+void expect_canonical(std::initializer_list<Case> cases) {
+  for (const Case& c : cases) EXPECT_EQ(canon(c.input), c.canonical) << "input: " << c.input;
+}
+
+}  // namespace
+
+TEST(Plus, NumbersFoldAndZeroVanishes) {
+  expect_canonical({
+      {"(+ 2 3)", "5"},
+      {"(+ 1073741823 1)", "1073741824"},
+      {"(+ x 0)", "x"},
+      {"(+ 0 x)", "x"},
+      {"(+ 2 0.5)", "2.5"},
+      {"(+ _π 1.0)", "4.141592653589793"},
+      {"(+ 0.0 (* x 2))", "(* x 2.0)"},
+      {"(+ (* x 2) 0.0)", "(* x 2.0)"},
+      {"(+ x 1.5)", "(+ x 1.5)"},
+  });
+}
+
+TEST(Plus, LikeTermsMergeAndTermsOrderByBase) {
+  expect_canonical({
+      {"(+ x x)", "(* x 2)"},
+      {"(+ 1 x)", "(+ x 1)"},
+      {"(- x x)", "0"},
+      {"(+ (* 3 x) (* 2 y))", "(+ (* y 2) (* x 3))"},
+      {"(+ (+ x 1) (+ y 2))", "(+ y (+ x 3))"},
+      {"(+ (+ y x) (* x -1))", "y"},
+      {"(+ (* x y) (* x 3))", "(+ (* y x) (* x 3))"},
+      {"(+ (* x a) (* x 3))", "(* x (+ a 3))"},
+      {"(+ (* _π 3) 2)", "(+ (* _π 3) 2)"},
+  });
+}
+
+TEST(Times, NumbersFoldAndUnitsVanish) {
+  expect_canonical({
+      {"(* 6 7)", "42"},
+      {"(* 65536 65536)", "4294967296"},
+      {"(* 0 x)", "0"},
+      {"(* x 0)", "0"},
+      {"(* 1 x)", "x"},
+      {"(* x 1)", "x"},
+      {"(* 2 0.5)", "1.0"},
+      {"(* 0.0 x)", "0.0"},
+      {"(* x 0.0)", "0.0"},
+      {"(* 1.0 (* x 2))", "(* x 2.0)"},
+      {"(* (* x 2) 1.0)", "(* x 2.0)"},
+  });
+}
+
+TEST(Times, LikeFactorsMergeIntoPowers) {
+  expect_canonical({
+      {"(* x x)", "(^ x 2)"},
+      {"(* 3 x)", "(* x 3)"},
+      {"(* 2 (^ 2 -1))", "1"},
+      {"(* 4 (^ 2 -1))", "(* 4 (^ 2 -1))"},
+      {"(/ x x)", "1"},
+      {"(* (^ x 2) (^ x -2))", "1"},
+      {"(* (* x 2) (* y 3))", "(* y (* x 6))"},
+      {"(* (+ x 1) (+ x 1))", "(^ (+ x 1) 2)"},
+  });
+}
+
+TEST(Power, ExponentRulesInOrder) {
+  expect_canonical({
+      {"(^ x 2.0)", "(^ x 2)"},
+      {"(^ x 100.0)", "(^ x 100)"},
+      {"(^ x -100.0)", "(^ x -100)"},
+      {"(^ x 101.0)", "(^ x 101.0)"},
+      {"(^ x 2.5)", "(^ x 2.5)"},
+      {"(^ x 0)", "1"},
+      {"(^ x 0.0)", "1"},
+      {"(^ x 1)", "x"},
+      {"(^ _i 2)", "-1"},
+      {"(^ _i 4)", "1"},
+      {"(^ _i 5)", "_i"},
+      {"(^ _i 7)", "(* _i -1)"},
+      {"(^ _i -1)", "(* _i -1)"},
+      {"(^ _i 4294967297)", "_i"},
+      {"(^ 2.0 3)", "8.0"},
+      {"(^ 2.0 -1)", "0.5"},
+      {"(^ -2.0 3)", "-8.0"},
+      {"(^ 2 10)", "1024"},
+      {"(^ 2 40)", "1099511627776"},
+      {"(^ 2 -1)", "(^ 2 -1)"},
+      {"(^ (* x y) 2)", "(* (^ y 2) (^ x 2))"},
+      {"(^ (^ x 2) 3)", "(^ x 6)"},
+      {"(^ x (log x y))", "y"},
+      {"(^ 4.0 0.5)", "2.0"},
+      {"(^ 2 0.5)", "1.414213562373095"},  // exp(0.5 ln 2), one unit below the square root
+      {"(^ -4.0 0.5)", "(^ -4.0 0.5)"},
+      {"(^ 1 x)", "1"},
+      {"(^ x y)", "(^ x y)"},
+  });
+}
+
+TEST(Power, RewrittenOperators) {
+  expect_canonical({
+      {"(- x y)", "(+ (* y -1) x)"},
+      {"(- x 3)", "(+ x -3)"},
+      {"(/ x y)", "(* (^ y -1) x)"},
+      {"(/ 6 3)", "(* 6 (^ 3 -1))"},
+      {"(sqrt 4)", "(^ 4 (^ 2 -1))"},
+      {"(sqrt 4.0)", "2.0"},
+      {"(sqrt x)", "(^ x (^ 2 -1))"},
+  });
+}
+
+TEST(Reorder, OffKeepsTheWrittenOrderButStillMerges) {
+  Reorder_Off off;
+  expect_canonical({
+      {"(+ 1 x)", "(+ 1 x)"},
+      {"(* 3 x)", "(* 3 x)"},
+      {"(+ x x)", "(* x 2)"},
+      {"(+ (+ 1 x) 2)", "(+ 1 (+ x 2))"},
+      {"(+ 1 (+ 2 x))", "(+ 1 (+ 2 x))"},
+      {"(+ x (+ x 1))", "(+ (* x 2) 1)"},
+      {"(= 1 x)", "(= 1 x)"},
+  });
+}
+
+TEST(Reorder, SwitchIsRestoredAfterTheScope) {
+  {
+    Reorder_Off off;
+    EXPECT_FALSE(reorder_);
+    {
+      Reorder_Off inner;
+    }
+    EXPECT_FALSE(reorder_);
+  }
+  EXPECT_TRUE(reorder_);
+  EXPECT_EQ(canon("(+ 1 x)"), "(+ x 1)");
+}
+
+TEST(Apply, FixedFirstArgumentAndAssertions) {
+  EXPECT_EQ(canon("((_fix12 log 2) x)"), "(log 2 x)");
+  EXPECT_EQ(canon("((_fix12 ^ x) 2)"), "(^ x 2)");
+  EXPECT_EQ(canon("(y x 2)"), "(y x 2)");
+  EXPECT_EQ(static_message_of([] { rd("(3 x)"); }).substr(0, 24), "Assertion failed - file ");
+  EXPECT_NE(static_message_of([] { rd("(3 x)"); }).find(":\r! integer_p(f)"), std::string::npos);
+  EXPECT_NE(static_message_of([] { rd("((_fix12 log 2) x y)"); }).find(":\rn_elts(*flp) == 3 && n_elts(args) == 1"),
+            std::string::npos);
+  EXPECT_NE(static_message_of([] { rd("(+ x)"); }).find(":\rn_elts(args) == 2"), std::string::npos);
+  EXPECT_NE(static_message_of([] { rd("(exp x y)"); }).find(":\rn_elts(args) == 1"), std::string::npos);
+}
