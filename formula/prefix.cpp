@@ -57,7 +57,7 @@ void append_real(std::string& out, double x) {
 
 void append_prefix(std::string& out, wff w) {
   if (integer_p(w)) {
-    int_write(out, w);
+    out += int_to_string(w);
   } else if (const double* x = real_p(w)) {
     append_real(out, *x);
   } else if (symbol_p(w)) {
