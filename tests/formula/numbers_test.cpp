@@ -1,0 +1,142 @@
+// Exact and approximate numbers: approximation, conversions, rational pairs,
+// the negative test and the guarded numeric functions.
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "tests/formula/formula_test_util.h"
+
+namespace {
+
+constexpr double INF = std::numeric_limits<double>::infinity();
+
+std::string rational_text(double x) {
+  Ref r = Ref::adopt(rational_of_double(x));
+  return int_to_string(pair_first(r.get())) + "/" + int_to_string(pair_rest(r.get()));
+}
+
+Ref approx(const char* text) { return Ref::adopt(approximate(rd(text).get())); }
+
+}  // namespace
+
+TEST(Approximate, NumbersConstantsAndRefolding) {
+  EXPECT_EQ(real_value(approx("_π").get()), std::acos(-1.0));
+  EXPECT_EQ(text_of(approx("3")), "3.0");
+  EXPECT_EQ(text_of(approx("(+ x (* 2 _π))")), "(+ x 6.283185307179586)");
+  EXPECT_EQ(text_of(approx("(^ 2 -1)")), "0.5");
+  EXPECT_EQ(text_of(approx("(sin (* _π (^ 2 -1)))")), "1.0");
+  EXPECT_EQ(text_of(approx("(cos _i)")), "(cos _i)");
+  Ref big = Ref::adopt(int_shift(imm_make(1), 200));  // 201 bits
+  Ref big_approx = Ref::adopt(approximate(big.get()));
+  EXPECT_EQ(big_approx.get(), big.get());
+  Ref just = Ref::adopt(int_shift(imm_make(1), 199));  // 200 bits
+  Ref just_approx = Ref::adopt(approximate(just.get()));
+  EXPECT_EQ(real_value(just_approx.get()), std::ldexp(1.0, 199));
+}
+
+TEST(DoubleOfInteger, RoundsLikeTheExactValue) {
+  EXPECT_EQ(double_of_integer(imm_make(0)), 0.0);
+  EXPECT_EQ(double_of_integer(imm_make(-12345)), -12345.0);
+  // 2^53 + 1 lies halfway between two doubles; the forced bit counts as
+  // something below it, so it rounds up rather than to even.
+  Ref two53 = Ref::adopt(int_shift(imm_make(1), 53));
+  Ref halfway = Ref::adopt(int_add(two53.get(), imm_make(1)));
+  EXPECT_EQ(double_of_integer(halfway.get()), std::ldexp(1.0, 53) + 2);
+  // Above halfway only by a bit far below the 61 kept: the forced bit rounds up.
+  Ref far = Ref::adopt(int_shift(halfway.get(), 40));
+  Ref above = Ref::adopt(int_add(far.get(), imm_make(1)));
+  EXPECT_EQ(double_of_integer(above.get()), std::ldexp(1.0, 93) + std::ldexp(2.0, 40));
+  std::mt19937_64 rng(7);
+  for (int i = 0; i < 2000; ++i) {
+    Ref v = Ref::adopt(int_from_uint64(rng()));
+    int k = int(rng() % 120);
+    // A low bit keeps the value off the halfway points, where the forced bit
+    // decides differently from rounding to even.
+    v = Ref::adopt(int_shift(v.get(), k));
+    v = Ref::adopt(int_add(v.get(), imm_make(1)));
+    if (rng() & 1) v = Ref::adopt(int_negate(v.get()));
+    ASSERT_EQ(double_of_integer(v.get()), int_to_double(v.get())) << int_to_string(v.get());
+  }
+}
+
+TEST(IntegerOfDouble, TruncatesAndRefusesNonFinite) {
+  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(2.9)).get()), "2");
+  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(-2.9)).get()), "-2");
+  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(-2147483648.0)).get()), "-2147483648");
+  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(1e20)).get()), "100000000000000000000");
+  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(-0x1.fffffffffffffp+80)).get()),
+            "-2417851639229258080976896");
+  EXPECT_EQ(static_message_of([] { integer_of_double(INF); }), "Numeric overflow");
+  EXPECT_EQ(static_message_of([] { integer_of_double(std::nan("")); }), "Numeric overflow");
+  std::mt19937_64 rng(11);
+  for (int i = 0; i < 2000; ++i) {
+    double x = std::ldexp(double(int64_t(rng())), int(rng() % 200) - 100);
+    Ref v = Ref::adopt(integer_of_double(x));
+    ASSERT_EQ(double_of_integer(v.get()), std::trunc(x)) << x;
+  }
+}
+
+TEST(RationalOfDouble, ContinuedFractions) {
+  EXPECT_EQ(rational_text(0.75), "3/4");
+  EXPECT_EQ(rational_text(-0.5), "-1/2");
+  EXPECT_EQ(rational_text(0.0), "0/1");
+  EXPECT_EQ(rational_text(5.0), "5/1");
+  EXPECT_EQ(rational_text(1.0 / 3.0), "1/3");
+  EXPECT_EQ(rational_text(-22.0 / 7.0), "-22/7");
+  EXPECT_EQ(rational_text(0.1), "1/10");
+  EXPECT_EQ(rational_text(1e20), "100000000000000000000/1");
+  EXPECT_EQ(static_message_of([] { rational_of_double(-INF); }), "Numeric overflow");
+}
+
+TEST(Negative, NumbersAndTrailingFactors) {
+  EXPECT_TRUE(negative_q(rd("-3").get()));
+  EXPECT_FALSE(negative_q(rd("0").get()));
+  EXPECT_TRUE(negative_q(rd("-0.5").get()));
+  EXPECT_FALSE(negative_q(rd("nan").get()));
+  EXPECT_TRUE(negative_q(rd("(* x -2)").get()));
+  EXPECT_TRUE(negative_q(rd("(* x (* y -2))").get()));
+  EXPECT_FALSE(negative_q(rd("(* x 2)").get()));
+  EXPECT_FALSE(negative_q(rd("(+ x -2)").get()));
+  EXPECT_FALSE(negative_q(rd("x").get()));
+}
+
+TEST(Guarded, NanAndInfinityTable) {
+  const double nan = GUARD_NAN;
+  EXPECT_TRUE(std::isnan(nan));
+  EXPECT_EQ(std::bit_cast<uint64_t>(nan), std::bit_cast<uint64_t>(double(std::numeric_limits<float>::quiet_NaN())));
+  for (double (*f)(double) : {guarded_sin, guarded_cos, guarded_tan, guarded_asin, guarded_acos}) {
+    EXPECT_TRUE(std::isnan(f(nan)));
+    EXPECT_TRUE(std::isnan(f(INF)));
+    EXPECT_TRUE(std::isnan(f(-INF)));
+  }
+  EXPECT_EQ(guarded_sin(0.5), std::sin(0.5));
+  EXPECT_TRUE(std::isnan(guarded_asin(1.0000001)));
+  EXPECT_EQ(guarded_acos(-1.0), std::acos(-1.0));
+  EXPECT_TRUE(std::isnan(guarded_atan(nan)));
+  EXPECT_EQ(guarded_atan(INF), std::acos(-1.0) / 2);
+  EXPECT_EQ(guarded_atan(-INF), -std::acos(-1.0) / 2);
+  EXPECT_TRUE(std::isnan(guarded_exp(nan)));
+  EXPECT_EQ(guarded_exp(INF), INF);
+  EXPECT_EQ(guarded_exp(-INF), 0.0);
+  EXPECT_EQ(guarded_ln(0.0), -INF);
+  EXPECT_EQ(guarded_ln(-0.0), -INF);
+  EXPECT_TRUE(std::isnan(guarded_ln(-1.0)));
+  EXPECT_TRUE(std::isnan(guarded_ln(nan)));
+  EXPECT_EQ(guarded_ln(INF), INF);
+  EXPECT_TRUE(std::isnan(guarded_ln(-INF)));
+  EXPECT_TRUE(std::isnan(guarded_abs(nan)));
+  EXPECT_EQ(guarded_abs(-INF), INF);
+  EXPECT_EQ(guarded_int_power(3.0, 0), 1.0);
+  EXPECT_EQ(guarded_int_power(nan, 0), 1.0);
+  EXPECT_EQ(guarded_int_power(3.0, 5), 243.0);
+  EXPECT_EQ(guarded_int_power(2.0, -3), 0.125);
+  EXPECT_EQ(guarded_int_power(1.0, INT32_MIN), 1.0);
+  EXPECT_EQ(guarded_int_power(2.0, INT32_MIN), 0.0);
+  EXPECT_EQ(guarded_int_power(-1.0, INT32_MIN), 1.0);
+  EXPECT_TRUE(std::isnan(guarded_int_power(nan, 3)));
+  EXPECT_EQ(guarded_int_power(-INF, 3), -INF);
+  EXPECT_EQ(guarded_sign(2.0), 1.0);
+  EXPECT_EQ(guarded_sign(-INF), -1.0);
+  EXPECT_EQ(guarded_sign(0.0), 0.0);
+  EXPECT_EQ(guarded_sign(nan), 0.0);
+}
