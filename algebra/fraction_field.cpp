@@ -1,0 +1,151 @@
+// The field of fractions of a ring.
+#include "algebra/fraction_field.h"
+
+namespace {
+
+void release_fraction(Rec* rec) {
+  Fraction_Rec* f = reinterpret_cast<Fraction_Rec*>(rec);
+  hdl_release(f->num);
+  hdl_release(f->den);
+  pool_return(f);
+}
+
+uint32_t fraction_kind() {
+  static const uint32_t kind_i = register_kind(release_fraction, "fraction");
+  return kind_i;
+}
+
+// The record of num / den, taking over both uses.
+Hdl fraction_adopt(Hdl num, Hdl den) {
+  Fraction_Rec* f = reinterpret_cast<Fraction_Rec*>(rec_new(fraction_kind(), sizeof(Fraction_Rec)));
+  f->num = num;
+  f->den = den;
+  return hdl_of(f);
+}
+
+// num / den reduced by their gcd, with a unit-normal denominator.
+Hdl normalised(const Ring& base, Hdl num, Hdl den) {
+  CHECK(!ring_zero_q(base, den));
+  if (ring_zero_q(base, num)) return fraction_adopt(hdl_copy(base.zero), hdl_copy(base.one));
+  Ref n = Ref::share(num), d = Ref::share(den);
+  if (base.gcd && !ring_one_q(base, den)) {
+    Ref g = Ref::adopt(ring_gcd(base, num, den));
+    if (!ring_one_q(base, g.get())) {
+      n = Ref::adopt(ring_exact_divide(base, num, g.get()));
+      d = Ref::adopt(ring_exact_divide(base, den, g.get()));
+    }
+  }
+  Ref u = Ref::adopt(ring_unit_part(base, d.get()));
+  if (!ring_one_q(base, u.get())) {
+    n = Ref::adopt(ring_exact_divide(base, n.get(), u.get()));
+    d = Ref::adopt(ring_exact_divide(base, d.get(), u.get()));
+  }
+  return fraction_adopt(n.release(), d.release());
+}
+
+// Reduced fractions are equal exactly when their parts are, so the parts
+// give the order; without a gcd the cross products decide equality.
+int compare(const Ring& r, Hdl a, Hdl b) {
+  if (a == b) return 0;
+  const Ring& base = coef_ring_of(r);
+  if (base.gcd) {
+    int c = ring_compare(base, frac_num(a), frac_num(b));
+    return c != 0 ? c : ring_compare(base, frac_den(a), frac_den(b));
+  }
+  Ref x = Ref::adopt(ring_multiply(base, frac_num(a), frac_den(b)));
+  Ref y = Ref::adopt(ring_multiply(base, frac_num(b), frac_den(a)));
+  return ring_compare(base, x.get(), y.get());
+}
+
+Hdl add(const Ring& r, Hdl a, Hdl b) {
+  const Ring& base = coef_ring_of(r);
+  if (ring_equal_q(base, frac_den(a), frac_den(b))) {
+    Ref n = Ref::adopt(ring_add(base, frac_num(a), frac_num(b)));
+    return normalised(base, n.get(), frac_den(a));
+  }
+  Ref x = Ref::adopt(ring_multiply(base, frac_num(a), frac_den(b)));
+  Ref y = Ref::adopt(ring_multiply(base, frac_num(b), frac_den(a)));
+  Ref n = Ref::adopt(ring_add(base, x.get(), y.get()));
+  Ref d = Ref::adopt(ring_multiply(base, frac_den(a), frac_den(b)));
+  return normalised(base, n.get(), d.get());
+}
+
+Hdl negate(const Ring& r, Hdl a) {
+  return fraction_adopt(ring_negate(coef_ring_of(r), frac_num(a)), hdl_copy(frac_den(a)));
+}
+
+Hdl multiply(const Ring& r, Hdl a, Hdl b) {
+  const Ring& base = coef_ring_of(r);
+  Ref n = Ref::adopt(ring_multiply(base, frac_num(a), frac_num(b)));
+  Ref d = Ref::adopt(ring_multiply(base, frac_den(a), frac_den(b)));
+  return normalised(base, n.get(), d.get());
+}
+
+Hdl inverse(const Ring& r, Hdl a) {
+  const Ring& base = coef_ring_of(r);
+  CHECK(!ring_zero_q(base, frac_num(a)));
+  return normalised(base, frac_den(a), frac_num(a));
+}
+
+// A field divides exactly: the remainder is always zero.
+Hdl divide(const Ring& r, Hdl a, Hdl b, Hdl* rem_p) {
+  Ref inv = Ref::adopt(inverse(r, b));
+  *rem_p = hdl_copy(r.zero);
+  return multiply(r, a, inv.get());
+}
+
+// Every non-zero element is a unit, and one is the normal form.
+Hdl unit_part(const Ring& r, Hdl a) { return hdl_copy(ring_zero_q(r, a) ? r.one : a); }
+
+Hdl gcd(const Ring& r, Hdl a, Hdl b) {
+  return hdl_copy(ring_zero_q(r, a) && ring_zero_q(r, b) ? r.zero : r.one);
+}
+
+// Writes a part in parentheses when it is a sum or quotient, or a product
+// below the line, so that the text reads back as the same fraction.
+void write_part(const Ring& base, Out_Stream& s, Hdl part, const char* grouping_chars) {
+  std::string t = ring_to_string(base, part);
+  bool group = t.find_first_of(grouping_chars) != std::string::npos;
+  if (group) put_byte(s, '(');
+  put_text(s, t.c_str());
+  if (group) put_byte(s, ')');
+}
+
+void write(const Ring& r, Out_Stream& s, Hdl a) {
+  const Ring& base = coef_ring_of(r);
+  if (ring_one_q(base, frac_den(a))) {
+    ring_write(base, s, frac_num(a));
+    return;
+  }
+  write_part(base, s, frac_num(a), " /");
+  put_byte(s, '/');
+  write_part(base, s, frac_den(a), " /*");
+}
+
+}  // namespace
+
+Hdl fraction_make(const Ring& field, Hdl num, Hdl den) { return normalised(coef_ring_of(field), num, den); }
+
+Hdl fraction_from_base(const Ring& field, Hdl a) {
+  return fraction_adopt(hdl_copy(a), hdl_copy(coef_ring_of(field).one));
+}
+
+Hdl fraction_field_new(Hdl base) {
+  const Ring& b = ring_of(base);
+  Ring m{};
+  m.compare = compare;
+  m.add = add;
+  m.zero = fraction_adopt(hdl_copy(b.zero), hdl_copy(b.one));
+  m.negate = negate;
+  m.multiply = multiply;
+  m.one = fraction_adopt(hdl_copy(b.one), hdl_copy(b.one));
+  m.divide = divide;
+  m.unit_part = unit_part;
+  m.coef_ring = hdl_copy(base);
+  m.gcd = gcd;
+  m.inverse = inverse;
+  m.write = write;
+  m.ring_case = RING_FRACTIONS;
+  m.n_vars = b.n_vars;
+  return ring_new(m);
+}

@@ -1,0 +1,198 @@
+// Polynomials: exact forms of hand-computed cases, the pseudo-remainder
+// identity, and gcds checked by their defining properties in one to three
+// variables.
+#include <gtest/gtest.h>
+
+#include "tests/algebra/gmp_ref.h"
+#include "tests/algebra/ring_test_util.h"
+
+namespace {
+
+struct Poly_Test : ::testing::Test {
+  Ref zx_h = ring_by_name("Z[x]");
+  const Ring& zx = ring_of(zx_h.get());
+  std::string show(const Ring& r, Hdl a) { return ring_to_string(r, a); }
+  template <class F>
+  std::string message_of(F f) {
+    try {
+      f();
+    } catch (const Err& e) {
+      return e.message();
+    }
+    return "<no error>";
+  }
+};
+
+TEST_F(Poly_Test, SumsDropZeroTermsAndListTermsByDecreasingExponent) {
+  Ref a = elt(zx, "x^2 + 1"), b = elt(zx, "-x^2");
+  Ref sum = Ref::adopt(poly_add(zx, a.get(), b.get()));
+  ASSERT_TRUE(nz_q(sum.get()));
+  EXPECT_EQ(deg_nz(sum.get()), 0);
+  EXPECT_EQ(lead_coef(sum.get()), imm_make(1));
+  EXPECT_FALSE(nz_q(poly_rest(sum.get())));
+  Ref zero = Ref::adopt(poly_add(zx, b.get(), Ref::adopt(poly_negate(zx, b.get())).get()));
+  EXPECT_EQ(zero.get(), EMPTY_HDL);
+
+  Ref p = elt(zx, "(x - 2)*(x^3 + 5)*3");
+  EXPECT_EQ(show(zx, p.get()), "3*x^4 - 6*x^3 + 15*x - 30");
+  Ref shifted = Ref::adopt(poly_multiply_xk(zx, p.get(), 2));
+  EXPECT_EQ(show(zx, shifted.get()), "3*x^6 - 6*x^5 + 15*x^3 - 30*x^2");
+  Ref scaled = Ref::adopt(poly_multiply_coef(zx, p.get(), imm_make(0)));
+  EXPECT_EQ(scaled.get(), EMPTY_HDL);
+
+  Ref zxy_h = ring_by_name("Z[x][y]");
+  const Ring& zxy = ring_of(zxy_h.get());
+  EXPECT_EQ(show(zxy, elt(zxy, "(x + 1)*(y^2 - 3*x*y) + 2*x - 1").get()), "(x + 1)*y^2 + (-3*x^2 - 3*x)*y + 2*x - 1");
+}
+
+TEST_F(Poly_Test, CompareOrdersByDegreeThenCoefficients) {
+  auto cmp = [&](const char* a, const char* b) {
+    int c = ring_compare(zx, elt(zx, a).get(), elt(zx, b).get());
+    return (c > 0) - (c < 0);
+  };
+  EXPECT_EQ(cmp("x^2", "x^2"), 0);
+  EXPECT_EQ(cmp("x^2", "5*x + 7"), 1);
+  EXPECT_EQ(cmp("-x^2", "5*x"), -1);  // the leading coefficient against zero
+  EXPECT_EQ(cmp("0", "-x"), 1);
+  EXPECT_EQ(cmp("x + 2", "x + 3"), -1);
+}
+
+TEST_F(Poly_Test, PseudoRemainderAndExactDivision) {
+  EXPECT_EQ(show(zx, Ref::adopt(poly_prem(zx, elt(zx, "x^2 + 1").get(), elt(zx, "2*x").get())).get()), "4");
+  EXPECT_EQ(Ref::adopt(poly_prem(zx, elt(zx, "x^3").get(), elt(zx, "7").get())).get(), EMPTY_HDL);
+  Ref q = Ref::adopt(ring_exact_divide(zx, elt(zx, "x^2 - 1").get(), elt(zx, "x + 1").get()));
+  EXPECT_EQ(show(zx, q.get()), "x - 1");
+  EXPECT_EQ(message_of([&] { ring_exact_divide(zx, elt(zx, "x^2 + 1").get(), elt(zx, "x + 1").get()); }),
+            "Nonzero remainder");
+  EXPECT_EQ(message_of([&] { ring_exact_divide(zx, elt(zx, "3*x").get(), elt(zx, "2").get()); }), "Nonzero remainder");
+  std::string assertion = message_of([&] { poly_prem(zx, EMPTY_HDL, elt(zx, "x").get()); });
+  EXPECT_NE(assertion.find(":\rnz_q(f) && nz_q(g)"), std::string::npos) << assertion;
+}
+
+TEST_F(Poly_Test, GcdsOfHandComputedCases) {
+  auto gcd = [&](const char* a, const char* b) { return show(zx, Ref::adopt(poly_gcd(zx, elt(zx, a).get(), elt(zx, b).get())).get()); };
+  EXPECT_EQ(gcd("x^2 - 1", "x^2 + 2*x + 1"), "x + 1");
+  EXPECT_EQ(gcd("x^2 + 1", "x"), "1");
+  EXPECT_EQ(gcd("2*x + 2", "4*x + 4"), "2*x + 2");
+  EXPECT_EQ(gcd("-x - 1", "0"), "x + 1");
+  EXPECT_EQ(gcd("0", "-6*x"), "6*x");
+  EXPECT_EQ(gcd("0", "0"), "0");
+  EXPECT_EQ(gcd("-6*x^2 + 6", "-4*x - 4"), "2*x + 2");
+  EXPECT_EQ(gcd("3*x^6 + 5*x^4 - 4*x^2 - 9*x + 21", "x^8 + x^6 - 3*x^4 - 3*x^3 + 8*x^2 + 2*x - 5"), "1");
+
+  Ref qx_h = ring_by_name("Q[x]");
+  const Ring& qx = ring_of(qx_h.get());
+  Ref g = Ref::adopt(poly_gcd(qx, elt(qx, "(2*x + 1)*(x - 3)").get(), elt(qx, "(4*x + 2)*x").get()));
+  EXPECT_EQ(show(qx, g.get()), "x + 1/2");  // monic over a field
+
+  Ref zxy_h = ring_by_name("Z[x][y]");
+  const Ring& zxy = ring_of(zxy_h.get());
+  g = Ref::adopt(poly_gcd(zxy, elt(zxy, "(x*y - 1)*(x + y)*2*x").get(), elt(zxy, "(x*y - 1)*(x - y)*6").get()));
+  EXPECT_EQ(show(zxy, g.get()), "2*x*y - 2");
+}
+
+TEST_F(Poly_Test, PowersInvertOnlyInFields) {
+  Ref frac_h = ring_by_name("Z[x](frac)");
+  const Ring& f = ring_of(frac_h.get());
+  Ref p = Ref::adopt(ring_power(f, elt(f, "x").get(), -2));
+  EXPECT_EQ(show(f, p.get()), "1/x^2");
+  EXPECT_EQ(show(f, Ref::adopt(ring_power(f, elt(f, "2*x - 4").get(), -1)).get()), "1/(2*x - 4)");
+  EXPECT_EQ(show(f, elt(f, "(x^2 - 1)/(2*x + 2)").get()), "(x - 1)/2");
+  EXPECT_EQ(show(f, elt(f, "3/(-6*x)").get()), "-1/(2*x)");
+
+  const Ring& z = ring_of(integer_ring());
+  EXPECT_EQ(Ref::adopt(ring_power(z, minus1_z_, -3)).get(), minus1_z_);
+  EXPECT_EQ(message_of([&] { ring_power(z, imm_make(2), -1); }), "Nonzero remainder");
+  EXPECT_EQ(message_of([&] { ring_power(zx, elt(zx, "x").get(), -1); }), "Nonzero remainder");
+  EXPECT_EQ(show(zx, Ref::adopt(ring_power(zx, elt(zx, "x + 1").get(), 0)).get()), "1");
+  EXPECT_EQ(show(zx, Ref::adopt(ring_power(zx, elt(zx, "x - 1").get(), 5)).get()),
+            "x^5 - 5*x^4 + 10*x^3 - 10*x^2 + 5*x - 1");
+}
+
+// c^(deg f - deg g + 1)·f = q·g + prem(f, g) for some q, with deg prem < deg g.
+TEST_F(Poly_Test, PseudoRemainderIdentity) {
+  Elt_Source src(7);
+  for (const char* name : {"Z[x]", "Z[x][y]"}) {
+    Ref rh = ring_by_name(name);
+    const Ring& r = ring_of(rh.get());
+    long n = test_iterations(200), n_checked = 0;
+    for (long i = 0; i < n; ++i) {
+      Ref f = src.draw(r, 5), g = src.draw(r, 3);
+      if (!nz_q(f.get()) || !nz_q(g.get()) || deg_nz(g.get()) == 0) continue;
+      ++n_checked;
+      std::string where = "\n  f = " + show(r, f.get()) + "\n  g = " + show(r, g.get());
+      Ref rem = Ref::adopt(poly_prem(r, f.get(), g.get()));
+      ASSERT_TRUE(!nz_q(rem.get()) || deg_nz(rem.get()) < deg_nz(g.get())) << show(r, rem.get()) << where;
+      int32_t k = deg_nz(f.get()) - deg_nz(g.get()) + 1;
+      Ref scale = Ref::adopt(ring_power(coef_ring_of(r), lead_coef(g.get()), k < 0 ? 0 : k));
+      Ref scaled = Ref::adopt(poly_multiply_coef(r, f.get(), scale.get()));
+      Ref diff = Ref::adopt(ring_subtract(r, scaled.get(), rem.get()));
+      Hdl q_rem;
+      Ref q = Ref::adopt(ring_divide(r, diff.get(), g.get(), &q_rem));
+      Ref q_rem_ref = Ref::adopt(q_rem);
+      ASSERT_FALSE(nz_q(q_rem)) << "g does not divide c^k·f - prem" << where;
+    }
+    EXPECT_GT(n_checked, n / 2) << name;
+  }
+}
+
+// gcd(c·a, c·b) is c's normal form times gcd(a, b): it divides both, the
+// cofactors are coprime, its leading coefficient is normal, and c divides it.
+TEST_F(Poly_Test, GcdOfProductsWithAKnownCommonFactor) {
+  Elt_Source src(11);
+  for (const char* name : {"Z[x]", "Z[x][y]", "Z[x][y][z]"}) {
+    Ref rh = ring_by_name(name);
+    const Ring& r = ring_of(rh.get());
+    int max_deg = r.n_vars == 3 ? 2 : 3;
+    for (long i = 0, n = test_iterations(r.n_vars == 3 ? 30 : 80); i < n; ++i) {
+      Ref a = src.draw_nonzero(r, max_deg, 30), b = src.draw_nonzero(r, max_deg, 30);
+      Ref c = src.draw_nonzero(r, max_deg, 20);
+      Ref ca = Ref::adopt(ring_multiply(r, c.get(), a.get())), cb = Ref::adopt(ring_multiply(r, c.get(), b.get()));
+      std::string where = "\n  a = " + show(r, ca.get()) + "\n  b = " + show(r, cb.get());
+      Ref g = Ref::adopt(poly_gcd(r, ca.get(), cb.get()));
+      Ref u = Ref::adopt(ring_unit_part(r, g.get()));
+      ASSERT_TRUE(ring_one_q(r, u.get())) << "not normal: " << show(r, g.get()) << where;
+      Ref co_a = Ref::adopt(ring_exact_divide(r, ca.get(), g.get()));
+      Ref co_b = Ref::adopt(ring_exact_divide(r, cb.get(), g.get()));
+      Ref co_g = Ref::adopt(poly_gcd(r, co_a.get(), co_b.get()));
+      ASSERT_TRUE(ring_one_q(r, co_g.get())) << "cofactor gcd " << show(r, co_g.get()) << where;
+      Ref by_c = Ref::adopt(ring_exact_divide(r, g.get(), c.get()));
+      // Over the integers the gcd's leading coefficient is positive at every level.
+      Hdl lc = g.get();
+      while (!imm_q(lc) && kind_q(lc, PAIR_KIND)) lc = lead_coef(lc);
+      ASSERT_FALSE(int_neg_q(lc)) << show(r, g.get());
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every record the operations make is given back, failures included.
+TEST(Poly_Memory, OperationsGiveBackEveryBlock) {
+  integer_ring();  // lives for the run
+  uint64_t free_before = pool_free_bytes();
+  {
+    Elt_Source src(3);
+    for (const char* name : {"Z[x][y]", "Q[x]", "Z[x](frac)"}) {
+      Ref rh = ring_by_name(name);
+      const Ring& r = ring_of(rh.get());
+      for (int i = 0; i < 20; ++i) {
+        Ref a = src.draw(r, 2), b = src.draw_nonzero(r, 2);
+        Ref g = Ref::adopt(ring_gcd(r, a.get(), b.get()));
+        Ref p = Ref::adopt(ring_power(r, b.get(), 3));
+        Hdl rem;
+        Ref q = Ref::adopt(ring_divide(r, p.get(), b.get(), &rem));
+        hdl_release(rem);
+        try {
+          Ref e = Ref::adopt(ring_exact_divide(r, a.get(), b.get()));
+        } catch (const Err&) {
+        }
+      }
+    }
+  }
+  EXPECT_EQ(pool_free_bytes(), free_before);
+}
+
+}  // namespace
