@@ -56,3 +56,69 @@ TEST(Tuple, InsertAppendFillFind) {
   EXPECT_EQ(check_text([] { Tuple x; insert(x, 1, 0); }),
             "Assertion failed - file tuple:\r0 <= ind && ind <= n_elts(t)");
 }
+
+TEST(HdlTuple, SlotsOwnOneUseEach) {
+  Ref r = Ref::adopt(pair_new(imm_make(1), EMPTY_HDL));
+  Hdl h = r.get();
+  {
+    Hdl_Tuple t;
+    set_length(t, 3);
+    EXPECT_EQ(t[0], EMPTY_HDL);
+    EXPECT_EQ(t[2], EMPTY_HDL);
+    set_elt(t, 1, h);
+    append(t, h);
+    insert(t, 0, h);
+    EXPECT_EQ(rec_of(h)->n_uses, 4u);
+    Hdl_Tuple u;
+    append(u, t);
+    EXPECT_EQ(rec_of(h)->n_uses, 7u);
+    set_length(t, 2);  // releases the two handles among the three removed slots
+    EXPECT_EQ(rec_of(h)->n_uses, 5u);
+    set_elt(t, 0, h);  // replacing a handle by itself keeps it alive
+    EXPECT_EQ(rec_of(h)->n_uses, 5u);
+    fill(u, imm_make(9));
+    EXPECT_EQ(rec_of(h)->n_uses, 2u);
+    EXPECT_EQ(u[4], imm_make(9));
+    EXPECT_EQ(check_text([&] { set_elt(t, 2, h); }), "Assertion failed - file tuple:\r0 <= ind && ind < n_elts(t)");
+  }
+  EXPECT_EQ(rec_of(h)->n_uses, 1u);
+}
+
+namespace {
+
+int n_live_ = 0;
+int next_id_ = 0;
+struct Item {
+  int id;
+};
+Item* make_item() {
+  ++n_live_;
+  return new Item{next_id_++};
+}
+void destroy_item(Item* p) {
+  --n_live_;
+  delete p;
+}
+
+}  // namespace
+
+TEST(RecTuple, MakesAndDestroysItsRecords) {
+  {
+    Rec_Tuple<Item> t(make_item, destroy_item);
+    set_length(t, 5);
+    EXPECT_EQ(n_live_, 5);
+    EXPECT_EQ(t[4].id, 4);
+    set_length(t, 2);
+    EXPECT_EQ(n_live_, 2);
+    append(t, new Item{-7});
+    ++n_live_;
+    insert(t, 0, make_item());
+    erase(t, 1);
+    sort(t, [](const Item& a, const Item& b) { return a.id - b.id; });
+    std::vector<int> ids;
+    for (int32_t i = 0; i < n_elts(t); ++i) ids.push_back(t[i].id);
+    EXPECT_EQ(ids, (std::vector<int>{-7, 1, 5}));
+    EXPECT_EQ(n_live_, 3);
+  }
+  EXPECT_EQ(n_live_, 0);
+}

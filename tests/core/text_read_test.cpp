@@ -1,0 +1,116 @@
+#include "core/text_read.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/core/check_text.h"
+#include "tests/core/chunk_stream.h"
+#include "tests/core/syntax_text.h"
+
+namespace {
+
+// The message a reader raises on the text, read one byte a refill.
+template <class R>
+std::string message_of(const std::string& text, R read) {
+  Chunk_Stream s(text);
+  return syntax_text(s, [&] { read(s); });
+}
+
+}  // namespace
+
+TEST(TextRead, ExpectText) {
+  Chunk_Stream s(" \t\r\nhello world");
+  expect_text(s, "hello");
+  expect_text(s, "  world");  // the expected text's own leading blanks are skipped
+  EXPECT_TRUE(at_end_q(s));
+  EXPECT_EQ(message_of("help", [](In_Stream& s) { expect_text(s, "hello"); }), "Expected:  hello");
+  EXPECT_EQ(message_of("hel", [](In_Stream& s) { expect_text(s, "hello"); }), "Expected:  hello");
+}
+
+TEST(TextRead, DecimalIntegers) {
+  Chunk_Stream s("  -2147483648 2147483647\n0012x");
+  EXPECT_EQ(read_decimal_int(s), INT32_MIN);
+  EXPECT_EQ(read_decimal_int(s), INT32_MAX);
+  EXPECT_EQ(read_decimal_int(s), 12);
+  EXPECT_EQ(get_byte(s), 'x');
+  for (const char* bad : {"2147483648", "-2147483649", "-", "", "x1", "+1", "99999999999999999999"})
+    EXPECT_EQ(message_of(bad, [](In_Stream& s) { read_decimal_int(s); }), "Illegal integer") << bad;
+}
+
+TEST(TextRead, HexadecimalWithPrefix) {
+  Chunk_Stream s(" 0x1aF 0xFFFFFFFF 0x00000000");
+  EXPECT_EQ(read_hex(s, "0x"), 0x1AFu);
+  EXPECT_EQ(read_hex(s, "0x"), 0xFFFFFFFFu);
+  EXPECT_EQ(read_hex(s, "0x"), 0u);
+  EXPECT_EQ(message_of("0y12", [](In_Stream& s) { read_hex(s, "0x"); }), "Illegal hex prefix");
+  EXPECT_EQ(message_of("0", [](In_Stream& s) { read_hex(s, "0x"); }), "Illegal hex prefix");
+  EXPECT_EQ(message_of("0xg", [](In_Stream& s) { read_hex(s, "0x"); }), "Illegal unsigned (hexadecimal)");
+  EXPECT_EQ(message_of("0x123456789", [](In_Stream& s) { read_hex(s, "0x"); }), "Illegal unsigned (hexadecimal)");
+}
+
+TEST(TextRead, NumberFields) {
+  Chunk_Stream s(" \t42 \\\r 7\t\\\r\n-3\n9");
+  EXPECT_EQ(read_number_field(s), 42);
+  EXPECT_EQ(read_number_field(s), 7);
+  EXPECT_EQ(read_number_field(s), -3);
+  EXPECT_EQ(get_byte(s), '\n');
+  EXPECT_EQ(read_number_field(s), 9);  // the end may follow the number
+  auto field = [](In_Stream& s) { read_number_field(s); };
+  EXPECT_EQ(message_of("12abc", field), "Expected white space");
+  EXPECT_EQ(message_of("\n5", field), "Expected a number");
+  EXPECT_EQ(message_of("  \r5", field), "Expected a number");
+  EXPECT_EQ(message_of("\\x", field), "Illegal \\");
+  EXPECT_EQ(message_of("\\", field), "Illegal \\");
+  EXPECT_EQ(message_of("x", field), "Illegal integer");
+}
+
+TEST(TextRead, Reals) {
+  Chunk_Stream s(" 3.25 -.5 1.5e-3 +2E+2 7. 12.5abc");
+  EXPECT_EQ(read_real(s), 3.25);
+  EXPECT_EQ(read_real(s), -0.5);
+  EXPECT_EQ(read_real(s), 1.5e-3);
+  EXPECT_EQ(read_real(s), 200.0);
+  EXPECT_EQ(read_real(s), 7.0);
+  EXPECT_EQ(read_real(s), 12.5);
+  EXPECT_EQ(get_byte(s), 'a');
+
+  Chunk_Stream odd("# -# \x9E\x44 -\x9E\x44");
+  EXPECT_TRUE(std::isnan(read_real(odd)));
+  EXPECT_TRUE(std::isnan(read_real(odd)));
+  EXPECT_EQ(read_real(odd), INFINITY);
+  EXPECT_EQ(read_real(odd), -INFINITY);
+
+  auto real = [](In_Stream& s) { read_real(s); };
+  EXPECT_EQ(message_of("1e", real), "Illegal decimal number:  1e");
+  EXPECT_EQ(message_of("2.5e+x", real), "Illegal decimal number:  2.5e+");
+  EXPECT_EQ(message_of(".", real), "Illegal decimal number:  .");
+  EXPECT_EQ(message_of("-x", real), "Illegal decimal number:  -");
+  EXPECT_EQ(message_of("e5", real), "Illegal decimal number:  ");
+  EXPECT_EQ(message_of("", real), "Illegal decimal number:  ");
+  EXPECT_EQ(message_of("-\x9E", real), "Illegal decimal number:  -\x9E");
+}
+
+TEST(TextRead, UpToASeparator) {
+  Byte_Str to;
+  Chunk_Stream s("  ab cd  ,next;\x9E,\x44;last");
+  read_until(s, ',', to, READ_TRIM);
+  EXPECT_TRUE(equal_q(to, "ab cd"));
+  read_until(s, ';', to, READ_SEP_REQUIRED);
+  EXPECT_TRUE(equal_q(to, "next"));
+  // The comma is the last byte of a character here, not a separator.
+  read_until(s, ',', to, 0);
+  EXPECT_TRUE(equal_q(to, "\x9E,\x44;last"));
+
+  Chunk_Stream blank("  \nx");
+  read_until(blank, '\n', to, READ_TRIM);  // skipping the blanks stops at the separator
+  EXPECT_EQ(n_elts(to), 0);
+  EXPECT_EQ(get_byte(blank), 'x');
+
+  EXPECT_EQ(message_of("abc", [&](In_Stream& s) { read_until(s, ',', to, READ_SEP_REQUIRED); }), "Missing ','");
+  EXPECT_EQ(message_of("a\xC0", [&](In_Stream& s) { read_until(s, ',', to, 0); }),
+            "Illegal EOF inside a character code");
+  Chunk_Stream any("x");
+  EXPECT_EQ(check_text([&] { read_until(any, char(0x80), to, 0); }),
+            "Assertion failed - file text_read:\runsigned(sep_cn) <= 0x7F");
+}
