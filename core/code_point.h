@@ -24,16 +24,21 @@ inline char* put_code_point(char* p, uint32_t cp) {
   return p;
 }
 
-// Reads one character at p and moves p past it. Groups beyond the fifth are
-// consumed but ignored, so malformed text cannot shift past 32 bits; a NUL
-// ends every character, so the read never passes the end of NUL-terminated text.
-inline uint32_t take_code_point(const char*& p) {
+// Reads one character at p and moves p past it, stopping at end_p when one is
+// given. Groups beyond the fifth are consumed but ignored, so malformed text
+// cannot shift past 32 bits; a NUL ends every character, so without end_p the
+// read still stops at the end of NUL-terminated text.
+inline uint32_t take_code_point(const char*& p, const char* end_p = nullptr) {
   uint32_t cp = 0;
-  int shift = 0;
-  for (;;) {
+  for (int shift = 0; p != end_p; shift += 7) {
     uint8_t b = uint8_t(*p++);
     if (shift < 32) cp |= uint32_t(b & 0x7F) << shift;
-    shift += 7;
-    if (b < 0x80) return cp;
+    if (b < 0x80) break;
   }
+  return cp;
+}
+
+// Moves p past the character at p without decoding it.
+inline void skip_code_point(const char*& p, const char* end_p) {
+  while (p != end_p && uint8_t(*p++) >= 0x80) {}
 }

@@ -2,7 +2,17 @@
 
 #include <ctime>
 
+#include "core/byte_str.h"
 #include "core/err.h"
+#include "core/num_format.h"
+
+namespace {
+
+const char* const MONTH_ABBREVS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char* const WEEKDAY_ABBREVS[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+}  // namespace
 
 int32_t julian_day(const Date& d) {
   int32_t y = d.year + 4712;
@@ -30,4 +40,29 @@ Local_Time today() {
   Local_Time res{{t.tm_year + 1900, t.tm_mon, t.tm_mday}, t.tm_hour * 3600 + t.tm_min * 60 + (t.tm_sec < 59 ? t.tm_sec : 59)};
   CHECK(julian_day2weekday0(julian_day(res.date)) == t.tm_wday);
   return res;
+}
+
+void put_date_text(Out_Stream& s, const Date& d) {
+  CHECK(unsigned(d.month) < 12);
+  format_int(s, d.year, 4);
+  put_byte(s, '.');
+  put_text(s, MONTH_ABBREVS[d.month]);
+  put_byte(s, '.');
+  format_int(s, d.day, 0, 2);
+  put_byte(s, ' ');
+  put_text(s, WEEKDAY_ABBREVS[julian_day2weekday0(julian_day(d))]);
+}
+
+void put_time_text(Out_Stream& s, int32_t secs) {
+  format_int(s, secs / 3600, 0, 2);
+  put_byte(s, ':');
+  format_int(s, secs / 60 % 60, 0, 2);
+  put_byte(s, ':');
+  format_int(s, secs % 60, 0, 2);
+}
+
+void put_now_text(Out_Stream& s, const Local_Time& t) {
+  put_date_text(s, t.date);
+  put_byte(s, ' ');
+  put_time_text(s, t.secs);
 }

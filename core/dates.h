@@ -30,3 +30,13 @@ struct Local_Time {
 
 // Now, from the platform's local time.
 Local_Time today();
+
+struct Out_Stream;
+
+// "2001.Jan.05 Fri": the year right-aligned in four columns, the month, the
+// day in two digits and the weekday.
+void put_date_text(Out_Stream& s, const Date& d);
+// "hh:mm:ss" of seconds since midnight.
+void put_time_text(Out_Stream& s, int32_t secs);
+// The date text, a blank and the time text.
+void put_now_text(Out_Stream& s, const Local_Time& t);

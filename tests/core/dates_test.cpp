@@ -69,10 +69,6 @@ TEST(JulianDay, AgreesWithADayCountOverThousandsOfYears) {
 TEST(Today, IsAValidLocalDateAndTime) {
   Local_Time now = today();
   EXPECT_GE(now.date.year, 2020);
-  EXPECT_GE(now.date.month, 0);
-  EXPECT_LE(now.date.month, 11);
-  EXPECT_GE(now.date.day, 1);
-  EXPECT_LE(now.date.day, 31);
-  EXPECT_GE(now.secs, 0);
-  EXPECT_LE(now.secs, 86399);
+  EXPECT_TRUE(now.date.month >= 0 && now.date.month <= 11 && now.date.day >= 1 && now.date.day <= 31);
+  EXPECT_TRUE(now.secs >= 0 && now.secs <= 86399);
 }
