@@ -1,21 +1,95 @@
-// Multiplication: schoolbook products of the magnitudes, the sign applied last.
+// Multiplication: schoolbook products of the magnitudes in 64-bit limbs (a
+// quarter of the steps of 32-bit words), the sign applied last.
+#include <bit>
+#include <cstring>
+#include <memory>
+
 #include "algebra/Integer.h"
 #include "algebra/integer_words.h"
 
 namespace {
 
+static_assert(std::endian::native == std::endian::little, "limbs are read from pairs of words");
+
+typedef unsigned __int128 U128;
+
+// 64-bit limbs with room for small values inside.
+struct Limbs {
+  uint64_t* p = inline_;
+  uint64_t* clear(int n) {
+    if (n > N_INLINE) {
+      heap_.reset(new uint64_t[size_t(n)]);
+      p = heap_.get();
+    }
+    std::memset(p, 0, sizeof(uint64_t) * size_t(n));
+    return p;
+  }
+
+ private:
+  static constexpr int N_INLINE = 24;
+  uint64_t inline_[N_INLINE];
+  std::unique_ptr<uint64_t[]> heap_;
+};
+
+// The limbs of a magnitude: pairs of words (unpacked with a zero word of room).
+int limbs_of(const Words& m, Limbs& out) {
+  int n = (m.n + 1) / 2;
+  uint64_t* p = out.clear(n);
+  for (int i = 0; i < n; ++i) p[i] = m.w[2 * i] | uint64_t(m.w[2 * i + 1]) << 32;
+  return n;
+}
+
+// |a| when it is below 2^64: the chains of at most two records.
+bool small_magnitude_q(Integer a, uint64_t& mag, bool& neg) {
+  int64_t v;
+  if (imm_q(a)) {
+    v = imm_value(a);
+  } else if (imm_q(int_high(a))) {
+    v = int64_t(uint64_t(int64_t(imm_value(int_high(a)))) << 32 | int_low(a));
+  } else {
+    Integer h = int_high(a);
+    if (!imm_q(int_high(h)) || !(int_high(h) == z0_ || int_high(h) == minus1_z_)) return false;
+    uint64_t u = uint64_t(int_low(h)) << 32 | int_low(a);
+    neg = int_high(h) == minus1_z_;
+    if (neg && u == 0) return false;  // -2^64
+    mag = neg ? ~u + 1 : u;
+    return true;
+  }
+  neg = v < 0;
+  mag = neg ? uint64_t(0) - uint64_t(v) : uint64_t(v);
+  return true;
+}
+
+Integer pack_product(U128 p, bool neg) {
+  uint32_t w[4] = {uint32_t(p), uint32_t(p >> 32), uint32_t(p >> 64), uint32_t(p >> 96)};
+  return pack_magnitude(w, 4, neg);
+}
+
 // p[0 .. na+nb) = a·b; p must be zero on entry.
-void multiply_words(const uint32_t* a, int na, const uint32_t* b, int nb, uint32_t* p) {
+void multiply_limbs(const uint64_t* a, int na, const uint64_t* b, int nb, uint64_t* p) {
   for (int j = 0; j < nb; ++j) {
     uint64_t carry = 0;
-    uint64_t bj = b[j];
     for (int i = 0; i < na; ++i) {
-      uint64_t t = a[i] * bj + p[i + j] + carry;
-      p[i + j] = uint32_t(t);
-      carry = t >> 32;
+      U128 t = U128(a[i]) * b[j] + p[i + j] + carry;
+      p[i + j] = uint64_t(t);
+      carry = uint64_t(t >> 64);
     }
-    p[na + j] = uint32_t(carry);
+    p[na + j] = carry;
   }
+}
+
+Integer multiply_magnitudes(const Words& x, const Words& y, bool neg) {
+  Limbs a, b, prod;
+  int na = limbs_of(x, a), nb = limbs_of(y, b);
+  uint64_t* p = prod.clear(na + nb);
+  multiply_limbs(a.p, na, b.p, nb, p);
+  Words words;
+  uint32_t* w = words.alloc(2 * (na + nb));
+  for (int i = 0; i < na + nb; ++i) {
+    w[2 * i] = uint32_t(p[i]);
+    w[2 * i + 1] = uint32_t(p[i] >> 32);
+  }
+  return pack_magnitude(w, 2 * (na + nb), neg);
 }
 
 }  // namespace
@@ -24,22 +98,26 @@ Integer int_multiply(Integer a, Integer b) {
   if (imm_q(a) && imm_q(b)) return int_from_int64(int64_t(imm_value(a)) * imm_value(b));
   if (a == imm_make(1)) return hdl_copy(b);
   if (b == imm_make(1)) return hdl_copy(a);
-  Words x, y, p;
-  unpack_magnitude(a, x);
-  unpack_magnitude(b, y);
-  if (x.n == 0 || y.n == 0) return z0_;
-  uint32_t* w = p.clear(x.n + y.n);
-  multiply_words(x.w, x.n, y.w, y.n, w);
-  return pack_magnitude(w, x.n + y.n, x.neg != y.neg);
+  if (a == z0_ || b == z0_) return z0_;
+  uint64_t ma, mb;
+  bool na, nb;
+  if (small_magnitude_q(a, ma, na) && small_magnitude_q(b, mb, nb)) return pack_product(U128(ma) * mb, na != nb);
+  Words x, y;
+  unpack_magnitude(a, x, 1);
+  unpack_magnitude(b, y, 1);
+  return multiply_magnitudes(x, y, x.neg != y.neg);
 }
 
 Integer int_multiply_word(Integer a, uint32_t w) {
   if (imm_q(a)) return int_from_int64(int64_t(imm_value(a)) * int64_t(w));
-  Words x, p;
-  unpack_magnitude(a, x);
-  uint32_t* pw = p.clear(x.n + 1);
-  multiply_words(x.w, x.n, &w, 1, pw);
-  return pack_magnitude(pw, x.n + 1, x.neg);
+  if (w == 0) return z0_;
+  Words x, y;
+  unpack_magnitude(a, x, 1);
+  uint32_t* yw = y.alloc(2);
+  yw[0] = w;
+  yw[1] = 0;
+  y.n = 1;
+  return multiply_magnitudes(x, y, x.neg);
 }
 
 Integer int_power(Integer a, uint32_t n) {

@@ -149,7 +149,7 @@ Integer int_sign(Integer a) { return int_neg_q(a) ? minus1_z_ : imm_make(1); }
 
 // ---- word arrays
 
-uint32_t* Words::clear(int n_words) {
+uint32_t* Words::alloc(int n_words) {
   if (n_words > N_INLINE) {
     heap_.reset(new uint32_t[size_t(n_words)]);
     w = heap_.get();
@@ -158,6 +158,11 @@ uint32_t* Words::clear(int n_words) {
     w = inline_;
     cap_ = N_INLINE;
   }
+  return w;
+}
+
+uint32_t* Words::clear(int n_words) {
+  alloc(n_words);
   std::memset(w, 0, sizeof(uint32_t) * size_t(n_words));
   return w;
 }
@@ -179,13 +184,18 @@ int int_chain_length(Integer a) {
   return n;
 }
 
+// One walk down the chain; the array grows in the rare case of long chains.
 void unpack_twos(Integer a, Words& out, int n_extra) {
-  int n = int_chain_length(a) + 1;
-  uint32_t* w = out.clear(n + n_extra);
+  uint32_t* w = out.alloc(Words::N_INLINE);
   int i = 0;
-  for (; !imm_q(a); a = int_high(a)) w[i++] = int_low(a);
+  for (; !imm_q(a); a = int_high(a)) {
+    if (i + 1 + n_extra >= out.capacity()) w = out.grow(2 * (i + 1 + n_extra));
+    w[i++] = int_low(a);
+  }
+  if (i + 1 + n_extra > out.capacity()) w = out.grow(i + 1 + n_extra);
   w[i] = uint32_t(imm_value(a));
-  out.n = n;
+  for (int k = 1; k <= n_extra; ++k) w[i + k] = 0;
+  out.n = i + 1;
   out.neg = imm_value(a) < 0;
 }
 

@@ -22,6 +22,8 @@ struct Words {
 
   // Room for n_words words, all zero; the contents are not kept.
   uint32_t* clear(int n_words);
+  // Room for n_words words of any content.
+  uint32_t* alloc(int n_words);
   // Room for n_words words, keeping the present ones; the new ones are zero.
   uint32_t* grow(int n_words);
   int capacity() const { return cap_; }
