@@ -47,8 +47,11 @@ inline int32_t capacity(const Tuple& t) { return seq_capacity(t.elts_p, 4); }
 
 // New elements are left as they were in the block (not cleared); "0 <= n".
 void set_length(Tuple& t, int32_t n);
+// The capacity is a power of two and never below n_elts, so there is room
+// whenever n_elts is not a power of two itself: only then is the block's size
+// looked up.
 inline void append(Tuple& t, uint32_t v) {
-  if (t.n_elts < capacity(t)) {
+  if ((t.n_elts & (t.n_elts - 1)) != 0 || t.n_elts < capacity(t)) {
     t.elts_p[t.n_elts++] = v;
     return;
   }
