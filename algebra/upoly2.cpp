@@ -95,7 +95,8 @@ UPoly2 poly_multiply_xk(const Ring& p, UPoly2 a, int32_t k) {
   return poly_of_terms(coef_ring_of(p), terms);
 }
 
-// All products of terms, sorted by exponent, then each run of one exponent summed.
+// Products summed by exponent: in an array indexed by exponent when the
+// degrees are few for the number of products, else sorted by exponent.
 UPoly2 poly_multiply(const Ring& p, UPoly2 a, UPoly2 b) {
   const Ring& coef = coef_ring_of(p);
   if (!nz_q(a) || !nz_q(b)) return EMPTY_HDL;
@@ -103,8 +104,19 @@ UPoly2 poly_multiply(const Ring& p, UPoly2 a, UPoly2 b) {
   for (UPoly2 x = a; nz_q(x); x = poly_rest(x))
     for (UPoly2 y = b; nz_q(y); y = poly_rest(y))
       products.push_back({Ref::adopt(ring_multiply(coef, lead_coef(x), lead_coef(y))), deg_nz(x) + deg_nz(y)});
-  std::stable_sort(products.begin(), products.end(), [](const Term& s, const Term& t) { return s.e > t.e; });
+  int32_t top = deg_nz(a) + deg_nz(b);
   std::vector<Term> terms;
+  if (int64_t(top) + 1 <= 4 * int64_t(products.size())) {
+    std::vector<Ref> sums(size_t(top) + 1);
+    for (Term& t : products) {
+      Ref& s = sums[size_t(top - t.e)];
+      s = s.get() == EMPTY_HDL ? std::move(t.c) : Ref::adopt(ring_add(coef, s.get(), t.c.get()));
+    }
+    for (int32_t i = 0; i <= top; ++i)
+      if (sums[size_t(i)].get() != EMPTY_HDL) terms.push_back({std::move(sums[size_t(i)]), top - i});
+    return poly_of_terms(coef, terms);
+  }
+  std::stable_sort(products.begin(), products.end(), [](const Term& s, const Term& t) { return s.e > t.e; });
   for (Term& t : products) {
     if (!terms.empty() && terms.back().e == t.e) terms.back().c = Ref::adopt(ring_add(coef, terms.back().c.get(), t.c.get()));
     else terms.push_back(std::move(t));

@@ -4,12 +4,28 @@
 
 namespace {
 
-// r - c·x^d·g: the step that cancels r's leading term.
+// r - c·x^d·g, the step that cancels r's leading term, in one merge of the
+// terms; the part of r below g's last term is shared.
 UPoly2 subtract_scaled(const Ring& p, UPoly2 r, Hdl c, int32_t d, UPoly2 g) {
-  Ref cg = Ref::adopt(poly_multiply_coef(p, g, c));
-  Ref shifted = Ref::adopt(poly_multiply_xk(p, cg.get(), d));
-  Ref neg = Ref::adopt(poly_negate(p, shifted.get()));
-  return poly_add(p, r, neg.get());
+  const Ring& coef = coef_ring_of(p);
+  Ref minus_c = Ref::adopt(ring_negate(coef, c));
+  std::vector<Term> terms;
+  while (nz_q(g)) {
+    int32_t eg = deg_nz(g) + d;
+    if (nz_q(r) && deg_nz(r) > eg) {
+      terms.push_back({Ref::share(lead_coef(r)), deg_nz(r)});
+      r = poly_rest(r);
+      continue;
+    }
+    Ref t = Ref::adopt(ring_multiply(coef, minus_c.get(), lead_coef(g)));
+    if (nz_q(r) && deg_nz(r) == eg) {
+      t = Ref::adopt(ring_add(coef, lead_coef(r), t.get()));
+      r = poly_rest(r);
+    }
+    terms.push_back({std::move(t), eg});
+    g = poly_rest(g);
+  }
+  return poly_of_terms(coef, terms, hdl_copy(r));
 }
 
 }  // namespace
