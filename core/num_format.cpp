@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/c_numeric.h"
 #include "core/text_read.h"
 
 namespace {
@@ -92,6 +93,7 @@ void format_real(Out_Stream& s, double x, int32_t n_decs, int32_t width, bool pl
   bool fixed_q = width >= 0;
   if (fixed_q && n_decs < 6) x = nudged(x, n_decs);
   const char* format = fixed_q ? "%.*f" : "%.*e";
+  C_Numeric_Scope c_numeric;
   int n = std::snprintf(nullptr, 0, format, int(n_decs), x);
   Byte_Str text;
   set_length(text, n);

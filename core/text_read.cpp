@@ -1,5 +1,7 @@
 #include "core/text_read.h"
 
+#include "core/c_numeric.h"
+
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -127,6 +129,7 @@ double read_real(In_Stream& s) {
   double x = 0.0;
   int n_used = 0;
   const char* t = c_str(text);
+  C_Numeric_Scope c_numeric;
   if (std::sscanf(t, "%lf%n", &x, &n_used) != 1 || n_used != n_elts(text)) raise_illegal_real(s, text);
   return x;
 }

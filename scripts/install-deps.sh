@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgmp-dev libginac-dev
   clang-14 libclang-rt-14-dev
+  locales
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35
 )
