@@ -35,9 +35,10 @@ inline void coding_init() {
   if (!coding_ready_) coding_build();
 }
 
-// The font position of a character below 0x10000.
+// The font position of a character; no font has one above U+FFFF.
 inline Font_Pos font_pos_of(uint32_t cp) {
   coding_init();
+  if (cp >= 0x10000) return Font_Pos{NO_CODING, 0};
   return font_pages_[cp >> 8]->pos[cp & 0xFF];
 }
 

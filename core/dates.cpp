@@ -36,8 +36,8 @@ Local_Time today() {
   std::time_t now = std::time(nullptr);
   std::tm t{};
   if (localtime_r(&now, &t) == nullptr) raise_os_err_from_errno();
-  // A leap second counts as the last second of its minute.
-  Local_Time res{{t.tm_year + 1900, t.tm_mon, t.tm_mday}, t.tm_hour * 3600 + t.tm_min * 60 + (t.tm_sec < 59 ? t.tm_sec : 59)};
+  int32_t sec = t.tm_sec < 59 ? t.tm_sec : 59;  // a leap second counts as the last of its minute
+  Local_Time res{{t.tm_year + 1900, t.tm_mon, t.tm_mday}, t.tm_hour * 3600 + t.tm_min * 60 + sec};
   CHECK(julian_day2weekday0(julian_day(res.date)) == t.tm_wday);
   return res;
 }

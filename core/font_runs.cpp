@@ -35,7 +35,6 @@ void put_run_escape(Run_Writer& w, uint32_t cp) {
 Font_Pos font_pos_for_runs(uint32_t cp, int prefer_coding) {
   // Font text uses these two as escapes, so they can only travel as Symbol bytes.
   if (cp == uint8_t(SYMBOL_ESCAPE) || cp == uint8_t(CHAR_ESCAPE)) return Font_Pos{SYMBOL_CODING, uint8_t(cp)};
-  if (cp >= 0x10000) return Font_Pos{NO_CODING, 0};
   Font_Pos pos = font_pos_of(cp);
   if (prefer_coding == SYMBOL_CODING && pos.coding == ROMAN_CODING) {
     uint8_t symbol_b = preferred_symbol_b(pos.b);

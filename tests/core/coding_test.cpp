@@ -92,6 +92,7 @@ TEST(ReverseMap, RomanFirstThenSymbolWithItsOwnOperators) {
   EXPECT_EQ(pos(0x007F), "2:0");
   EXPECT_EQ(pos(0x2193), "2:0");
   EXPECT_EQ(pos(0x4E00), "2:0");
+  EXPECT_EQ(pos(0x103C0), "2:0");
   // Every defined position of the tables is reached, from the roman font when both have it.
   for (int b = 0; b < 256; ++b) {
     uint16_t cp = SYMBOL_CODE_POINTS[b];
