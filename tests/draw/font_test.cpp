@@ -1,0 +1,123 @@
+#include "draw/font.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/err.h"
+#include "draw/canvas_text.h"
+#include "draw/colour.h"
+#include "draw/rec_device.h"
+#include "rec_screen.h"
+
+// The substitute screen is 96 dpi; a 12-point font is 16 pixels high there.
+// Roman characters are em * (5 + b % 4) / 10 pixels wide, Symbol ones
+// em * (6 + b % 3) / 10, bold adds em / 10 and italics overhang by em / 4.
+
+namespace {
+
+Font_Family family(const char* name) { return font_family_resolve(name, SERIF_KIND); }
+
+}  // namespace
+
+TEST(Font, FontsAreSharedAndCarryTheirMetricsInCanvasUnits) {
+  rec_screen();
+  std::shared_ptr<Font> f = make_font(family("Times"), 12);
+  EXPECT_EQ(f->family, (Font_Family{"Times New Roman", ANSI_CHARSET}));
+  EXPECT_EQ(f->ascent, 3072);
+  EXPECT_EQ(f->descent, -576);
+  EXPECT_EQ(f->leading, 192);
+  EXPECT_EQ(make_font(family("Times"), 12), f);
+  EXPECT_NE(make_font(family("Times"), 13), f);
+  std::shared_ptr<Font> d = default_font();
+  EXPECT_EQ(d->family.name, "System");
+  EXPECT_EQ(d->size, 9);
+  EXPECT_EQ(symbol_family(), (Font_Family{"Symbol", SYMBOL_CHARSET}));
+}
+
+TEST(Font, WidthTablesMeasureSixteenCopiesAndLeaveOutTheItalicOverhang) {
+  Rec_Device& screen = rec_screen();
+  std::shared_ptr<Font> f = make_font(family("Times"), 12);
+  // 16 copies of "a" are 153.6 pixels, reported as 153: 1836 units, where
+  // one copy measured alone would give 9 pixels, 1728.
+  EXPECT_EQ(font_widths(*f, 0)['a'], 1836);
+  EXPECT_EQ(font_widths(*f, 0)['b'], 2148);
+  EXPECT_EQ(font_widths(*f, 1)['a'], 2148);
+  // Italic: 2 * (157 - 80) pixels; the 4-pixel overhang is gone.
+  EXPECT_EQ(font_widths(*f, 2)['a'], 1848);
+  EXPECT_EQ(font_widths(*f, 3)['a'], 2160);
+  std::shared_ptr<Font> s = make_font(symbol_family(), 12);
+  EXPECT_EQ(font_widths(*s, 0)['a'], 2148);
+  EXPECT_EQ(font_widths(*s, 0)[0xA3], 2148);
+  EXPECT_EQ(font_widths(*s, 0)[0xA4], 2448);
+  // Measured on the screen's own fonts: the height for 96 dpi, the style,
+  // the charset from the family.
+  rec_take_calls(screen);
+  std::shared_ptr<Font> g = make_font(family("Times"), 15);
+  font_widths(*g, 3);
+  std::vector<std::string> made;
+  for (const std::string& call : rec_take_calls(screen))
+    if (call.rfind("font ", 0) == 0) made.push_back(call.substr(call.find(' ', 5) + 1));
+  EXPECT_EQ(made, (std::vector<std::string>{"-20 0 0 0 0 Times New Roman", "-20 700 1 0 0 Times New Roman"}));
+  try {
+    font_widths(*f, 4);
+    FAIL();
+  } catch (const Misc_Static_Err& e) {
+    EXPECT_NE(std::string(e.message()).find("\runsigned(style_i) < unsigned(N_STYLE_INDEXES)"), std::string::npos);
+  }
+}
+
+TEST(Font, StylesTakeTheOtherCodingFromTheDefaultOrSymbolFamily) {
+  rec_screen();
+  Styl roman = make_style(make_font(family("Times"), 12), ROMAN_CODING);
+  EXPECT_EQ(roman.fonts[ROMAN_CODING]->family.name, "Times New Roman");
+  EXPECT_EQ(roman.fonts[SYMBOL_CODING]->family, (Font_Family{"Symbol", SYMBOL_CHARSET}));
+  EXPECT_EQ(roman.fonts[SYMBOL_CODING]->size, 12);
+  EXPECT_EQ(roman.ascent, 3072);
+  EXPECT_EQ(roman.descent, -576);
+  Styl symbol = make_style(make_font(symbol_family(), 10), SYMBOL_CODING, ITALIC_BIT);
+  EXPECT_EQ(symbol.prefer_coding_, 1);
+  EXPECT_EQ(symbol.style_bits, ITALIC_BIT);
+  EXPECT_EQ(symbol.fonts[ROMAN_CODING]->family.name, "System");
+  EXPECT_EQ(symbol.fonts[ROMAN_CODING]->size, 10);
+}
+
+TEST(Font, TextWidthIsTheSumOfTableWidthsRunByRun) {
+  rec_screen();
+  Styl s = make_style(make_font(family("Times"), 12), ROMAN_CODING);
+  const char a_le_b[] = "a\xE4\x44" "b";  // a, less-or-equal, b
+  EXPECT_EQ(text_width(a_le_b, 4, 0, s), 1836 + 2148 + 2148);
+  EXPECT_EQ(text_width(a_le_b, 1, 0, s), 1836);
+  EXPECT_EQ(text_width("ab", 2, BOLD_BIT, s), 2148 + 2448);
+  EXPECT_EQ(text_width("", 0, 0, s), 0);
+  // pi is Symbol byte 0x70; a down arrow is in neither font and travels as
+  // its escape, five roman characters.
+  const Width_Table& roman = font_widths(*s.fonts[0], 0);
+  EXPECT_EQ(text_width("\xC0\x07", 2, 0, s), font_widths(*s.fonts[1], 0)[0x70]);
+  EXPECT_EQ(text_width("\x93\x43", 2, 0, s), roman[0x1F] + roman['2'] + roman['1'] + roman['9'] + roman['3']);
+}
+
+TEST(Font, TextIsDrawnRunByRunAtItsMeasuredPositions) {
+  rec_screen();
+  Styl s = make_style(make_font(family("Times"), 12), ROMAN_CODING);
+  Rec_Device printer = rec_device_new(600, 5000, 6000);
+  Canvas c(rec_device(printer), 0, 0);
+  rec_take_calls(printer);
+  canvas_move_to(c, {18432, -18432});
+  const char a_le_b[] = "a\xE4\x44" "b";
+  canvas_draw_text(c, a_le_b, 4, 0, 0x0000FF, s);
+  EXPECT_EQ(c.cur, (Point{18432 + 1836 + 2148 + 2148, -18432}));
+  EXPECT_EQ(rec_take_calls(printer),
+            (std::vector<std::string>{"pen 4 00FF0000", "brush 02FF0000", "text_colour 00FF0000",
+                                      "font 0 -100 0 0 0 0 Times New Roman", "select_font 0", "move_to 600 599",
+                                      "text 0 \"a\"", "font 1 -100 0 0 0 2 Symbol", "select_font 1",
+                                      "move_to 659 599", "text 1 \"\\xA3\"", "select_font 0", "move_to 729 599",
+                                      "text 0 \"b\"", "pen 4 00000000", "brush 02000000", "text_colour 00000000"}));
+  // The same request again reuses the canvas's fonts; a carriage return is
+  // written as CR LF.
+  canvas_move_to(c, {0, -18432});
+  canvas_draw_text(c, "a\rb", 3, UNDERLINE_BIT, NO_COLOUR, s);
+  EXPECT_EQ(rec_take_calls(printer), (std::vector<std::string>{"font 2 -100 0 0 1 0 Times New Roman", "select_font 2",
+                                                                "move_to 0 599", "text 2 \"a\\x0D\\x0Ab\""}));
+}

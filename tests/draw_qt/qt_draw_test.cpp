@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRawFont>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "core/err.h"
+#include "draw/Canvas_os.h"
+#include "draw/font.h"
+#include "draw/qt/qt_device.h"
+#include "draw/qt/qt_targets.h"
+#include "test_picture.h"
+
+namespace {
+
+constexpr int32_t INCH = 18432;
+
+uint32_t pixel(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
+
+// The pixels that differ from white in a rectangle.
+int n_inked(const QImage& img, QRect r) {
+  int n = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) n += pixel(img, x, y) != 0xFFFFFF;
+  return n;
+}
+
+Styl times_style(int32_t size) {
+  return make_style(make_font(font_family_resolve("Times", SERIF_KIND), size), ROMAN_CODING);
+}
+
+// One character drawn alone through the canvas, black on white.
+QImage glyph_image(uint32_t cp, const Styl& s) {
+  std::string t = internal_text(std::u32string(1, char32_t(cp)));
+  return qt_draw_image(60, 60, 96, [&](Canvas& c) {
+    canvas_move_to(c, {10 * 192, -45 * 192});
+    canvas_draw_text(c, t.data(), int32_t(t.size()), 0, 0, s);
+  });
+}
+
+}  // namespace
+
+TEST(Qt_Draw, LinesKeepTheirEndPixelAndFilledBeziersAreFilled) {
+  QImage img = qt_draw_image(100, 100, 96, [](Canvas& c) {
+    canvas_move_to(c, {10 * 192 + 96, -(10 * 192 + 96)});
+    canvas_line_to(c, {60 * 192 + 96, -(10 * 192 + 96)});
+    canvas_set_colour(c, 0xFF0000);
+    std::vector<Point> square = {{20 * 192, -30 * 192}, {20 * 192, -30 * 192}, {80 * 192, -30 * 192},
+                                 {80 * 192, -30 * 192}, {80 * 192, -90 * 192}, {20 * 192, -90 * 192},
+                                 {20 * 192, -30 * 192}};
+    canvas_fill_bezier_path(c, square);
+  });
+  EXPECT_EQ(pixel(img, 10, 10), 0u);
+  EXPECT_EQ(pixel(img, 35, 10), 0u);
+  EXPECT_EQ(pixel(img, 60, 10), 0u);
+  EXPECT_EQ(pixel(img, 62, 10), 0xFFFFFFu);
+  EXPECT_EQ(pixel(img, 35, 12), 0xFFFFFFu);
+  // Inside the curved side's hull and well inside the straight sides: red.
+  EXPECT_EQ(pixel(img, 50, 40), 0xFF0000u);
+  EXPECT_EQ(pixel(img, 30, 55), 0xFF0000u);
+  EXPECT_EQ(pixel(img, 90, 95), 0xFFFFFFu);
+}
+
+TEST(Qt_Draw, RegionsInvertAndInvertBack) {
+  Region r = region_combine(region_from_rect({5, 5, 15, 15}), region_from_rect({10, 10, 20, 20}), RGN_XOR);
+  QImage once = qt_draw_image(30, 30, 96, [&](Canvas& c) { canvas_draw_region(c, r, 2); });
+  EXPECT_EQ(pixel(once, 6, 6), 0u);
+  EXPECT_EQ(pixel(once, 12, 12), 0xFFFFFFu);
+  EXPECT_EQ(pixel(once, 18, 18), 0u);
+  EXPECT_EQ(n_inked(once, QRect(0, 0, 30, 30)), 150);
+  QImage twice = qt_draw_image(30, 30, 96, [&](Canvas& c) {
+    canvas_draw_region(c, r, 2);
+    canvas_draw_region(c, r, 0);
+    canvas_draw_region(c, r, 1);
+  });
+  EXPECT_EQ(n_inked(twice, QRect(0, 0, 30, 30)), 0);
+}
+
+TEST(Qt_Draw, FamiliesResolveToFacesOfTheirKind) {
+  EXPECT_EQ(font_family_resolve("Times", SERIF_KIND).name, "Liberation Serif");
+  EXPECT_EQ(font_family_resolve("Courier", MONOSPACED_KIND).name, "Liberation Mono");
+  EXPECT_EQ(font_family_resolve("Helvetica", SANS_SERIF_KIND).name, "Liberation Sans");
+  EXPECT_EQ(symbol_family().charset, SYMBOL_CHARSET);
+  QFont mono(QString::fromStdString(font_family_resolve("Courier", MONOSPACED_KIND).name));
+  EXPECT_TRUE(QFontInfo(mono).fixedPitch());
+}
+
+TEST(Qt_Draw, GreekAndMathematicalSignsAreRealGlyphs) {
+  Styl s = times_style(24);
+  QRawFont raw = QRawFont::fromFont(QFont(QString::fromStdString(symbol_family().name)));
+  // U+E000 is in no font here: what it draws is the missing-glyph box.
+  QImage box = glyph_image(0xE000, s);
+  for (uint32_t cp : {0x03B1u, 0x03B2u, 0x03C0u, 0x03A3u, 0x03A9u, 0x2264u, 0x2265u, 0x2260u, 0x221Eu, 0x2202u}) {
+    EXPECT_TRUE(raw.supportsCharacter(cp)) << std::hex << cp;
+    QImage g = glyph_image(cp, s);
+    EXPECT_GT(n_inked(g, g.rect()), 20) << std::hex << cp;
+    EXPECT_NE(g, box) << std::hex << cp;
+  }
+  // Different letters look different, so no one shape stands for them all.
+  EXPECT_NE(glyph_image(0x03B1, s), glyph_image(0x03B2, s));
+  EXPECT_NE(glyph_image(0x2264, s), glyph_image(0x2265, s));
+}
+
+TEST(Qt_Draw, TableWidthsAgreeWithTheFontsOwnMeasure) {
+  Styl s = times_style(12);
+  std::string t = internal_text(U"Sample text \u03B1\u2264\u03B2 with Greek");
+  double table_px = text_width(t.data(), int32_t(t.size()), 0, s) * 96.0 / INCH;
+  QFont roman(QString::fromStdString(s.fonts[0]->family.name));
+  roman.setPixelSize(16);
+  QFont symbol(QString::fromStdString(s.fonts[1]->family.name));
+  symbol.setPixelSize(16);
+  double qt_px = QFontMetricsF(roman).horizontalAdvance("Sample text ") +
+                 QFontMetricsF(symbol).horizontalAdvance(QString::fromUtf16(u"\u03B1\u2264\u03B2")) +
+                 QFontMetricsF(roman).horizontalAdvance(" with Greek");
+  EXPECT_NEAR(table_px, qt_px, 1.0);
+  EXPECT_GT(s.ascent, 0);
+  EXPECT_LT(s.descent, 0);
+}
+
+TEST(Qt_Draw, AWidgetPaintsThroughTheCanvas) {
+  struct Box_Widget : QWidget {
+    void paintEvent(QPaintEvent*) override {
+      qt_draw_on(*this, 0, [](Canvas& c) {
+        canvas_set_colour(c, 0x0000FF);
+        canvas_rectangle(c, {0, c.bounds.x1, c.bounds.y0, 0});
+      });
+    }
+  };
+  Box_Widget w;
+  w.resize(40, 30);
+  QImage img = w.grab().toImage();
+  EXPECT_EQ(pixel(img, 20, 15), 0x0000FFu);
+  EXPECT_EQ(pixel(img, 0, 0), 0x0000FFu);
+}
+
+TEST(Qt_Draw, TheTestPictureAsPngPdfAndSvg) {
+  const std::string dir = VEZA_BUILD_DIR;
+  QImage img = qt_draw_image(6 * 96, 4 * 96, 96, draw_test_picture);
+  qt_save_png(img, dir + "/draw_test_picture.png");
+  QImage big = qt_draw_image(6 * 200, 4 * 200, 200, draw_test_picture);
+  qt_save_png(big, dir + "/draw_test_picture_200dpi.png");
+  EXPECT_GT(QFile(QString::fromStdString(dir + "/draw_test_picture.png")).size(), 1000);
+  EXPECT_GT(n_inked(img, img.rect()), 5000);
+
+  qt_write_pdf(dir + "/draw_test_picture.pdf", PICTURE_WIDTH, PICTURE_HEIGHT, 600, draw_test_picture);
+  QFile pdf(QString::fromStdString(dir + "/draw_test_picture.pdf"));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  QByteArray pdf_bytes = pdf.readAll();
+  EXPECT_TRUE(pdf_bytes.startsWith("%PDF-"));
+  EXPECT_GT(pdf_bytes.size(), 2000);
+
+  QByteArray svg = qt_svg_picture(PICTURE_WIDTH, PICTURE_HEIGHT, 96, draw_test_picture);
+  EXPECT_TRUE(svg.contains("<svg"));
+  EXPECT_TRUE(svg.contains("<path"));
+  EXPECT_TRUE(svg.contains("width=\"152.4mm\"") || svg.contains("width=\"576\""));
+  QFile out(QString::fromStdString(dir + "/draw_test_picture.svg"));
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  out.write(svg);
+
+  EXPECT_THROW(qt_save_png(img, "/nonexistent-folder/x.png"), OS_Err);
+}
