@@ -1,19 +1,14 @@
 // Internal text as the fonts take it: font bytes in runs of one coding each.
 #pragma once
 #include <cstdint>
-#include <string>
-#include <vector>
 
-#include "core/font_tables.h"
-
-struct Font_Run {
-  int32_t coding;
-  int32_t n_bytes;
-};
+#include "core/byte_str.h"
+#include "core/font_runs.h"
+#include "core/tuple.h"
 
 struct Font_Text {
-  std::string bytes;
-  std::vector<Font_Run> runs;
+  Byte_Str bytes;
+  Tuple runs;  // see n_runs, run_coding, run_n_bytes
 };
 
 // n_bytes of internal text; prefer_coding 0 or 1, the coding of the style.

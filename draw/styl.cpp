@@ -29,9 +29,10 @@ int32_t font_bytes_width(const Styl& s, int32_t coding, int32_t style_bits, cons
 int32_t text_width(const char* text, int32_t n_bytes, int32_t style_bits, const Styl& s) {
   Font_Text ft = font_text(text, n_bytes, s.prefer_coding_);
   int32_t w = 0, at = 0;
-  for (const Font_Run& run : ft.runs) {
-    w += font_bytes_width(s, run.coding, style_bits, ft.bytes.data() + at, run.n_bytes);
-    at += run.n_bytes;
+  for (int32_t run_i = 0; run_i < n_runs(ft.runs); ++run_i) {
+    int32_t n = run_n_bytes(ft.runs, run_i);
+    w += font_bytes_width(s, run_coding(ft.runs, run_i), style_bits, ft.bytes.first_p + at, n);
+    at += n;
   }
   return w;
 }
