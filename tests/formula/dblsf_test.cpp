@@ -1,0 +1,193 @@
+// Numeric functions: compilation, the basic functions and their facets.
+#include "tests/formula/dblsf_test_util.h"
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+std::string misc_message_of(auto f) {
+  try {
+    f();
+  } catch (const Misc_Err& e) {
+    return e.message();
+  }
+  return "<no error>";
+}
+
+}  // namespace
+
+TEST(Compile, SquarePlusOneItsDerivativeAndEnclosure) {
+  Ref f = compile_x("(+ (^ x 2) 1)");
+  EXPECT_EQ(tgt_dim(f.get()), 1);
+  EXPECT_EQ(src_dim(f.get()), 1);
+  EXPECT_EQ(value_at(f, 2), 5.0);
+  Ref d = Ref::adopt(dblsf_derive(f.get(), 0));
+  EXPECT_EQ(value_at(d, 2), 4.0);
+  Interval e = enclosure_over(f, -1, 2);
+  EXPECT_EQ(e.lo, 1.0);
+  EXPECT_EQ(e.hi, 5.0);
+}
+
+TEST(Compile, ReciprocalIsNotSmoothAcrossZero) {
+  Ref f = compile_x("(/ 1 x)");
+  EXPECT_EQ(smoothness_over(f, -1, 1), -1);
+  EXPECT_EQ(smoothness_over(f, 0.5, 1), 2147483647);
+  Interval e = enclosure_over(f, 0, 1);
+  EXPECT_EQ(e.lo, 1.0);
+  EXPECT_EQ(e.hi, DBL_INF);
+}
+
+TEST(Compile, OutsideTheDomainGivesNanNotErrors) {
+  EXPECT_TRUE(std::isnan(value_at(compile_x("(sqrt x)"), -1)));
+  EXPECT_EQ(value_at(compile_x("(sqrt x)"), 0), 0.0);
+  EXPECT_TRUE(std::isnan(value_at(compile_x("(ln x)"), -1)));
+  EXPECT_TRUE(std::isnan(value_at(compile_x("(acos x)"), 2)));
+  EXPECT_TRUE(std::isnan(value_at(compile_x("(^ x 1.5)"), -1)));
+  EXPECT_TRUE(empty_q(enclosure_over(compile_x("(sqrt x)"), -3, -2)));
+  EXPECT_TRUE(empty_q(enclosure_over(compile_x("(ln (+ x 5))"), -9, -6)));
+}
+
+TEST(Compile, SymbolsOutsideTheVariablesGoToTheRules) {
+  Ref x_list = Ref::adopt(pair_new(syms().x.get(), EMPTY_HDL));
+  EXPECT_EQ(misc_message_of([&] { dblsf_compile(x_list.get(), rd("(+ x b)").get(), default_symbol_rules()); }),
+            "Illegal symbol:  b");
+  EXPECT_EQ(misc_message_of([&] { compile_x("(* x z)"); }), "Illegal symbol:  z");
+  EXPECT_EQ(misc_message_of([&] { compile_x("(= x 1)"); }), "Illegal symbol:  =");
+  EXPECT_EQ(misc_message_of([&] { compile_x("_i"); }), "Illegal symbol:  _i");
+  Ref f = compile_text("(+ (* a (^ x 2)) y)", {syms().y.get(), syms().x.get()}, 3.0);
+  double point[2] = {10, 2};
+  EXPECT_EQ(dblsf_value1(f.get(), point), 22.0);
+  Ref d = Ref::adopt(dblsf_derive(f.get(), 1));
+  EXPECT_EQ(dblsf_value1(d.get(), point), 12.0);  // the parameter keeps its value in the derivative
+}
+
+TEST(Compile, NumbersAreApproximatedFirst) {
+  EXPECT_DOUBLE_EQ(value_at(compile_x("(* x _π)"), 2), 2 * std::numbers::pi);
+  EXPECT_EQ(value_at(compile_x("(* x (^ 3 -1))"), 3), 3.0 * (1.0 / 3.0));
+  EXPECT_DOUBLE_EQ(value_at(compile_x("(log 2 x)"), 8), 3.0);
+  EXPECT_DOUBLE_EQ(value_at(compile_x("(^ 2 x)"), 10), 1024.0);
+  EXPECT_DOUBLE_EQ(value_at(compile_x("(^ x x)"), 3), 27.0);
+  EXPECT_EQ(static_message_of([] { compile_x("(+ x nan)"); }), "Numeric overflow");
+}
+
+TEST(Compile, BuiltinsCarryTheirImplementationAfterTheFirstCompilation) {
+  compile_x("x");
+  for (Builtin_Sym s : {SYM_PLUS, SYM_TIMES, SYM_EXP, SYM_LN, SYM_COS, SYM_SIN, SYM_TAN, SYM_ACOS, SYM_ASIN, SYM_ATAN,
+                        SYM_ABS, SYM_ABS1, SYM_ABS2}) {
+    Hdl f = prop_get(builtin(s), DBLS_F1N);
+    ASSERT_NE(f, NO_HDL) << s;
+    EXPECT_EQ(src_dim(f), imm_value(prop_get(builtin(s), N_ARGS))) << s;
+  }
+  EXPECT_EQ(prop_get(builtin(SYM_POWER), DBLS_F1N), NO_HDL);
+  DblsF times_f = prop_get(builtin(SYM_TIMES), DBLS_F1N);
+  double ab[2] = {3, 7};
+  Ref d0 = Ref::adopt(dblsf_derive(times_f, 0));
+  EXPECT_EQ(dblsf_value1(d0.get(), ab), 7.0);
+  DblsF ln_f = prop_get(builtin(SYM_LN), DBLS_F1N);
+  Ref ln1 = Ref::adopt(dblsf_derive(ln_f, 0));
+  EXPECT_EQ(value_at(ln1, 4), 0.25);
+  DblsF tan_f = prop_get(builtin(SYM_TAN), DBLS_F1N);
+  Ref tan1 = Ref::adopt(dblsf_derive(tan_f, 0));
+  EXPECT_DOUBLE_EQ(value_at(tan1, 0.5), 1 / (std::cos(0.5) * std::cos(0.5)));
+}
+
+TEST(Compile, PlaceholdersAndIntegerPowers) {
+  EXPECT_STREQ(symbol_name(placeholder(0)), "_x0");
+  EXPECT_STREQ(symbol_name(placeholder(11)), "_x11");
+  EXPECT_EQ(placeholder(3), placeholder(3));
+  Ref cube = Ref::adopt(dblsf_int_power(-3));
+  EXPECT_EQ(value_at(cube, 2), 0.125);
+  Ref d = Ref::adopt(dblsf_derive(cube.get(), 0));
+  EXPECT_EQ(value_at(d, 2), -3.0 / 16);
+  Ref zero = Ref::adopt(dblsf_int_power(0));
+  EXPECT_EQ(value_at(zero, NaN), 1.0);
+  Ref big = Ref::adopt(dblsf_int_power(1000));
+  EXPECT_EQ(value_at(big, -1), 1.0);
+}
+
+TEST(Compile, AbsoluteValueItsSignAndSpike) {
+  Ref f = compile_x("(abs x)");
+  EXPECT_EQ(value_at(f, -2.5), 2.5);
+  Ref d1 = Ref::adopt(dblsf_derive(f.get(), 0));
+  EXPECT_EQ(value_at(d1, -2.5), -1.0);
+  EXPECT_EQ(value_at(d1, 0), 0.0);
+  Ref d2 = Ref::adopt(dblsf_derive(d1.get(), 0));
+  EXPECT_EQ(value_at(d2, 3), 0.0);
+  EXPECT_TRUE(std::isnan(value_at(d2, 0)));
+  EXPECT_EQ(smoothness_over(f, -1, 1), KINK);
+  EXPECT_EQ(smoothness_over(d1, -1, 1), -1);
+  EXPECT_EQ(smoothness_over(d1, 1, 2), SMOOTH);
+}
+
+TEST(Constant, ValueIntervalPartialAndOverflow) {
+  Ref c = Ref::adopt(dblsf_constant(2, 4.5));
+  double p[2] = {1, 2};
+  Interval box[2] = {{0, 1}, {EMPTY_INTERVAL}};
+  EXPECT_EQ(dblsf_value1(c.get(), p), 4.5);
+  Interval e = dblsf_enclose1(c.get(), box);
+  EXPECT_EQ(e.lo, 4.5);
+  EXPECT_EQ(e.hi, 4.5);
+  EXPECT_EQ(dblsf_smoothness(c.get(), box), SMOOTH);
+  Ref d = Ref::adopt(dblsf_derive(c.get(), 1));
+  EXPECT_EQ(src_dim(d.get()), 2);
+  EXPECT_EQ(dblsf_value1(d.get(), p), 0.0);
+  EXPECT_EQ(static_message_of([] { dblsf_constant(1, NaN); }), "Numeric overflow");
+  Ref inf = Ref::adopt(dblsf_constant(1, DBL_INF));
+  EXPECT_EQ(value_at(inf, 0), DBL_INF);
+}
+
+TEST(Projection, ValueIntervalAndPartials) {
+  Ref p = Ref::adopt(dblsf_projection(3, 1));
+  double xs[3] = {1, 2, 3};
+  Interval box[3] = {{0, 1}, {NaN, 5}, {2, 3}};
+  EXPECT_EQ(dblsf_value1(p.get(), xs), 2.0);
+  Interval e = dblsf_enclose1(p.get(), box);
+  EXPECT_EQ(e.lo, -DBL_INF);  // a NaN bound widens
+  EXPECT_EQ(e.hi, 5.0);
+  Ref d1 = Ref::adopt(dblsf_derive(p.get(), 1));
+  Ref d2 = Ref::adopt(dblsf_derive(p.get(), 2));
+  EXPECT_EQ(dblsf_value1(d1.get(), xs), 1.0);
+  EXPECT_EQ(dblsf_value1(d2.get(), xs), 0.0);
+  EXPECT_EQ(static_message_of([&] { dblsf_derive(p.get(), 3); }).rfind("Assertion failed - file ", 0), 0u);
+}
+
+TEST(Split, BelowTheThresholdHAboveG) {
+  Ref g = compile_x("(* x 2)");
+  Ref h = compile_x("(* x -1)");
+  Ref s = Ref::adopt(dblsf_split(1.0, g.get(), h.get()));
+  EXPECT_EQ(value_at(s, 0.5), -0.5);
+  EXPECT_EQ(value_at(s, 1.0), 2.0);
+  EXPECT_TRUE(std::isnan(value_at(s, NaN)));
+  Interval across = enclosure_over(s, 0, 2);
+  EXPECT_EQ(across.lo, -1.0);
+  EXPECT_EQ(across.hi, 4.0);
+  EXPECT_EQ(smoothness_over(s, 0, 2), -1);
+  EXPECT_EQ(smoothness_over(s, 0, 0.9), SMOOTH);
+  EXPECT_EQ(smoothness_over(s, 1, 2), SMOOTH);
+  Ref d = Ref::adopt(dblsf_derive(s.get(), 0));
+  EXPECT_EQ(value_at(d, 0), -1.0);
+  EXPECT_EQ(value_at(d, 3), 2.0);
+  EXPECT_EQ(static_message_of([&] { dblsf_split(NaN, g.get(), h.get()); }), "Numeric overflow");
+  Ref two = compile_text("(+ x y)", {syms().x.get(), syms().y.get()});
+  std::string msg = static_message_of([&] { dblsf_split(0, two.get(), h.get()); });
+  EXPECT_NE(msg.find("src_dim(g) == 1 && tgt_dim(h) == m && src_dim(h) == 1"), std::string::npos) << msg;
+}
+
+TEST(Restrict, AFunctionOfTwoInputsAlongALine) {
+  Ref f = compile_text("(+ (* x (^ y 2)) (sin x))", {syms().x.get(), syms().y.get()});
+  Ref along_x = Ref::adopt(dblsf_restrict(f.get(), 1, 3.0));  // y fixed at 3
+  Ref along_y = Ref::adopt(dblsf_restrict(f.get(), 0, 2.0));  // x fixed at 2
+  EXPECT_EQ(src_dim(along_x.get()), 1);
+  EXPECT_DOUBLE_EQ(value_at(along_x, 2.0), 18 + std::sin(2.0));
+  EXPECT_DOUBLE_EQ(value_at(along_y, 3.0), 18 + std::sin(2.0));
+  Ref dx = Ref::adopt(dblsf_derive(along_x.get(), 0));
+  Ref dy = Ref::adopt(dblsf_derive(along_y.get(), 0));
+  EXPECT_DOUBLE_EQ(value_at(dx, 2.0), 9 + std::cos(2.0));
+  EXPECT_DOUBLE_EQ(value_at(dy, 3.0), 12.0);
+  Interval e = enclosure_over(along_y, 1, 2);
+  EXPECT_LE(e.lo, 4 + std::sin(2.0));
+  EXPECT_GE(e.hi, 8 + std::sin(2.0));
+  Ref sum = compile_text("(+ x y)", {syms().x.get(), syms().y.get()});
+  Ref line = Ref::adopt(dblsf_restrict(sum.get(), 0, 5.0));
+  EXPECT_EQ(value_at(line, -1), 4.0);
+}

@@ -1,0 +1,42 @@
+// Shared by the numeric-function tests: compiling prefix-notation formulas
+// over the test symbols, and a symbol rule that binds parameters to values.
+#pragma once
+#include <bit>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "formula/dblsf_compile.h"
+#include "tests/formula/formula_test_util.h"
+
+// A Fun1 giving the constant DblsF of cap[1] inputs and value cap[2] for the
+// symbol cap[0], and raising the default rule's error for any other.
+inline Hdl bound_param_apply(const Fn_Rec* f, Hdl sym) {
+  if (sym == Hdl(f->cap[0])) return dblsf_constant(int32_t(f->cap[1]), std::bit_cast<double>(int64_t(f->cap[2])));
+  return fun1_apply(illegal_symbol_rule(), sym);
+}
+inline Ref bound_param_rule(wff sym, int32_t n_vars, double value) {
+  return Ref::adopt(fn_new(reinterpret_cast<void*>(bound_param_apply), 3, 0, intptr_t(sym), n_vars,
+                           intptr_t(std::bit_cast<int64_t>(value))));
+}
+
+// The formula (prefix notation over x, y, a, b, z) compiled over the listed
+// variables, with the parameter a bound to a_value when a rule is asked for.
+inline Ref compile_text(const char* text, std::initializer_list<Hdl> vars, double a_value = 1.75) {
+  Ref list;
+  for (auto it = std::rbegin(vars); it != std::rend(vars); ++it) list = Ref::adopt(pair_new(*it, list.get()));
+  Ref rule = bound_param_rule(syms().a.get(), int32_t(vars.size()), a_value);
+  Symbol_Rules rules = {rule.get(), rule.get(), rule.get()};
+  return Ref::adopt(dblsf_compile(list.get(), rd(text).get(), rules));
+}
+inline Ref compile_x(const char* text) { return compile_text(text, {syms().x.get()}); }
+
+inline double value_at(const Ref& f, double x) { return dblsf_value1(f.get(), &x); }
+inline Interval enclosure_over(const Ref& f, double lo, double hi) {
+  Interval box = {lo, hi};
+  return dblsf_enclose1(f.get(), &box);
+}
+inline int32_t smoothness_over(const Ref& f, double lo, double hi) {
+  Interval box = {lo, hi};
+  return dblsf_smoothness(f.get(), &box);
+}
