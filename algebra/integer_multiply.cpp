@@ -2,7 +2,6 @@
 // quarter of the steps of 32-bit words), the sign applied last.
 #include <bit>
 #include <cstring>
-#include <memory>
 
 #include "algebra/Integer.h"
 #include "algebra/integer_words.h"
@@ -13,30 +12,35 @@ static_assert(std::endian::native == std::endian::little, "limbs are read from p
 
 typedef unsigned __int128 U128;
 
-// 64-bit limbs with room for small values inside.
-struct Limbs {
-  uint64_t* p = inline_;
-  uint64_t* clear(int n) {
-    if (n > N_INLINE) {
-      heap_.reset(new uint64_t[size_t(n)]);
-      p = heap_.get();
+// Limb i of a word array: words 2i and 2i+1 (memcpy keeps the access legal
+// and compiles to one load or store).
+inline uint64_t limb(const uint32_t* w, int i) {
+  uint64_t v;
+  std::memcpy(&v, w + 2 * i, sizeof v);
+  return v;
+}
+inline void set_limb(uint32_t* w, int i, uint64_t v) { std::memcpy(w + 2 * i, &v, sizeof v); }
+
+// p[0 .. na+nb) = a·b in limbs; p must be zero on entry.
+void multiply_limbs(const uint32_t* a, int na, const uint32_t* b, int nb, uint32_t* p) {
+  for (int j = 0; j < nb; ++j) {
+    uint64_t carry = 0, bj = limb(b, j);
+    for (int i = 0; i < na; ++i) {
+      U128 t = U128(limb(a, i)) * bj + limb(p, i + j) + carry;
+      set_limb(p, i + j, uint64_t(t));
+      carry = uint64_t(t >> 64);
     }
-    std::memset(p, 0, sizeof(uint64_t) * size_t(n));
-    return p;
+    set_limb(p, na + j, carry);
   }
+}
 
- private:
-  static constexpr int N_INLINE = 24;
-  uint64_t inline_[N_INLINE];
-  std::unique_ptr<uint64_t[]> heap_;
-};
-
-// The limbs of a magnitude: pairs of words (unpacked with a zero word of room).
-int limbs_of(const Words& m, Limbs& out) {
-  int n = (m.n + 1) / 2;
-  uint64_t* p = out.clear(n);
-  for (int i = 0; i < n; ++i) p[i] = m.w[2 * i] | uint64_t(m.w[2 * i + 1]) << 32;
-  return n;
+// Magnitudes unpacked with a zero word of room, so the last limb is whole.
+Integer multiply_magnitudes(const Words& x, const Words& y, bool neg) {
+  int na = (x.n + 1) / 2, nb = (y.n + 1) / 2;
+  Words prod;
+  uint32_t* p = prod.clear(2 * (na + nb));
+  multiply_limbs(x.w, na, y.w, nb, p);
+  return pack_magnitude(p, 2 * (na + nb), neg);
 }
 
 // |a| when it is below 2^64: the chains of at most two records.
@@ -63,33 +67,6 @@ bool small_magnitude_q(Integer a, uint64_t& mag, bool& neg) {
 Integer pack_product(U128 p, bool neg) {
   uint32_t w[4] = {uint32_t(p), uint32_t(p >> 32), uint32_t(p >> 64), uint32_t(p >> 96)};
   return pack_magnitude(w, 4, neg);
-}
-
-// p[0 .. na+nb) = a·b; p must be zero on entry.
-void multiply_limbs(const uint64_t* a, int na, const uint64_t* b, int nb, uint64_t* p) {
-  for (int j = 0; j < nb; ++j) {
-    uint64_t carry = 0;
-    for (int i = 0; i < na; ++i) {
-      U128 t = U128(a[i]) * b[j] + p[i + j] + carry;
-      p[i + j] = uint64_t(t);
-      carry = uint64_t(t >> 64);
-    }
-    p[na + j] = carry;
-  }
-}
-
-Integer multiply_magnitudes(const Words& x, const Words& y, bool neg) {
-  Limbs a, b, prod;
-  int na = limbs_of(x, a), nb = limbs_of(y, b);
-  uint64_t* p = prod.clear(na + nb);
-  multiply_limbs(a.p, na, b.p, nb, p);
-  Words words;
-  uint32_t* w = words.alloc(2 * (na + nb));
-  for (int i = 0; i < na + nb; ++i) {
-    w[2 * i] = uint32_t(p[i]);
-    w[2 * i + 1] = uint32_t(p[i] >> 32);
-  }
-  return pack_magnitude(w, 2 * (na + nb), neg);
 }
 
 }  // namespace
