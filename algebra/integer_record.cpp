@@ -120,18 +120,25 @@ double int_to_double(Integer a) {
   return m.neg ? -d : d;
 }
 
+// Canonical chains order by length first: a longer chain holds a larger
+// magnitude. Chains of one length compare from the most significant end.
 int int_compare(Integer a, Integer b) {
   if (imm_q(a) && imm_q(b)) {
     int32_t x = imm_value(a), y = imm_value(b);
     return (x > y) - (x < y);
   }
-  // A word record lies outside the immediate range, on its sign's side.
-  if (imm_q(a)) return rec_neg_q(b) ? 1 : -1;
-  if (imm_q(b)) return rec_neg_q(a) ? -1 : 1;
-  int c = int_compare(int_high(a), int_high(b));
-  if (c != 0) return c;
-  uint32_t x = int_low(a), y = int_low(b);
-  return (x > y) - (x < y);
+  bool a_neg = int_neg_q(a), b_neg = int_neg_q(b);
+  if (a_neg != b_neg) return a_neg ? -1 : 1;
+  int la = int_chain_length(a), lb = int_chain_length(b);
+  if (la != lb) return (la > lb) == a_neg ? -1 : 1;
+  Words x, y;
+  unpack_twos(a, x);
+  unpack_twos(b, y);
+  int32_t top_a = int32_t(x.w[la]), top_b = int32_t(y.w[la]);
+  if (top_a != top_b) return top_a < top_b ? -1 : 1;
+  for (int i = la - 1; i >= 0; --i)
+    if (x.w[i] != y.w[i]) return x.w[i] < y.w[i] ? -1 : 1;
+  return 0;
 }
 
 bool int_equal_q(Integer a, Integer b) {

@@ -129,7 +129,9 @@ class Ratio_Reporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) us_[r.benchmark_name()] = r.GetAdjustedCPUTime();
+    // With repetitions the median, reported after the single runs, is kept.
+    for (const Run& r : runs)
+      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median") us_[r.run_name.str()] = r.GetAdjustedCPUTime();
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
