@@ -60,6 +60,7 @@ Byte_Str::~Byte_Str() { pool_return(first_p); }
 void Byte_Str::overflow() { reserve(*this, n_elts(*this) + 1); }
 
 void reserve(Byte_Str& s, int32_t n) {
+  if (n >= int32_t(POOL_BYTES)) raise_static("Out of memory");  // before n + 1 can overflow
   int32_t c = block_size(s);
   int32_t need = n + 1;
   int32_t a_n;

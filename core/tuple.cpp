@@ -9,6 +9,8 @@ void* seq_resize_block(void* block_mp, int32_t n_old, int32_t n, uint32_t elt_by
     n_words = n;
   else
     return block_mp;
+  // Beyond the pool the byte count would also overflow the size request.
+  if (uint64_t(n_words) * elt_bytes > POOL_BYTES) raise_static("Out of memory");
   void* new_p = pool_alloc(int32_t(uint32_t(n_words) * elt_bytes));
   int32_t n_kept = n_old < n ? n_old : n;
   if (n_kept > 0) std::memcpy(new_p, block_mp, size_t(n_kept) * elt_bytes);

@@ -74,6 +74,8 @@ TEST(ByteStr, AssertionTexts) {
             "Assertion failed - file byte_str:\r0 <= start && start <= end && end <= n_elts(s)");
   EXPECT_EQ(check_text([&] { char_start_before(s.first_p, s.first_p); }), "Assertion failed - file byte_str:\rp > a");
   EXPECT_EQ(text_of(s), "abc");
+  EXPECT_EQ(check_text([&] { set_length(s, INT32_MAX); }), "Out of memory");
+  EXPECT_EQ(text_of(s), "abc");
 }
 
 TEST(ByteStr, ComparesAsUnsignedBytesShorterFirst) {

@@ -1,5 +1,5 @@
-// The text of the assertion a call raises, without its line number, which
-// changes with every edit of the file.
+// The text of the Misc_Static_Err a call raises; for an assertion without
+// its line number, which changes with every edit of the file.
 #pragma once
 #include <string>
 

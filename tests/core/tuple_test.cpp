@@ -35,6 +35,9 @@ TEST(Tuple, ShrinksOnlyBelowAQuarter) {
   EXPECT_NE(t.elts_p, block_p);
   EXPECT_EQ(capacity(t), 16);
   for (int32_t i = 0; i < 15; ++i) ASSERT_EQ(t[i], uint32_t(i));
+  // A length whose byte count overflows a size request is beyond the pool too.
+  for (int32_t n : {1 << 30, INT32_MAX}) EXPECT_EQ(check_text([&] { set_length(t, n); }), "Out of memory");
+  EXPECT_EQ(n_elts(t), 15);
 }
 
 TEST(Tuple, InsertAppendFillFind) {
