@@ -138,6 +138,45 @@ TEST_F(Integer_Vs_Gmp, CompareEqualSignAndMachineConversions) {
   }
 }
 
+// The double is the nearest one: no neighbour is closer, and on a tie the
+// mantissa is even.
+TEST_F(Integer_Vs_Gmp, ToDoubleRoundsToNearest) {
+  Mpz d_val, up_val, down_val, err, err_up, err_down;
+  for (long i = 0, n = test_iterations(N_PAIRS); i < n; ++i) {
+    draw_pair(1000);
+    if (i % 2) {
+      // Halfway between two doubles, or one away from it: m·2^s + 2^(s-1) + {-1, 0, 1}.
+      unsigned long s = 2 + src.below(900);
+      mpz_set_ui(x.v, 0);
+      mpz_setbit(x.v, 52);
+      mpz_add_ui(x.v, x.v, src.below(1ul << 52));
+      mpz_mul_2exp(x.v, x.v, s);
+      mpz_setbit(x.v, s - 1);
+      long delta = long(src.below(3)) - 1;
+      if (delta > 0) mpz_add_ui(x.v, x.v, 1);
+      if (delta < 0) mpz_sub_ui(x.v, x.v, 1);
+      if (src.below(2)) mpz_neg(x.v, x.v);
+      a = Ref::adopt(integer_from_mpz(x.v));
+    }
+    double d = int_to_double(a.get());
+    ASSERT_TRUE(std::isfinite(d)) << x.str();
+    mpz_set_d(d_val.v, d);
+    mpz_set_d(up_val.v, std::nextafter(d, INFINITY));
+    mpz_set_d(down_val.v, std::nextafter(d, -INFINITY));
+    mpz_sub(err.v, x.v, d_val.v);
+    mpz_sub(err_up.v, x.v, up_val.v);
+    mpz_sub(err_down.v, x.v, down_val.v);
+    int c_up = mpz_cmpabs(err.v, err_up.v), c_down = mpz_cmpabs(err.v, err_down.v);
+    ASSERT_LE(c_up, 0) << x.str() << " -> " << d;
+    ASSERT_LE(c_down, 0) << x.str() << " -> " << d;
+    if (c_up == 0 || c_down == 0) {
+      int exp;
+      double m = std::frexp(d, &exp);
+      ASSERT_EQ(std::fmod(std::ldexp(m, 53), 2.0), 0.0) << "tie not to even: " << x.str();
+    }
+  }
+}
+
 TEST_F(Integer_Vs_Gmp, DecimalWriteAndReadRoundTrip) {
   for (long i = 0, n = test_iterations(N_PAIRS); i < n; ++i) {
     draw_pair();
