@@ -71,6 +71,11 @@ bool apply_q(Hdl node, void* apply) { return fn_rec(node)->apply == apply; }
 Hdl operand_subst(Facet facet, Leaf_Kind kind, intptr_t cap, const Hdl* args, int32_t n_args) {
   if (kind == LEAF_NODE) return node_subst(facet, Hdl(cap), args, n_args);
   if (kind == LEAF_CONST) return const_node(facet, std::bit_cast<double>(int64_t(cap)));
+  if (kind == LEAF_POWER) {
+    int32_t i = power_leaf_input(cap);
+    CHECK(i < n_args);
+    return prim_node(facet, PRIM_INT_POWER, args[i], 0, power_leaf_exponent(cap));
+  }
   CHECK(cap < n_args);
   return hdl_copy(args[cap]);
 }

@@ -53,7 +53,7 @@ struct Op_Unary {
 };
 
 struct Op_Int_Power {
-  static double value(double a, intptr_t k) { return guarded_int_power(a, int32_t(k)); }
+  static double value(double a, intptr_t k) { return int_power(a, int32_t(k)); }
   static Interval interval(Interval a, intptr_t k) { return iv_int_power(a, int32_t(k)); }
   static int32_t smooth(Interval a, intptr_t k) { return smooth_int_power(a, int32_t(k)); }
 };
@@ -69,19 +69,23 @@ template <int K>
 double arg_val(intptr_t c, const double* xs) {
   if constexpr (K == LEAF_NODE) return val_eval(Hdl(c), xs);
   else if constexpr (K == LEAF_CONST) return std::bit_cast<double>(int64_t(c));
-  else return xs[c];
+  else if constexpr (K == LEAF_PROJ) return xs[c];
+  else return int_power(xs[power_leaf_input(c)], power_leaf_exponent(c));
 }
 
 template <int K>
 Interval arg_iv(intptr_t c, const Interval* box) {
   if constexpr (K == LEAF_NODE) return iv_eval(Hdl(c), box);
   else if constexpr (K == LEAF_CONST) return {std::bit_cast<double>(int64_t(c)), std::bit_cast<double>(int64_t(c))};
-  else return widen_nan(box[c]);
+  else if constexpr (K == LEAF_PROJ) return widen_nan(box[c]);
+  else return iv_int_power(box[power_leaf_input(c)], power_leaf_exponent(c));
 }
 
 template <int K>
 Order_Iv arg_sm(intptr_t c, const Interval* box) {
   if constexpr (K == LEAF_NODE) return sm_eval(Hdl(c), box);
+  else if constexpr (K == LEAF_POWER)
+    return {arg_iv<K>(c, box), smooth_int_power(box[power_leaf_input(c)], power_leaf_exponent(c))};
   else return {arg_iv<K>(c, box), SMOOTH};
 }
 
@@ -113,7 +117,7 @@ Order_Iv binary_sm(const Fn_Rec* f, const Interval* box) {
   return {Op::interval(a.iv, b.iv), std::min({a.order, b.order, Op::smooth(a.iv, b.iv)})};
 }
 
-// The apply functions of one operation: [facet][kind of operand 0 * 3 + kind of operand 1].
+// The apply functions of one operation: [facet][kind of operand 0 * N_LEAF_KINDS + kind of operand 1].
 struct Prim_Op {
   int32_t n_args;
   void* applies[N_FACETS][N_LEAF_KINDS * N_LEAF_KINDS];
@@ -121,9 +125,9 @@ struct Prim_Op {
 
 template <class Op, int A>
 void fill_unary(Prim_Op& p) {
-  p.applies[FACET_VALUE][A * 3] = reinterpret_cast<void*>(unary_val<Op, A>);
-  p.applies[FACET_INTERVAL][A * 3] = reinterpret_cast<void*>(unary_iv<Op, A>);
-  p.applies[FACET_SMOOTH][A * 3] = reinterpret_cast<void*>(unary_sm<Op, A>);
+  p.applies[FACET_VALUE][A * N_LEAF_KINDS] = reinterpret_cast<void*>(unary_val<Op, A>);
+  p.applies[FACET_INTERVAL][A * N_LEAF_KINDS] = reinterpret_cast<void*>(unary_iv<Op, A>);
+  p.applies[FACET_SMOOTH][A * N_LEAF_KINDS] = reinterpret_cast<void*>(unary_sm<Op, A>);
 }
 
 template <class Op>
@@ -132,14 +136,15 @@ Prim_Op unary_op() {
   fill_unary<Op, LEAF_NODE>(p);
   fill_unary<Op, LEAF_CONST>(p);
   fill_unary<Op, LEAF_PROJ>(p);
+  fill_unary<Op, LEAF_POWER>(p);
   return p;
 }
 
 template <class Op, int A, int B>
 void fill_binary(Prim_Op& p) {
-  p.applies[FACET_VALUE][A * 3 + B] = reinterpret_cast<void*>(binary_val<Op, A, B>);
-  p.applies[FACET_INTERVAL][A * 3 + B] = reinterpret_cast<void*>(binary_iv<Op, A, B>);
-  p.applies[FACET_SMOOTH][A * 3 + B] = reinterpret_cast<void*>(binary_sm<Op, A, B>);
+  p.applies[FACET_VALUE][A * N_LEAF_KINDS + B] = reinterpret_cast<void*>(binary_val<Op, A, B>);
+  p.applies[FACET_INTERVAL][A * N_LEAF_KINDS + B] = reinterpret_cast<void*>(binary_iv<Op, A, B>);
+  p.applies[FACET_SMOOTH][A * N_LEAF_KINDS + B] = reinterpret_cast<void*>(binary_sm<Op, A, B>);
 }
 
 template <class Op, int A>
@@ -147,6 +152,7 @@ void fill_binary_row(Prim_Op& p) {
   fill_binary<Op, A, LEAF_NODE>(p);
   fill_binary<Op, A, LEAF_CONST>(p);
   fill_binary<Op, A, LEAF_PROJ>(p);
+  fill_binary<Op, A, LEAF_POWER>(p);
 }
 
 template <class Op>
@@ -155,6 +161,7 @@ Prim_Op binary_op() {
   fill_binary_row<Op, LEAF_NODE>(p);
   fill_binary_row<Op, LEAF_CONST>(p);
   fill_binary_row<Op, LEAF_PROJ>(p);
+  fill_binary_row<Op, LEAF_POWER>(p);
   return p;
 }
 
@@ -191,6 +198,13 @@ Leaf_Kind operand_of(Facet facet, Hdl child, intptr_t* cap_p) {
     *cap_p = i;
     return LEAF_PROJ;
   }
+  Prim_Id id;
+  Leaf_Kind kinds[2];
+  if (prim_parts(facet, child, &id, kinds) && id == PRIM_INT_POWER && kinds[0] == LEAF_PROJ) {
+    const Fn_Rec* r = fn_rec(child);
+    *cap_p = power_leaf(int32_t(r->cap[0]), int32_t(r->cap[1]));
+    return LEAF_POWER;
+  }
   *cap_p = intptr_t(hdl_copy(child));
   return LEAF_NODE;
 }
@@ -205,7 +219,7 @@ Hdl prim_node(Facet facet, Prim_Id id, Hdl a, Hdl b, intptr_t param) {
   Leaf_Kind kind_a = operand_of(facet, a, &cap_a), kind_b = LEAF_NODE;
   if (op.n_args == 2) kind_b = operand_of(facet, b, &cap_b);
   uint32_t mask = (kind_a == LEAF_NODE ? 1u : 0u) | (op.n_args == 2 && kind_b == LEAF_NODE ? 2u : 0u);
-  int combo = kind_a * 3 + (op.n_args == 2 ? kind_b : 0);
+  int combo = kind_a * N_LEAF_KINDS + (op.n_args == 2 ? kind_b : 0);
   return fn_new(op.applies[facet][combo], 3, mask, cap_a, cap_b, intptr_t(id));
 }
 
@@ -216,8 +230,8 @@ bool prim_parts(Facet facet, Hdl node, Prim_Id* id_p, Leaf_Kind* kinds_p) {
     for (int combo = 0; combo < N_LEAF_KINDS * N_LEAF_KINDS; ++combo)
       if (op.applies[facet][combo] == apply) {
         *id_p = Prim_Id(id);
-        kinds_p[0] = Leaf_Kind(combo / 3);
-        kinds_p[1] = Leaf_Kind(combo % 3);
+        kinds_p[0] = Leaf_Kind(combo / N_LEAF_KINDS);
+        kinds_p[1] = Leaf_Kind(combo % N_LEAF_KINDS);
         return true;
       }
   }

@@ -192,7 +192,7 @@ Interval iv_int_power(Interval a, int32_t k) {
     return WHOLE_LINE;
   }
   if (k < 0) std::swap(lo, hi);
-  return widen_nan({guarded_int_power(lo, k), guarded_int_power(hi, k)});
+  return widen_nan({int_power(lo, k), int_power(hi, k)});
 }
 
 int32_t smooth_ln(Interval a) { return a.lo <= POLE_NEAR ? MAY_JUMP : SMOOTH; }

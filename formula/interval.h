@@ -55,6 +55,21 @@ inline Interval widen_ulps(Interval a) {
 // finite. It covers the error of reducing an argument by multiples of pi.
 double margin_of(double v);
 
+// x^n by square-and-multiply: the same steps, and so the same roundings, as
+// guarded_int_power, inline because evaluation trees call it for every x^k.
+inline double int_power(double x, int32_t n) {
+  if (n == 0) return 1.0;
+  if (n == INT32_MIN) return int_power(x, -INT32_MAX) / x;
+  if (n < 0) {
+    x = 1.0 / x;
+    n = -n;
+  }
+  double result = 1.0;
+  for (uint32_t k = uint32_t(n); k; k >>= 1, x *= x)
+    if (k & 1) result *= x;
+  return result;
+}
+
 // Smoothness counts.
 constexpr int32_t SMOOTH = 2147483647;  // smooth on the whole box
 constexpr int32_t MAY_JUMP = -1;        // may be discontinuous on the box

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <random>
 
+#include "formula/guarded.h"
 #include "formula/interval.h"
 
 namespace {
@@ -133,4 +135,16 @@ TEST(Interval, MagnitudeAndSign) {
   EXPECT_EQ(smooth_abs({-1, 1}), KINK);
   EXPECT_EQ(smooth_abs({1, 2}), SMOOTH);
   EXPECT_EQ(smooth_sign({0, 1}), MAY_JUMP);
+}
+
+TEST(Interval, InlinePowerRoundsExactlyAsTheGuardedPower) {
+  std::mt19937_64 rng(1);
+  std::uniform_real_distribution<double> u(-3, 3);
+  for (int t = 0; t < 20000; ++t) {
+    double x = u(rng) * std::pow(10.0, double(int(rng() % 9)) - 4);
+    int32_t n = int32_t(rng() % 41) - 20;
+    if (t == 0) n = INT32_MIN;
+    double a = int_power(x, n), b = guarded_int_power(x, n);
+    ASSERT_TRUE(a == b || (std::isnan(a) && std::isnan(b))) << x << "^" << n;
+  }
 }
