@@ -52,9 +52,10 @@ void restore(void* d) {
 
 int32_t set_pen(void* d, int32_t w, uint32_t c) {
   int32_t got = w < 1 ? 1 : w;
-  // Thin pens cover whole pixels at corners; wide ones are rounded there.
+  // Thin lines cover whole pixels from their start up to their end (see
+  // line_to); wide ones are rounded at their ends and corners.
   bool thin_q = got == 1;
-  dev(d).state.pen = QPen(qt_colour(c), got, Qt::SolidLine, thin_q ? Qt::SquareCap : Qt::RoundCap,
+  dev(d).state.pen = QPen(qt_colour(c), got, Qt::SolidLine, thin_q ? Qt::FlatCap : Qt::RoundCap,
                           thin_q ? Qt::MiterJoin : Qt::RoundJoin);
   return got;
 }
@@ -81,11 +82,21 @@ void paint(Qt_Device& q, const QBrush& brush, Fn fn) {
   fn(*q.painter_mp);
 }
 
+// A thin line covers its start pixel and stops before its end pixel, as the
+// platform's lines do: drawn half a pixel back along itself with flat ends.
 void line_to(void* d, int32_t x, int32_t y) {
   Qt_Device& q = dev(d);
   QPointF to = qt_point(x, y);
-  if (q.in_path_q) q.path.lineTo(to);
-  else paint(q, Qt::NoBrush, [&](QPainter& p) { p.drawLine(q.cur, to); });
+  if (q.in_path_q) {
+    q.path.lineTo(to);
+  } else if (to != q.cur) {
+    QPointF back(0, 0);
+    if (q.state.pen.width() == 1) {
+      QPointF v = to - q.cur;
+      back = v / (2 * std::sqrt(QPointF::dotProduct(v, v)));
+    }
+    paint(q, Qt::NoBrush, [&](QPainter& p) { p.drawLine(q.cur - back, to - back); });
+  }
   q.cur = to;
 }
 

@@ -54,11 +54,27 @@ TEST(Qt_Draw, LinesKeepTheirEndPixelAndFilledBeziersAreFilled) {
                                  {20 * 192, -30 * 192}};
     canvas_fill_bezier_path(c, square);
   });
+  // Whole pixels from the first to the last, which the device alone leaves out.
+  EXPECT_EQ(pixel(img, 9, 10), 0xFFFFFFu);
   EXPECT_EQ(pixel(img, 10, 10), 0u);
   EXPECT_EQ(pixel(img, 35, 10), 0u);
   EXPECT_EQ(pixel(img, 60, 10), 0u);
-  EXPECT_EQ(pixel(img, 62, 10), 0xFFFFFFu);
-  EXPECT_EQ(pixel(img, 35, 12), 0xFFFFFFu);
+  EXPECT_EQ(pixel(img, 61, 10), 0xFFFFFFu);
+  EXPECT_EQ(pixel(img, 35, 9), 0xFFFFFFu);
+  EXPECT_EQ(pixel(img, 35, 11), 0xFFFFFFu);
+  QImage device_only(70, 20, QImage::Format_RGB32);
+  device_only.fill(Qt::white);
+  {
+    QPainter painter(&device_only);
+    Qt_Device d = qt_device_on(painter, device_only);
+    Device dev = qt_device(d);
+    dev.ops_p->set_pen(dev.impl_p, 1, 0);
+    dev.ops_p->move_to(dev.impl_p, 10, 10);
+    dev.ops_p->line_to(dev.impl_p, 60, 10);
+  }
+  EXPECT_EQ(pixel(device_only, 10, 10), 0u);
+  EXPECT_EQ(pixel(device_only, 59, 10), 0u);
+  EXPECT_EQ(pixel(device_only, 60, 10), 0xFFFFFFu);
   // Inside the curved side's hull and well inside the straight sides: red.
   EXPECT_EQ(pixel(img, 50, 40), 0xFF0000u);
   EXPECT_EQ(pixel(img, 30, 55), 0xFF0000u);
