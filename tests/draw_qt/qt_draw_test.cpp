@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRawFont>
+#include <QSvgRenderer>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -172,7 +173,16 @@ TEST(Qt_Draw, TheTestPictureAsPngPdfAndSvg) {
   QByteArray svg = qt_svg_picture(PICTURE_WIDTH, PICTURE_HEIGHT, 96, draw_test_picture);
   EXPECT_TRUE(svg.contains("<svg"));
   EXPECT_TRUE(svg.contains("<path"));
-  EXPECT_TRUE(svg.contains("width=\"152.4mm\"") || svg.contains("width=\"576\""));
+  EXPECT_TRUE(svg.contains("width=\"152.4mm\" height=\"101.6mm\""));
+  // Drawn back, the picture covers about as much as the image of it did.
+  QSvgRenderer renderer(svg);
+  QImage back(img.size(), QImage::Format_RGB32);
+  back.fill(Qt::white);
+  {
+    QPainter p(&back);
+    renderer.render(&p);
+  }
+  EXPECT_NEAR(n_inked(back, back.rect()), n_inked(img, img.rect()), n_inked(img, img.rect()) / 4);
   QFile out(QString::fromStdString(dir + "/draw_test_picture.svg"));
   ASSERT_TRUE(out.open(QIODevice::WriteOnly));
   out.write(svg);
