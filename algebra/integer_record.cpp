@@ -127,7 +127,10 @@ int int_compare(Integer a, Integer b) {
     int32_t x = imm_value(a), y = imm_value(b);
     return (x > y) - (x < y);
   }
-  bool a_neg = int_neg_q(a), b_neg = int_neg_q(b);
+  // A word record lies outside the immediate range, on its sign's side.
+  if (imm_q(a)) return rec_neg_q(b) ? 1 : -1;
+  if (imm_q(b)) return rec_neg_q(a) ? -1 : 1;
+  bool a_neg = rec_neg_q(a), b_neg = rec_neg_q(b);
   if (a_neg != b_neg) return a_neg ? -1 : 1;
   int la = int_chain_length(a), lb = int_chain_length(b);
   if (la != lb) return (la > lb) == a_neg ? -1 : 1;

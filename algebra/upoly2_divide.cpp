@@ -9,11 +9,11 @@ namespace {
 UPoly2 subtract_scaled(const Ring& p, UPoly2 r, Hdl c, int32_t d, UPoly2 g) {
   const Ring& coef = coef_ring_of(p);
   Ref minus_c = Ref::adopt(ring_negate(coef, c));
-  std::vector<Term> terms;
+  Term_Builder diff(coef);
   while (nz_q(g)) {
     int32_t eg = deg_nz(g) + d;
     if (nz_q(r) && deg_nz(r) > eg) {
-      terms.push_back({Ref::share(lead_coef(r)), deg_nz(r)});
+      diff.append(hdl_copy(lead_coef(r)), deg_nz(r));
       r = poly_rest(r);
       continue;
     }
@@ -22,10 +22,10 @@ UPoly2 subtract_scaled(const Ring& p, UPoly2 r, Hdl c, int32_t d, UPoly2 g) {
       t = Ref::adopt(ring_add(coef, lead_coef(r), t.get()));
       r = poly_rest(r);
     }
-    terms.push_back({std::move(t), eg});
+    diff.append(t.release(), eg);
     g = poly_rest(g);
   }
-  return poly_of_terms(coef, terms, hdl_copy(r));
+  return diff.finish(hdl_copy(r));
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ UPoly2 subtract_scaled(const Ring& p, UPoly2 r, Hdl c, int32_t d, UPoly2 g) {
 UPoly2 poly_divide(const Ring& p, UPoly2 a, UPoly2 b, UPoly2* rem_p) {
   CHECK(nz_q(b));
   const Ring& coef = coef_ring_of(p);
-  std::vector<Term> quotient;
+  Term_Builder quotient(coef);
   Ref r = Ref::share(a);
   while (nz_q(r.get()) && deg_nz(r.get()) >= deg_nz(b)) {
     int32_t d = deg_nz(r.get()) - deg_nz(b);
@@ -42,20 +42,20 @@ UPoly2 poly_divide(const Ring& p, UPoly2 a, UPoly2 b, UPoly2* rem_p) {
     Ref c_rem_ref = Ref::adopt(c_rem);
     if (ring_zero_q(coef, c.get())) break;
     r = Ref::adopt(subtract_scaled(p, r.get(), c.get(), d, b));
-    quotient.push_back({std::move(c), d});
+    quotient.append(c.release(), d);
     // The leading term did not cancel: what is left of it cannot be divided.
     if (!ring_zero_q(coef, c_rem)) break;
   }
   *rem_p = r.release();
-  return poly_of_terms(coef, quotient);
+  return quotient.finish();
 }
 
 UPoly2 poly_divide_coef(const Ring& p, UPoly2 a, Hdl c) {
   const Ring& coef = coef_ring_of(p);
   if (ring_one_q(coef, c)) return hdl_copy(a);
-  std::vector<Term> terms;
-  for (; nz_q(a); a = poly_rest(a)) terms.push_back({Ref::adopt(ring_exact_divide(coef, lead_coef(a), c)), deg_nz(a)});
-  return poly_of_terms(coef, terms);
+  Term_Builder quotient(coef);
+  for (; nz_q(a); a = poly_rest(a)) quotient.append(ring_exact_divide(coef, lead_coef(a), c), deg_nz(a));
+  return quotient.finish();
 }
 
 UPoly2 poly_prem(const Ring& p, UPoly2 f, UPoly2 g) {
