@@ -191,3 +191,41 @@ TEST(Restrict, AFunctionOfTwoInputsAlongALine) {
   Ref line = Ref::adopt(dblsf_restrict(sum.get(), 0, 5.0));
   EXPECT_EQ(value_at(line, -1), 4.0);
 }
+
+TEST(Compile, EmptyBoxesGiveEmptyEnclosures) {
+  Ref f = compile_text("(+ x y)", {syms().x.get(), syms().y.get()});
+  Interval box[2] = {{0, 1}, EMPTY_INTERVAL};
+  EXPECT_TRUE(empty_q(dblsf_enclose1(f.get(), box)));
+  Interval nan_box[2] = {{NaN, 1}, {0, NaN}};
+  Interval e = dblsf_enclose1(f.get(), nan_box);
+  EXPECT_EQ(e.lo, -DBL_INF);
+  EXPECT_EQ(e.hi, DBL_INF);
+}
+
+// Use counts: everything a compilation builds goes back to the pool, and the
+// value, interval and smoothness facets take nothing from it.
+TEST(Compile, ReleasingReturnsEveryBlockAndEvaluationTakesNone) {
+  const char* text = "(+ (sin (* a x)) (+ (/ 1 (- x 2)) (+ (^ x 0.5) (+ (tan x) (log 3 (abs x))))))";
+  Ref(compile_x(text));
+  Ref(Ref::adopt(dblsf_derive(compile_x(text).get(), 0)));
+  uint64_t before = pool_free_bytes();
+  {
+    Ref f = compile_x(text);
+    Ref d = Ref::adopt(dblsf_derive(f.get(), 0));
+    Ref s = Ref::adopt(dblsf_split(0.5, f.get(), d.get()));
+    Ref s1 = Ref::adopt(dblsf_derive(s.get(), 0));
+    Ref two = compile_text("(* x (exp y))", {syms().x.get(), syms().y.get()});
+    Ref line = Ref::adopt(dblsf_restrict(two.get(), 0, 2.0));
+    Ref line1 = Ref::adopt(dblsf_derive(line.get(), 0));
+    uint64_t built = pool_free_bytes();
+    volatile double sum = 0;
+    for (int i = 0; i < 100; ++i) {
+      double x = 0.01 * i - 0.3;
+      Interval box = {x, x + 0.5};
+      sum = sum + value_at(s, x) + value_at(line1, x) + dblsf_enclose1(s.get(), &box).hi +
+            dblsf_smoothness(s.get(), &box);
+    }
+    EXPECT_EQ(pool_free_bytes(), built);
+  }
+  EXPECT_EQ(pool_free_bytes(), before);
+}
