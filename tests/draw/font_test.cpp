@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -96,13 +97,23 @@ TEST(Font, TextWidthIsTheSumOfTableWidthsRunByRun) {
   const Width_Table& roman = font_widths(*s.fonts[0], 0);
   EXPECT_EQ(text_width("\xC0\x07", 2, 0, s), font_widths(*s.fonts[1], 0)[0x70]);
   EXPECT_EQ(text_width("\x93\x43", 2, 0, s), roman[0x1F] + roman['2'] + roman['1'] + roman['9'] + roman['3']);
+  // A Symbol style takes digits from the Symbol font, letters it lacks from
+  // the roman one.
+  Styl sym = make_style(make_font(symbol_family(), 12), SYMBOL_CODING);
+  const Width_Table& symbol = font_widths(*sym.fonts[SYMBOL_CODING], 0);
+  const Width_Table& sys_roman = font_widths(*sym.fonts[ROMAN_CODING], 0);
+  EXPECT_NE(symbol['1'], sys_roman['1']);
+  EXPECT_EQ(text_width("1", 1, 0, sym), symbol['1']);
+  EXPECT_EQ(text_width("1", 1, 0, s), roman['1']);
+  EXPECT_EQ(text_width("\xE9\x01", 2, 0, sym), sys_roman[0xE9]);  // e acute
 }
 
 TEST(Font, TextIsDrawnRunByRunAtItsMeasuredPositions) {
   rec_screen();
   Styl s = make_style(make_font(family("Times"), 12), ROMAN_CODING);
   Rec_Device printer = rec_device_new(600, 5000, 6000);
-  Canvas c(rec_device(printer), 0, 0);
+  auto c_p = std::make_unique<Canvas>(rec_device(printer), 0, 0);
+  Canvas& c = *c_p;
   rec_take_calls(printer);
   canvas_move_to(c, {18432, -18432});
   const char a_le_b[] = "a\xE4\x44" "b";
@@ -120,4 +131,8 @@ TEST(Font, TextIsDrawnRunByRunAtItsMeasuredPositions) {
   canvas_draw_text(c, "a\rb", 3, UNDERLINE_BIT, NO_COLOUR, s);
   EXPECT_EQ(rec_take_calls(printer), (std::vector<std::string>{"font 2 -100 0 0 1 0 Times New Roman", "select_font 2",
                                                                 "move_to 0 599", "text 2 \"a\\x0D\\x0Ab\""}));
+  // The canvas gives the device back as it found it and frees its fonts.
+  c_p.reset();
+  EXPECT_EQ(rec_take_calls(printer),
+            (std::vector<std::string>{"restore", "delete_font 0", "delete_font 1", "delete_font 2"}));
 }
