@@ -19,8 +19,14 @@ class Ring_Laws : public ::testing::TestWithParam<const char*> {
     return test_iterations(n_levels <= 1 ? 300 : 60);
   }
   std::string show(const Ref& e) { return ring_to_string(r, e.get()); }
-  Ref add(const Ref& a, const Ref& b) { return Ref::adopt(ring_add(r, a.get(), b.get())); }
-  Ref mul(const Ref& a, const Ref& b) { return Ref::adopt(ring_multiply(r, a.get(), b.get())); }
+  // Every result is checked for its one form as it is made.
+  Ref checked(Hdl result, const char* op) {
+    Ref res = Ref::adopt(result);
+    EXPECT_TRUE(well_formed_q(r, result)) << op << " gave " << show(res);
+    return res;
+  }
+  Ref add(const Ref& a, const Ref& b) { return checked(ring_add(r, a.get(), b.get()), "add"); }
+  Ref mul(const Ref& a, const Ref& b) { return checked(ring_multiply(r, a.get(), b.get()), "multiply"); }
   bool eq(const Ref& a, const Ref& b) { return ring_equal_q(r, a.get(), b.get()); }
 };
 
@@ -37,7 +43,7 @@ TEST_P(Ring_Laws, AdditionAndMultiplication) {
     ASSERT_TRUE(eq(add(a, zero), a)) << "a+0" << where;
     ASSERT_TRUE(eq(mul(a, one), a)) << "a*1" << where;
     ASSERT_TRUE(ring_zero_q(r, mul(a, zero).get())) << "a*0" << where;
-    Ref neg = Ref::adopt(ring_negate(r, a.get()));
+    Ref neg = checked(ring_negate(r, a.get()), "negate");
     ASSERT_TRUE(ring_zero_q(r, add(a, neg).get())) << "a-a" << where;
     Ref cube = Ref::adopt(ring_power(r, a.get(), 3));
     ASSERT_TRUE(eq(cube, mul(a, mul(a, a)))) << "a^3" << where;
@@ -62,8 +68,8 @@ TEST_P(Ring_Laws, DivisionWithRemainderAndUnitParts) {
     if (ring_zero_q(r, b.get())) continue;
     std::string where = "\n  a = " + show(a) + "\n  b = " + show(b);
     Hdl rem;
-    Ref q = Ref::adopt(ring_divide(r, a.get(), b.get(), &rem));
-    Ref rem_ref = Ref::adopt(rem);
+    Ref q = checked(ring_divide(r, a.get(), b.get(), &rem), "divide");
+    Ref rem_ref = checked(rem, "remainder");
     ASSERT_TRUE(eq(add(mul(q, b), rem_ref), a)) << "a = qb + r" << where;
     Ref ab = mul(a, b);
     Ref back = Ref::adopt(ring_exact_divide(r, ab.get(), b.get()));
@@ -84,7 +90,7 @@ TEST_P(Ring_Laws, GcdDividesAndIsNormal) {
     if (ring_zero_q(r, c.get())) continue;
     Ref ac = mul(a, c), bc = mul(b, c);
     std::string where = "\n  a = " + show(ac) + "\n  b = " + show(bc);
-    Ref g = Ref::adopt(ring_gcd(r, ac.get(), bc.get()));
+    Ref g = checked(ring_gcd(r, ac.get(), bc.get()), "gcd");
     if (ring_zero_q(r, g.get())) {
       ASSERT_TRUE(ring_zero_q(r, ac.get()) && ring_zero_q(r, bc.get())) << where;
       continue;

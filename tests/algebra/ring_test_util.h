@@ -11,6 +11,7 @@
 #include "algebra/UPoly2.h"
 #include "algebra/fraction_field.h"
 #include "algebra/ring.h"
+#include "tests/algebra/gmp_ref.h"
 
 // A ring by name: "Z", "Q", then "[x]" for each polynomial level, and a
 // final "(frac)" for the field of fractions of the whole: "Z[x][y]", "Q[x]",
@@ -125,6 +126,32 @@ class Elt_Reader {
 };
 
 inline Ref elt(const Ring& r, const char* text) { return Elt_Reader(r, text).read(); }
+
+// The one form of each value: canonical integers; polynomial terms in
+// strictly decreasing order of exponent with no zero coefficient; fractions
+// reduced, with a unit-normal denominator.
+inline bool well_formed_q(const Ring& r, Hdl a) {
+  switch (r.ring_case) {
+    case RING_INTEGERS: return canonical_q(a);
+    case RING_FRACTIONS: {
+      const Ring& base = coef_ring_of(r);
+      if (!well_formed_q(base, frac_num(a)) || !well_formed_q(base, frac_den(a))) return false;
+      Ref u = Ref::adopt(ring_unit_part(base, frac_den(a)));
+      Ref g = Ref::adopt(ring_gcd(base, frac_num(a), frac_den(a)));
+      return ring_one_q(base, u.get()) && ring_one_q(base, g.get());
+    }
+    default: {
+      const Ring& coef = coef_ring_of(r);
+      int32_t above = INT32_MAX;
+      for (; nz_q(a); a = poly_rest(a)) {
+        if (deg_nz(a) >= above || deg_nz(a) < 0) return false;
+        if (ring_zero_q(coef, lead_coef(a)) || !well_formed_q(coef, lead_coef(a))) return false;
+        above = deg_nz(a);
+      }
+      return a == EMPTY_HDL;
+    }
+  }
+}
 
 // Random elements of modest size: integers up to max_bits, polynomials of
 // degree up to max_deg in each variable with some terms missing.
