@@ -67,14 +67,18 @@ void* const WHOLE_APPLY[N_FACETS] = {reinterpret_cast<void*>(whole_val), reinter
 
 bool apply_q(Hdl node, void* apply) { return fn_rec(node)->apply == apply; }
 
-// An operand of an operation node, substituted, as a node of its own.
-Hdl operand_subst(Facet facet, Leaf_Kind kind, intptr_t cap, const Hdl* args, int32_t n_args) {
+// An operand of an operation node, substituted, as a node of its own; factor
+// is the node's third word.
+Hdl operand_subst(Facet facet, Leaf_Kind kind, intptr_t cap, intptr_t factor, const Hdl* args, int32_t n_args) {
   if (kind == LEAF_NODE) return node_subst(facet, Hdl(cap), args, n_args);
   if (kind == LEAF_CONST) return const_node(facet, std::bit_cast<double>(int64_t(cap)));
-  if (kind == LEAF_POWER) {
+  if (kind == LEAF_POWER || kind == LEAF_SCALED) {
     int32_t i = power_leaf_input(cap);
     CHECK(i < n_args);
-    return prim_node(facet, PRIM_INT_POWER, args[i], 0, power_leaf_exponent(cap));
+    Ref power = Ref::adopt(prim_node(facet, PRIM_INT_POWER, args[i], 0, power_leaf_exponent(cap)));
+    if (kind == LEAF_POWER) return power.release();
+    Ref c = Ref::adopt(const_node(facet, std::bit_cast<double>(int64_t(factor))));
+    return prim_node(facet, PRIM_TIMES, power.get(), c.get(), 0);
   }
   CHECK(cap < n_args);
   return hdl_copy(args[cap]);
@@ -126,9 +130,9 @@ Hdl node_subst(Facet facet, Hdl node, const Hdl* args, int32_t n_args) {
   }
   if (prim_parts(facet, node, &id, kinds)) {
     int32_t n = prim_n_args(id);
-    Ref a = Ref::adopt(operand_subst(facet, kinds[0], r->cap[0], args, n_args));
+    Ref a = Ref::adopt(operand_subst(facet, kinds[0], r->cap[0], r->cap[2], args, n_args));
     if (n == 1) return prim_node(facet, id, a.get(), 0, r->cap[1]);
-    Ref b = Ref::adopt(operand_subst(facet, kinds[1], r->cap[1], args, n_args));
+    Ref b = Ref::adopt(operand_subst(facet, kinds[1], r->cap[1], 0, args, n_args));
     return prim_node(facet, id, a.get(), b.get(), 0);
   }
   if (apply_q(node, COMPOSE_APPLY[facet])) {

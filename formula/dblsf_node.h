@@ -88,9 +88,11 @@ Hdl dblsf_of_roots(int32_t n, const Roots& roots, Hdl partial);
 // ---- For the node files themselves ----
 
 // How an operation node holds each operand: a child node, a constant (its
-// bits), an input index, or an integer power of an input (the index in the
-// low 32 bits, the exponent in the high 32), so that c x^k costs one node.
-enum Leaf_Kind { LEAF_NODE, LEAF_CONST, LEAF_PROJ, LEAF_POWER, N_LEAF_KINDS };
+// bits), an input index, an integer power of an input (the index in the low
+// 32 bits, the exponent in the high 32), or, as the first operand of a
+// two-operand node only, such a power times a constant kept in the node's
+// third word. So c x^k + (...) costs one node.
+enum Leaf_Kind { LEAF_NODE, LEAF_CONST, LEAF_PROJ, LEAF_POWER, LEAF_SCALED, N_LEAF_KINDS };
 
 inline intptr_t power_leaf(int32_t i, int32_t k) { return intptr_t((uint64_t(uint32_t(k)) << 32) | uint32_t(i)); }
 inline int32_t power_leaf_input(intptr_t cap) { return int32_t(uint32_t(uint64_t(cap))); }

@@ -66,26 +66,31 @@ struct Op_Real_Power {
 };
 
 template <int K>
-double arg_val(intptr_t c, const double* xs) {
+double arg_val(intptr_t c, const double* xs, intptr_t factor = 0) {
   if constexpr (K == LEAF_NODE) return val_eval(Hdl(c), xs);
   else if constexpr (K == LEAF_CONST) return std::bit_cast<double>(int64_t(c));
   else if constexpr (K == LEAF_PROJ) return xs[c];
-  else return int_power(xs[power_leaf_input(c)], power_leaf_exponent(c));
+  else if constexpr (K == LEAF_POWER) return int_power(xs[power_leaf_input(c)], power_leaf_exponent(c));
+  else return int_power(xs[power_leaf_input(c)], power_leaf_exponent(c)) * std::bit_cast<double>(int64_t(factor));
 }
 
 template <int K>
-Interval arg_iv(intptr_t c, const Interval* box) {
+Interval arg_iv(intptr_t c, const Interval* box, intptr_t factor = 0) {
   if constexpr (K == LEAF_NODE) return iv_eval(Hdl(c), box);
   else if constexpr (K == LEAF_CONST) return {std::bit_cast<double>(int64_t(c)), std::bit_cast<double>(int64_t(c))};
   else if constexpr (K == LEAF_PROJ) return widen_nan(box[c]);
-  else return iv_int_power(box[power_leaf_input(c)], power_leaf_exponent(c));
+  else if constexpr (K == LEAF_POWER) return iv_int_power(box[power_leaf_input(c)], power_leaf_exponent(c));
+  else {
+    double f = std::bit_cast<double>(int64_t(factor));
+    return iv_mul(iv_int_power(box[power_leaf_input(c)], power_leaf_exponent(c)), {f, f});
+  }
 }
 
 template <int K>
-Order_Iv arg_sm(intptr_t c, const Interval* box) {
+Order_Iv arg_sm(intptr_t c, const Interval* box, intptr_t factor = 0) {
   if constexpr (K == LEAF_NODE) return sm_eval(Hdl(c), box);
-  else if constexpr (K == LEAF_POWER)
-    return {arg_iv<K>(c, box), smooth_int_power(box[power_leaf_input(c)], power_leaf_exponent(c))};
+  else if constexpr (K == LEAF_POWER || K == LEAF_SCALED)
+    return {arg_iv<K>(c, box, factor), smooth_int_power(box[power_leaf_input(c)], power_leaf_exponent(c))};
   else return {arg_iv<K>(c, box), SMOOTH};
 }
 
@@ -105,15 +110,15 @@ Order_Iv unary_sm(const Fn_Rec* f, const Interval* box) {
 
 template <class Op, int A, int B>
 double binary_val(const Fn_Rec* f, const double* xs) {
-  return Op::value(arg_val<A>(f->cap[0], xs), arg_val<B>(f->cap[1], xs));
+  return Op::value(arg_val<A>(f->cap[0], xs, f->cap[2]), arg_val<B>(f->cap[1], xs));
 }
 template <class Op, int A, int B>
 Interval binary_iv(const Fn_Rec* f, const Interval* box) {
-  return Op::interval(arg_iv<A>(f->cap[0], box), arg_iv<B>(f->cap[1], box));
+  return Op::interval(arg_iv<A>(f->cap[0], box, f->cap[2]), arg_iv<B>(f->cap[1], box));
 }
 template <class Op, int A, int B>
 Order_Iv binary_sm(const Fn_Rec* f, const Interval* box) {
-  Order_Iv a = arg_sm<A>(f->cap[0], box), b = arg_sm<B>(f->cap[1], box);
+  Order_Iv a = arg_sm<A>(f->cap[0], box, f->cap[2]), b = arg_sm<B>(f->cap[1], box);
   return {Op::interval(a.iv, b.iv), std::min({a.order, b.order, Op::smooth(a.iv, b.iv)})};
 }
 
@@ -162,6 +167,7 @@ Prim_Op binary_op() {
   fill_binary_row<Op, LEAF_CONST>(p);
   fill_binary_row<Op, LEAF_PROJ>(p);
   fill_binary_row<Op, LEAF_POWER>(p);
+  fill_binary_row<Op, LEAF_SCALED>(p);
   return p;
 }
 
@@ -186,8 +192,9 @@ const Prim_Op* prim_table() {
   return table;
 }
 
-// How a child is held: its constant, its input index, or a new use of the node.
-Leaf_Kind operand_of(Facet facet, Hdl child, intptr_t* cap_p) {
+// How a child is held: its constant, its input index, its input power (with
+// its factor in *factor_p when factor_p is given), or a new use of the node.
+Leaf_Kind operand_of(Facet facet, Hdl child, intptr_t* cap_p, intptr_t* factor_p = nullptr) {
   double c;
   int32_t i;
   if (const_node_q(facet, child, &c)) {
@@ -205,6 +212,17 @@ Leaf_Kind operand_of(Facet facet, Hdl child, intptr_t* cap_p) {
     *cap_p = power_leaf(int32_t(r->cap[0]), int32_t(r->cap[1]));
     return LEAF_POWER;
   }
+  // c * x^k with the constant on either side: the product is the same.
+  if (factor_p && prim_parts(facet, child, &id, kinds) && id == PRIM_TIMES) {
+    const Fn_Rec* r = fn_rec(child);
+    for (int c_i = 0; c_i < 2; ++c_i)
+      if (kinds[c_i] == LEAF_CONST && (kinds[1 - c_i] == LEAF_POWER || kinds[1 - c_i] == LEAF_PROJ)) {
+        intptr_t x = r->cap[1 - c_i];
+        *cap_p = kinds[1 - c_i] == LEAF_POWER ? x : power_leaf(int32_t(x), 1);
+        *factor_p = r->cap[c_i];
+        return LEAF_SCALED;
+      }
+  }
   *cap_p = intptr_t(hdl_copy(child));
   return LEAF_NODE;
 }
@@ -215,12 +233,12 @@ int32_t prim_n_args(Prim_Id id) { return prim_table()[id].n_args; }
 
 Hdl prim_node(Facet facet, Prim_Id id, Hdl a, Hdl b, intptr_t param) {
   const Prim_Op& op = prim_table()[id];
-  intptr_t cap_a, cap_b = param;
-  Leaf_Kind kind_a = operand_of(facet, a, &cap_a), kind_b = LEAF_NODE;
+  intptr_t cap_a, cap_b = param, cap_c = 0;
+  Leaf_Kind kind_a = operand_of(facet, a, &cap_a, op.n_args == 2 ? &cap_c : nullptr), kind_b = LEAF_NODE;
   if (op.n_args == 2) kind_b = operand_of(facet, b, &cap_b);
   uint32_t mask = (kind_a == LEAF_NODE ? 1u : 0u) | (op.n_args == 2 && kind_b == LEAF_NODE ? 2u : 0u);
   int combo = kind_a * N_LEAF_KINDS + (op.n_args == 2 ? kind_b : 0);
-  return fn_new(op.applies[facet][combo], 3, mask, cap_a, cap_b, intptr_t(id));
+  return fn_new(op.applies[facet][combo], 3, mask, cap_a, cap_b, cap_c);
 }
 
 bool prim_parts(Facet facet, Hdl node, Prim_Id* id_p, Leaf_Kind* kinds_p) {

@@ -229,3 +229,18 @@ TEST(Compile, ReleasingReturnsEveryBlockAndEvaluationTakesNone) {
   }
   EXPECT_EQ(pool_free_bytes(), before);
 }
+
+// Constant multiples of input powers live inside the sums that use them;
+// restriction must rebuild them with the fixed input in place.
+TEST(Restrict, PolynomialsKeepTheirCoefficients) {
+  Ref f = compile_text("(+ (* 3 (^ x 2)) (+ (* 2 y) (+ (* -5 (^ x 3)) -1)))", {syms().x.get(), syms().y.get()});
+  Ref at_x2 = Ref::adopt(dblsf_restrict(f.get(), 0, 2.0));
+  Ref at_y1 = Ref::adopt(dblsf_restrict(f.get(), 1, 1.0));
+  EXPECT_EQ(value_at(at_x2, 0.5), 12 + 1 - 40 - 1);
+  EXPECT_EQ(value_at(at_y1, -1.0), 3 + 2 + 5 - 1);
+  Interval e = enclosure_over(at_y1, 0, 1);
+  EXPECT_LE(e.lo, -1.0);
+  EXPECT_GE(e.hi, 1.16);  // the maximum, at x = 0.4
+  Ref d = Ref::adopt(dblsf_derive(at_y1.get(), 0));
+  EXPECT_EQ(value_at(d, 2.0), 12 - 60);
+}
