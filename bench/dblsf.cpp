@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bench/bench_size.h"
-#include "formula/dblsf_compile.h"
+#include "formula/DblsF.h"
 #include "formula/wff.h"
 
 extern "C" void* __libc_malloc(size_t n);

@@ -1,6 +1,6 @@
 // Solving f(x) = y for one-input numeric functions inside a bracket.
 #pragma once
-#include "formula/DblsF.h"
+#include "formula/dblsf_record.h"
 
 // The x in [a, b] where f reaches y, for f with one input and one output, f1
 // its derivative and f2 its second. Bisects until the enclosures of f1 and f2

@@ -1,7 +1,7 @@
 // Formulas compiled into numeric functions, and the built-in numeric
 // implementations of the operator and function symbols.
 #pragma once
-#include "formula/DblsF.h"
+#include "formula/dblsf_record.h"
 #include "formula/tree.h"
 
 // What a symbol that is not one of the variables means, one rule per facet

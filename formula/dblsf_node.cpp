@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "formula/DblsF.h"
+#include "formula/dblsf_record.h"
 #include "formula/dblsf_node.h"
 
 namespace {

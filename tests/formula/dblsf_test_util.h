@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "formula/dblsf_compile.h"
+#include "formula/DblsF.h"
 #include "tests/formula/formula_test_util.h"
 
 // A Fun1 giving the constant DblsF of cap[1] inputs and value cap[2] for the

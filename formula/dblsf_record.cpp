@@ -1,4 +1,4 @@
-#include "formula/DblsF.h"
+#include "formula/dblsf_record.h"
 
 #include <algorithm>
 #include <bit>
