@@ -1,0 +1,62 @@
+#include "algebra/solve.h"
+
+#include "algebra/solve_convert.h"
+#include "algebra/solve_system.h"
+#include "algebra/solve_write.h"
+#include "formula/builtins.h"
+#include "formula/construct.h"
+#include "formula/numbers.h"
+
+namespace {
+
+std::vector<wff> symbols_of(Hdl list) {
+  std::vector<wff> out;
+  for (; pair_q(list); list = pair_rest(list)) out.push_back(pair_first(list));
+  return out;
+}
+
+// Gives each symbol its generator for the time of the conversion; the earlier
+// values come back when the scope ends, also when the conversion fails.
+class Alg_Rep_Scope {
+ public:
+  Alg_Rep_Scope(const Solve_Tower& t, const Solve_Names& names) {
+    for (size_t i = 0; i < names.coef_syms.size(); ++i) set(names.coef_syms[i], field_coef_symbol(t, int(i)));
+    for (size_t i = 0; i < names.vars.size(); ++i) set(names.vars[i], field_variable(t, int(i) + 1));
+  }
+  ~Alg_Rep_Scope() {
+    for (size_t i = set_.size(); i-- > 0;) prop_remove(set_[i], ALG_REP);
+  }
+  Alg_Rep_Scope(const Alg_Rep_Scope&) = delete;
+  Alg_Rep_Scope& operator=(const Alg_Rep_Scope&) = delete;
+
+ private:
+  void set(wff sym, const Ref& generator) {
+    CHECK(symbol_p(sym));
+    prop_set(sym, ALG_REP, generator.get());
+    set_.push_back(sym);
+  }
+  std::vector<wff> set_;
+};
+
+}  // namespace
+
+wff solve_equations(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
+  CHECK(!quadratic_q);
+  Solve_Names names{symbols_of(vars), symbols_of(coef_syms)};
+  Solve_Tower t = tower_new(int(names.coef_syms.size()), int(names.vars.size()));
+  Convert_State st{&t};
+  std::vector<Ref> polys;
+  {
+    Alg_Rep_Scope scope(t, names);
+    equations_to_polynomials(st, equations, polys);
+  }
+  Tri_System s;
+  for (const Ref& p : polys) tri_insert(t, s, p.get());
+  Ref result = Ref::share(builtin(SYM_TRUE));
+  for (const Ref& p : tri_list(t, s)) {
+    Ref eq = Ref::adopt(polynomial_to_equation(t, p.get(), n_vars_of(t), names));
+    result = Ref::adopt(apply2(SYM_AND, result.get(), eq.get()));
+  }
+  if (st.inexact_q) result = Ref::adopt(approximate(result.get()));
+  return result.release();
+}

@@ -1,0 +1,88 @@
+// Solve on the cases a model meets: the exact resulting formulas in prefix
+// notation, the failures, contradictions and repetitions, and the symbol
+// properties it borrows.
+#include "tests/solve/solve_test_util.h"
+
+namespace {
+
+TEST(Solve, SimpleModelsGiveTheirSolvedForms) {
+  EXPECT_EQ(solved("(= y (* m x))", "m x y"), "(= y (* x m))");
+  EXPECT_EQ(solved("(\r (= y (* m x)) (= z (* (/ -1 m) x)))", "m x y z"), "(\r (= (+ (* z m) x) 0) (= y (* x m)))");
+  EXPECT_EQ(solved("(= y (+ (* a (^ x 2)) (+ (* b x) c)))", "a b c x y"), "(= y (+ (* (^ x 2) a) (+ (* x b) c)))");
+  // The line through (1, 2) and (3, 8), and through two points given by parameters.
+  EXPECT_EQ(solved("(\r (= 2 (+ (* m 1) b)) (= 8 (+ (* m 3) b)))", "b m"), "(\r (= m 3) (= b -1))");
+  EXPECT_EQ(solved("(\r (= c (+ (* m a) r)) (= y (+ (* m x) r)))", "a c x m r y"), "(\r (= y (+ (* (+ x (* a -1)) m) c)) (= r (+ (* m (* a -1)) c)))");
+  EXPECT_EQ(solved("(\r (= (+ x y) 3) (= (- x y) 1))", "x y"), "(\r (= y 1) (= x 2))");
+}
+
+TEST(Solve, DecimalsGiveDecimalsAndFractionsStayExact) {
+  EXPECT_EQ(solved("(= y (* 0.5 x))", "x y"), "(= y (* x 0.5))");
+  EXPECT_EQ(solved("(= y (/ x 2))", "x y"), "(= y (* x (^ 2 -1)))");
+  EXPECT_EQ(solved("(\r (= (+ x y) 0.3) (= (- x y) 0.1))", "x y"), "(\r (= y 0.1) (= x 0.2))");
+}
+
+TEST(Solve, PiStaysASymbol) {
+  EXPECT_EQ(solved("(= y (* _π x))", "x y"), "(= y (* x _π))");
+  EXPECT_EQ(solved("(= (* _π y) (^ x 2))", "x y"), "(= y (* (^ x 2) (^ _π -1)))");
+}
+
+TEST(Solve, NonLinearOrNonMonicComeBackAsPolynomialEquations) {
+  EXPECT_EQ(solved("(= (+ (^ x 2) (^ y 2)) (^ r 2))", "r x y"), "(= (+ (^ y 2) (+ (^ x 2) (* (^ r 2) -1))) 0)");
+  EXPECT_EQ(solved("(= (* a y) x)", "a x y"), "(= (+ (* y a) (* x -1)) 0)");
+  EXPECT_EQ(solved("(\r (= (+ (^ x 2) (^ y 2)) (^ r 2)) (= y (+ (* m x) b)))", "b m r x y"),
+            "(\r (= y (+ (* x m) b)) (= (+ (* (^ x 2) (+ (^ m 2) 1)) (+ (* x (* m (* b 2))) (+ (* (^ r 2) -1) (^ b 2)))) 0))");
+}
+
+TEST(Solve, FailuresNameTheirCause) {
+  EXPECT_EQ(solve_failure("(= y (sin x))", "x y"), "Transcendental expression");
+  EXPECT_EQ(solve_failure("(= y (^ x a))", "a x y"), "Transcendental expression");
+  EXPECT_EQ(solve_failure("(= y (^ x 0.5))", "x y"), "Transcendental expression");
+  EXPECT_EQ(solve_failure("(= y (* x z))", "x y"), "Transcendental expression");
+  EXPECT_EQ(solve_failure("(< y x)", "x y"), "Non-equation");
+  EXPECT_EQ(solve_failure("(\r (= y x) (* y 2))", "x y"), "Non-equation");
+  EXPECT_EQ(solve_failure("(= y (* x inf))", "x y"), "Numeric overflow");
+  EXPECT_EQ(solve_failure("(= y (+ x nan))", "x y"), "Numeric overflow");
+}
+
+TEST(Solve, ContradictionsShowAsFalse) {
+  EXPECT_EQ(solved("(\r (= (+ x y) 1) (= (+ x y) 2))", "x y"), "false");
+  EXPECT_EQ(solved("(\r (= x 1) (= (^ x 2) 2))", "x y"), "false");
+  EXPECT_EQ(solved("(= (^ (+ x 1) 2) (+ (^ x 2) (+ (* 2 x) 2)))", "x"), "false");
+  EXPECT_EQ(solved("(\r (= (* x y) 1) (= x 0))", "x y"), "false");
+}
+
+TEST(Solve, RepeatedAndDependentEquationsAddNothing) {
+  EXPECT_EQ(solved("(\r (= y (* 2 x)) (= (* 2 y) (* 4 x)))", "x y"), "(= y (* x 2))");
+  Ref eq = rd("(= y (* 2 x))");
+  Ref twice = Ref::adopt(appl_raw2(builtin(SYM_AND), eq.get(), eq.get()));
+  Ref zero_eq = Ref::adopt(appl_raw2(builtin(SYM_EQ), imm_make(0), imm_make(0)));
+  Ref with_zero = Ref::adopt(appl_raw2(builtin(SYM_AND), eq.get(), zero_eq.get()));
+  Ref pi = Ref::adopt(pair_new(builtin(SYM_PI), EMPTY_HDL));
+  Ref r1 = Ref::adopt(solve_equations(twice.get(), pi.get(), sym_list("x y").get(), false));
+  Ref r2 = Ref::adopt(solve_equations(with_zero.get(), pi.get(), sym_list("x y").get(), false));
+  EXPECT_EQ(prefix_text(r1.get()), "(= y (* x 2))");
+  EXPECT_EQ(prefix_text(r2.get()), "(= y (* x 2))");
+  Ref only_zero = Ref::adopt(solve_equations(zero_eq.get(), pi.get(), sym_list("x y").get(), false));
+  EXPECT_EQ(prefix_text(only_zero.get()), "true");
+}
+
+TEST(Solve, AlgRepPropertiesAreRestoredAfterSuccessAndEachFailure) {
+  Ref earlier = Ref::adopt(imm_make(7));
+  prop_set(sym("x"), ALG_REP, earlier.get());
+  const char* cases[][2] = {{"(= y (* m x))", "(= y (* x m))"},
+                            {"(= y (sin x))", "Transcendental expression"},
+                            {"(\r (= y (* m x)) (< y x))", "Non-equation"},
+                            {"(\r (= y x) (= y (* m inf)))", "Numeric overflow"}};
+  for (auto& c : cases) {
+    std::string got = solve_failure(c[0], "m x y");
+    if (got == "<no error>") got = solved(c[0], "m x y");
+    EXPECT_EQ(got, c[1]);
+    EXPECT_EQ(prop_get(sym("x"), ALG_REP), earlier.get()) << c[0];
+    EXPECT_EQ(prop_get(sym("y"), ALG_REP), NO_HDL) << c[0];
+    EXPECT_EQ(prop_get(sym("m"), ALG_REP), NO_HDL) << c[0];
+    EXPECT_EQ(prop_get(builtin(SYM_PI), ALG_REP), NO_HDL) << c[0];
+  }
+  prop_remove(sym("x"), ALG_REP);
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+// Shared by the Solve tests: model-like symbols (parameters a, b, c, m, r,
+// the independent variable x, the dependent variables y and z, each with its
+// VAR_INDEX in that order), reading formulas in prefix notation and solving.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "algebra/solve.h"
+#include "formula/wff.h"
+
+struct Solve_Syms {
+  std::vector<Ref> all;  // a b c m r x y z
+  Ref list;              // every symbol, for the reader
+  Solve_Syms() {
+    const char* names[] = {"a", "b", "c", "m", "r", "x", "y", "z"};
+    for (int i = 0; i < 8; ++i) {
+      all.push_back(Ref::adopt(symbol_new(names[i])));
+      Ref index = Ref::adopt(imm_make(i));
+      prop_set(all.back().get(), VAR_INDEX, index.get());
+      list = Ref::adopt(pair_new(all.back().get(), list.get()));
+    }
+  }
+};
+
+// The symbols for the whole test program: they outlive every formula.
+inline Solve_Syms& syms() {
+  static Solve_Syms* s = new Solve_Syms;
+  return *s;
+}
+
+inline wff sym(const char* name) {
+  for (const Ref& s : syms().all)
+    if (std::string(symbol_name(s.get())) == name) return s.get();
+  ADD_FAILURE() << "no symbol " << name;
+  return syms().all[0].get();
+}
+
+inline Ref rd(const char* text) { return Ref::adopt(prefix_read(text, syms().list.get())); }
+
+// A list of the named symbols, separated by spaces, in order.
+inline Ref sym_list(const char* names) {
+  std::vector<wff> found;
+  std::string s(names);
+  for (size_t i = 0; i < s.size();) {
+    size_t j = s.find(' ', i);
+    if (j == std::string::npos) j = s.size();
+    if (j > i) found.push_back(sym(s.substr(i, j - i).c_str()));
+    i = j + 1;
+  }
+  Ref list;
+  for (size_t i = found.size(); i-- > 0;) list = Ref::adopt(pair_new(found[i], list.get()));
+  return list;
+}
+
+// Solves the equations (prefix notation) for the variables, with pi as the
+// one coefficient symbol as Solve passes it, and gives the result in prefix notation.
+inline std::string solved(const char* equations, const char* vars) {
+  Ref eqs = rd(equations);
+  Ref coef = Ref::adopt(pair_new(builtin(SYM_PI), EMPTY_HDL));
+  Ref r = Ref::adopt(solve_equations(eqs.get(), coef.get(), sym_list(vars).get(), false));
+  return prefix_text(r.get());
+}
+
+// The message Solve fails with, or "<no error>".
+inline std::string solve_failure(const char* equations, const char* vars) {
+  try {
+    solved(equations, vars);
+  } catch (const Err& e) {
+    return e.message();
+  }
+  return "<no error>";
+}
