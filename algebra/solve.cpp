@@ -9,9 +9,19 @@
 
 namespace {
 
-std::vector<wff> symbols_of(Hdl list) {
+bool occurs_q(wff w, wff sym) {
+  if (w == sym) return true;
+  for (Hdl l = w; pair_q(l); l = pair_rest(l))
+    if (occurs_q(pair_first(l), sym)) return true;
+  return false;
+}
+
+// The symbols of the list that the equations use, in order. A ring for a
+// symbol that no equation holds would change no result and slow every step.
+std::vector<wff> symbols_used(Hdl list, wff equations) {
   std::vector<wff> out;
-  for (; pair_q(list); list = pair_rest(list)) out.push_back(pair_first(list));
+  for (; pair_q(list); list = pair_rest(list))
+    if (occurs_q(equations, pair_first(list))) out.push_back(pair_first(list));
   return out;
 }
 
@@ -42,7 +52,7 @@ class Alg_Rep_Scope {
 
 wff solve_equations(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
   CHECK(!quadratic_q);
-  Solve_Names names{symbols_of(vars), symbols_of(coef_syms)};
+  Solve_Names names{symbols_used(vars, equations), symbols_used(coef_syms, equations)};
   Solve_Tower t = tower_new(int(names.coef_syms.size()), int(names.vars.size()));
   Convert_State st{&t};
   std::vector<Ref> polys;
