@@ -63,7 +63,7 @@ wff solve_equations(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
   Tri_System s;
   for (const Ref& p : polys) tri_insert(t, s, p.get());
   Ref result = Ref::share(builtin(SYM_TRUE));
-  for (const Ref& p : tri_list(t, s)) {
+  for (const Ref& p : tri_list(s)) {
     Ref eq = Ref::adopt(polynomial_to_equation(t, p.get(), n_vars_of(t), names));
     result = Ref::adopt(apply2(SYM_AND, result.get(), eq.get()));
   }

@@ -169,24 +169,12 @@ void tri_insert(const Solve_Tower& t, Tri_System& s, Hdl p0) {
   }
 }
 
-std::vector<Ref> tri_list(const Solve_Tower& t, Tri_System& s) {
-  // Drops members whose leading term another's divides, then reduces each by
-  // the rest: the unique reduced form of the system.
-  std::vector<Tri_Member>& ms = s.members;
-  std::sort(ms.begin(), ms.end(), [](const Tri_Member& a, const Tri_Member& b) { return lex_less_q(a.lead, b.lead); });
-  Tri_System minimal;
-  for (const Tri_Member& m : ms)
-    if (!divisor_of(minimal, m.lead)) minimal.members.push_back(m);
-  for (size_t i = 0; i < minimal.members.size(); ++i) {
-    Tri_System others;
-    for (size_t j = 0; j < minimal.members.size(); ++j)
-      if (j != i) others.members.push_back(minimal.members[j]);
-    Tri_Member& m = minimal.members[i];
-    Ref tail = level_sub(t, n_vars_of(t), m.p.get(), monomial(t, ring_at(t, 0).one, m.lead).get());
-    m.p = level_add(t, n_vars_of(t), monomial(t, ring_at(t, 0).one, m.lead).get(), tri_reduce(t, others, tail.get()).get());
-  }
-  s = minimal;
+std::vector<Ref> tri_list(const Tri_System& s) {
+  // Insertion keeps every member reduced by the others, so listing only orders them.
+  std::vector<const Tri_Member*> ms;
+  for (const Tri_Member& m : s.members) ms.push_back(&m);
+  std::sort(ms.begin(), ms.end(), [](const Tri_Member* a, const Tri_Member* b) { return lex_less_q(b->lead, a->lead); });
   std::vector<Ref> out;
-  for (size_t i = s.members.size(); i-- > 0;) out.push_back(s.members[i].p);
+  for (const Tri_Member* m : ms) out.push_back(m->p);
   return out;
 }

@@ -17,7 +17,7 @@
 struct Tri_Member {
   Ref p;                       // of the outermost level
   std::vector<int32_t> lead;   // exponent of x_L at index L-1 in the leading term
-  uint32_t id = 0;
+  uint32_t id = 0;             // names the member in the pairs still to treat
 };
 
 struct Tri_System {
@@ -28,9 +28,11 @@ struct Tri_System {
 // p of the outermost level reduced by the members: no term of the result is a
 // multiple of a member's leading term.
 Ref tri_reduce(const Solve_Tower& t, const Tri_System& s, Hdl p);
-// Inserts p, of the outermost level, and restores the closure.
+// Inserts p, of the outermost level, and restores the closure. A member that
+// another's leading term divides into goes out and comes back reduced, so the
+// members always stay reduced by one another.
 void tri_insert(const Solve_Tower& t, Tri_System& s, Hdl p);
 // The members, each reduced by the others and none redundant, highest leading
 // term first (the highest variable's first); the constant 1 alone when the
 // system is inconsistent.
-std::vector<Ref> tri_list(const Solve_Tower& t, Tri_System& s);
+std::vector<Ref> tri_list(const Tri_System& s);
