@@ -1,5 +1,5 @@
-// Formulas into the exact algebra of Solve, and its polynomials back into
-// formulas.
+// Formulas into the exact algebra of Solve: the elements of the field F of
+// the ring tower, and the polynomials of the equations.
 #pragma once
 #include "algebra/solve.h"
 #include "algebra/solve_ring.h"
