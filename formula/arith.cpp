@@ -150,6 +150,5 @@ Hdl make_divide(const Fn_Rec*, Hdl args) {
 
 Hdl make_sqrt(const Fn_Rec*, Hdl args) {
   wff x = only_arg(args);
-  static const Hdl HALF = power(imm_make(2), imm_make(-1));  // kept for the whole run
-  return power(x, HALF);
+  return power(x, half_const());
 }

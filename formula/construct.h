@@ -21,5 +21,11 @@ wff minus(wff a, wff b);   // plus(a, times(b, -1))
 wff negate(wff a);         // times(a, -1)
 wff divide(wff a, wff b);  // times(a, power(b, -1))
 
+// Constants built on first use and kept for the whole run (borrowed):
+// (* _i _π), (^ 2 -1) and the exponential constant (exp 1).
+wff i_pi_const();
+wff half_const();
+wff e_const();
+
 // A formula from a machine integer (an Integer, immediate when small).
 inline wff int_wff(int32_t n) { return int_from_int(n); }

@@ -9,11 +9,6 @@ namespace {
 
 wff exact(int32_t n) { return imm_make(n); }
 
-wff i_times_pi() {
-  static const Hdl I_PI = times(builtin(SYM_I), builtin(SYM_PI));  // kept for the whole run
-  return I_PI;
-}
-
 // The coefficient of the constant c in u (exact 0 when there is none).
 wff coefficient_of(wff u, wff c) {
   if (appl_of_q(u, builtin(SYM_PLUS))) {
@@ -91,7 +86,7 @@ Hdl make_exp(const Fn_Rec*, Hdl args) {
   if (zero_q(u)) return exact(1);
   if (const double* x = real_p(u)) return real_new(guarded_exp(*x));
   if (appl_of_q(u, builtin(SYM_LN))) return hdl_copy(arg_of(u, 0));
-  wff split = split_multiples(SYM_EXP, u, i_times_pi(), true);
+  wff split = split_multiples(SYM_EXP, u, i_pi_const(), true);
   if (split != NO_HDL) return split;
   return appl_raw(builtin(SYM_EXP), args);
 }
@@ -99,7 +94,7 @@ Hdl make_exp(const Fn_Rec*, Hdl args) {
 Hdl make_ln(const Fn_Rec*, Hdl args) {
   wff u = only_arg(args);
   if (u == exact(1)) return exact(0);
-  if (u == exact(-1)) return hdl_copy(i_times_pi());
+  if (u == exact(-1)) return hdl_copy(i_pi_const());
   if (const double* x = real_p(u); x && *x >= 0.0) return real_new(guarded_ln(*x));
   return appl_raw(builtin(SYM_LN), args);
 }

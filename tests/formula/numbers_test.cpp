@@ -34,6 +34,15 @@ TEST(Approximate, NumbersConstantsAndRefolding) {
   EXPECT_EQ(real_value(just_approx.get()), std::ldexp(1.0, 199));
 }
 
+TEST(Approximate, KeptConstants) {
+  EXPECT_EQ(prefix_text(i_pi_const()), "(* _i _π)");
+  EXPECT_EQ(prefix_text(half_const()), "(^ 2 -1)");
+  EXPECT_EQ(prefix_text(e_const()), "(exp 1)");
+  EXPECT_EQ(e_const(), e_const());
+  Ref e = Ref::adopt(approximate(e_const()));
+  EXPECT_EQ(real_value(e.get()), std::exp(1.0));
+}
+
 TEST(DoubleOfInteger, RoundsLikeTheExactValue) {
   EXPECT_EQ(double_of_integer(imm_make(0)), 0.0);
   EXPECT_EQ(double_of_integer(imm_make(-12345)), -12345.0);
