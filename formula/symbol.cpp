@@ -1,17 +1,13 @@
 #include <cstring>
+#include <new>
 
 #include "formula/tree.h"
 
 namespace {
 
-void release_props(Symbol* s) {
-  for (uint32_t i = 0; i < s->n_props; ++i) hdl_release(s->props_p[i].value);
-  pool_return(s->props_p);
-}
-
 void release_symbol(Rec* r) {
   Symbol* s = reinterpret_cast<Symbol*>(r);
-  release_props(s);
+  s->props.~Hdl_Tuple();
   pool_return(s->name_p);
   pool_return(s);
 }
@@ -22,13 +18,20 @@ const bool SYMBOL_KIND_REGISTERED_ = register_fixed_kind(SYMBOL_KIND, release_sy
 // count no formula can bring down to 0.
 constexpr uint32_t STATIC_USES = 1u << 31;
 
-uint32_t props_capacity(const Symbol* s) {
-  return s->props_p ? pool_block_size(s->props_p) / uint32_t(sizeof(Prop)) : 0;
+uint32_t n_key_ids_ = 0;
+
+// Keys are stored as immediates of their ids, so the property list is a plain
+// Tuple of handles and needs no 64-bit addresses.
+Hdl key_hdl(const Prop_Key& key) {
+  if (key.id == 0) key.id = ++n_key_ids_;
+  return imm_make(int32_t(key.id));
 }
 
+// Index of the key slot of the most recent pair with the key, or -1.
 int32_t prop_index(const Symbol* s, const Prop_Key& key) {
-  for (int32_t i = int32_t(s->n_props) - 1; i >= 0; --i)
-    if (s->props_p[i].key_p == &key) return i;
+  Hdl k = key_hdl(key);
+  for (int32_t i = n_elts(s->props) - 2; i >= 0; i -= 2)
+    if (s->props[i] == k) return i;
   return -1;
 }
 
@@ -44,8 +47,7 @@ wff symbol_new(const char* internal_name) {
   std::memcpy(name_p, internal_name, n + 1);
   Symbol* s = reinterpret_cast<Symbol*>(rec_new(SYMBOL_KIND, int32_t(sizeof(Symbol))));
   s->name_p = name_p;
-  s->props_p = nullptr;
-  s->n_props = 0;
+  new (&s->props) Hdl_Tuple();
   return hdl_of(s);
 }
 
@@ -58,27 +60,22 @@ wff symbol_new_static(const char* internal_name) {
 Hdl prop_get(wff sym, const Prop_Key& key) {
   const Symbol* s = rec_as<Symbol>(sym);
   int32_t i = prop_index(s, key);
-  return i < 0 ? NO_HDL : s->props_p[i].value;
+  return i < 0 ? NO_HDL : s->props[i + 1];
 }
 
 void prop_set(wff sym, const Prop_Key& key, Hdl value) {
   Symbol* s = rec_as<Symbol>(sym);
-  if (s->n_props == props_capacity(s)) {
-    uint32_t n_new = s->n_props ? 2 * s->n_props : 2;
-    Prop* p = static_cast<Prop*>(pool_alloc(int32_t(n_new * sizeof(Prop))));
-    if (s->n_props) std::memcpy(p, s->props_p, s->n_props * sizeof(Prop));
-    pool_return(s->props_p);
-    s->props_p = p;
-  }
-  s->props_p[s->n_props++] = Prop{&key, hdl_copy(value)};
+  append(s->props, key_hdl(key));
+  append(s->props, value);
 }
 
 void prop_remove(wff sym, const Prop_Key& key) {
   Symbol* s = rec_as<Symbol>(sym);
   int32_t i = prop_index(s, key);
   if (i < 0) return;
-  Hdl old = s->props_p[i].value;
-  std::memmove(s->props_p + i, s->props_p + i + 1, (s->n_props - uint32_t(i) - 1) * sizeof(Prop));
-  --s->n_props;
-  hdl_release(old);
+  // Hold the value: it may own what the later slots refer to.
+  Ref gone = Ref::share(s->props[i + 1]);
+  int32_t n = n_elts(s->props);
+  for (int32_t k = i; k + 2 < n; ++k) set_elt(s->props, k, s->props[k + 2]);
+  set_length(s->props, n - 2);
 }

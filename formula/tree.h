@@ -12,6 +12,7 @@
 
 #include "algebra/Integer.h"
 #include "core/cpp2.h"
+#include "core/tuple.h"
 
 using wff = Hdl;
 
@@ -35,21 +36,17 @@ inline double real_value(wff w) { return rec_as<Real_Rec>(w)->value; }
 
 // ---- Symbols and their properties ----
 
-// A property key: compared by address, named for debugging.
+// A property key: a static record, one per property, named for debugging.
+// Declare keys as `const Prop_Key NAME{"NAME"};`.
 struct Prop_Key {
   const char* name;
-};
-
-struct Prop {
-  const Prop_Key* key_p;
-  Hdl value;
+  mutable uint32_t id = 0;  // a small number standing for the key, given on first use
 };
 
 struct Symbol {
   Rec hdr;
-  char* name_p;  // internal character coding, NUL-terminated, in the pool
-  Prop* props_p;  // pool block; capacity from its block size
-  uint32_t n_props;
+  char* name_p;     // internal character coding, NUL-terminated, in the pool
+  Hdl_Tuple props;  // (key id as an immediate, value) pairs, oldest first
 };
 
 // A symbol with a use count of 1 (model variables and parameters).
