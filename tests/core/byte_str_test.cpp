@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/check_text.h"
+#include "tests/err_text.h"
 
 namespace {
 std::string text_of(const Byte_Str& s) { return std::string(s.first_p, size_t(n_elts(s))); }

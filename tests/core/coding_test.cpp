@@ -8,7 +8,7 @@
 
 #include "core/code_point.h"
 #include "core/err.h"
-#include "tests/core/check_text.h"
+#include "tests/err_text.h"
 #include "tests/core/internal_text.h"
 
 TEST(CodePoint, SevenBitGroupsLeastSignificantFirst) {

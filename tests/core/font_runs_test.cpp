@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/coding.h"
-#include "tests/core/check_text.h"
+#include "tests/err_text.h"
 #include "tests/core/internal_text.h"
 
 namespace {

@@ -4,24 +4,13 @@
 
 #include <cmath>
 
-namespace {
-
-std::string message_of(void (*f)()) {
-  try {
-    f();
-  } catch (const Misc_Static_Err& e) {
-    return e.message();
-  }
-  return "<no error>";
-}
-
-}  // namespace
+#include "tests/err_text.h"
 
 TEST(FunObj, DefaultsRaiseTheirNames) {
-  EXPECT_EQ(message_of([] { op1_apply(OP1_DEFAULT, 0); }), "Internal Error - Op1");
-  EXPECT_EQ(message_of([] { op2_apply(OP2_DEFAULT, 0, 0); }), "Internal Error - Op2");
-  EXPECT_EQ(message_of([] { fun1_apply(FUN1_DEFAULT, EMPTY_HDL); }), "Internal Error - Fun1");
-  EXPECT_EQ(message_of([] { fun2_apply(FUN2_DEFAULT, EMPTY_HDL, EMPTY_HDL); }), "Internal Error - Fun2");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { op1_apply(OP1_DEFAULT, 0); }), "Internal Error - Op1");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { op2_apply(OP2_DEFAULT, 0, 0); }), "Internal Error - Op2");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { fun1_apply(FUN1_DEFAULT, EMPTY_HDL); }), "Internal Error - Fun1");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { fun2_apply(FUN2_DEFAULT, EMPTY_HDL, EMPTY_HDL); }), "Internal Error - Fun2");
 }
 
 TEST(FunObj, StaticWordOperations) {

@@ -2,19 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-template <class F>
-std::string static_message_of(F f) {
-  try {
-    f();
-  } catch (const Misc_Static_Err& e) {
-    return e.message();
-  }
-  return "<no error>";
-}
-
-}  // namespace
+#include "tests/err_text.h"
 
 TEST(Err, DisplayTextAddsTheCodeOnlyWhenNonZero) {
   EXPECT_EQ(err_display_text(OS_Err(32)), "File is in use (32)");
@@ -41,7 +29,7 @@ TEST(Err, ErrnoTranslatesToThePlatformNumbers) {
 
 TEST(Err, AssertionNamesFileWithoutExtensionLineAndTest) {
   int line = __LINE__ + 1;
-  std::string m = static_message_of([] { int n = -1; CHECK(n >= 0); });
+  std::string m = message_of<Misc_Static_Err>([] { int n = -1; CHECK(n >= 0); });
   EXPECT_EQ(m, "Assertion failed - file handle_test, line " + std::to_string(line) + ":\rn >= 0");
 }
 
@@ -87,7 +75,7 @@ TEST(Handle, RefSelfAssignmentKeepsTheValue) {
 
 TEST(Handle, StaticRecordReleasedToZeroIsAnAssertion) {
   Rec* r = rec_new_static(8);
-  std::string m = static_message_of([&] { hdl_release(hdl_of(r)); });
+  std::string m = message_of<Misc_Static_Err>([&] { hdl_release(hdl_of(r)); });
   EXPECT_EQ(m.rfind("Assertion failed - file handle, line ", 0), 0u) << m;
   EXPECT_EQ(m.substr(m.size() - 7), ":\rFALSE");
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/check_text.h"
+#include "tests/err_text.h"
 #include "tests/core/chunk_stream.h"
 #include "tests/core/syntax_text.h"
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tests/core/check_text.h"
+#include "tests/err_text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tests/core/check_text.h"
+#include "tests/err_text.h"
 #include "tests/core/chunk_stream.h"
 #include "tests/core/syntax_text.h"
 

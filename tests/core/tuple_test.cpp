@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "tests/core/check_text.h"
+#include "tests/err_text.h"
 
 
 TEST(Tuple, GrowsByDoublingAtPowersOfTwoPlusOne) {

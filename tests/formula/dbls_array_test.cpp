@@ -4,19 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/cpp2.h"
-
-namespace {
-
-std::string assertion_of(auto f) {
-  try {
-    f();
-  } catch (const Misc_Static_Err& e) {
-    return e.message();
-  }
-  return "<no error>";
-}
-
-}  // namespace
+#include "tests/err_text.h"
 
 TEST(DblsArray, CapacityDoublesShrinksBelowAQuarterAndKeepsValues) {
   uint64_t free_before = pool_free_bytes();
@@ -39,11 +27,11 @@ TEST(DblsArray, CapacityDoublesShrinksBelowAQuarterAndKeepsValues) {
     EXPECT_EQ(a.xs_p[0], 0.5);
     EXPECT_EQ(a.xs_p[3], 3.5);
     EXPECT_EQ(a.n_xs, 7);
-    EXPECT_NE(assertion_of([&] { dbls_reserve(a, 6); }).find("0 <= n_xs && n_xs <= n_xs_to_alloc"),
+    EXPECT_NE(message_of<Misc_Static_Err>([&] { dbls_reserve(a, 6); }).find("0 <= n_xs && n_xs <= n_xs_to_alloc"),
               std::string::npos);
     Dbls_Array b;
     b.n_xs = 2;
-    EXPECT_NE(assertion_of([&] { dbls_reserve(b, 4); }).find("n_xs == 0"), std::string::npos);
+    EXPECT_NE(message_of<Misc_Static_Err>([&] { dbls_reserve(b, 4); }).find("n_xs == 0"), std::string::npos);
     b.n_xs = 0;
   }
   EXPECT_EQ(pool_free_bytes(), free_before);

@@ -1,18 +1,10 @@
 // Numeric functions: compilation, the basic functions and their facets.
 #include "tests/formula/dblsf_test_util.h"
+#include "tests/err_text.h"
 
 namespace {
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
-
-std::string misc_message_of(auto f) {
-  try {
-    f();
-  } catch (const Misc_Err& e) {
-    return e.message();
-  }
-  return "<no error>";
-}
 
 }  // namespace
 
@@ -49,11 +41,11 @@ TEST(Compile, OutsideTheDomainGivesNanNotErrors) {
 
 TEST(Compile, SymbolsOutsideTheVariablesGoToTheRules) {
   Ref x_list = Ref::adopt(pair_new(syms().x.get(), EMPTY_HDL));
-  EXPECT_EQ(misc_message_of([&] { dblsf_compile(x_list.get(), rd("(+ x b)").get(), default_symbol_rules()); }),
+  EXPECT_EQ(message_of<Misc_Err>([&] { dblsf_compile(x_list.get(), rd("(+ x b)").get(), default_symbol_rules()); }),
             "Illegal symbol:  b");
-  EXPECT_EQ(misc_message_of([&] { compile_x("(* x z)"); }), "Illegal symbol:  z");
-  EXPECT_EQ(misc_message_of([&] { compile_x("(= x 1)"); }), "Illegal symbol:  =");
-  EXPECT_EQ(misc_message_of([&] { compile_x("_i"); }), "Illegal symbol:  _i");
+  EXPECT_EQ(message_of<Misc_Err>([&] { compile_x("(* x z)"); }), "Illegal symbol:  z");
+  EXPECT_EQ(message_of<Misc_Err>([&] { compile_x("(= x 1)"); }), "Illegal symbol:  =");
+  EXPECT_EQ(message_of<Misc_Err>([&] { compile_x("_i"); }), "Illegal symbol:  _i");
   Ref f = compile_text("(+ (* a (^ x 2)) y)", {syms().y.get(), syms().x.get()}, 3.0);
   double point[2] = {10, 2};
   EXPECT_EQ(dblsf_value1(f.get(), point), 22.0);
