@@ -1,6 +1,6 @@
 // Shared by the Solve tests: model-like symbols (parameters a, b, c, m, r,
-// the independent variable x, the dependent variables y and z, each with its
-// VAR_INDEX in that order), reading formulas in prefix notation and solving.
+// the independent variable x, the dependent variables y, z, u, w, each with
+// its VAR_INDEX in that order), reading formulas in prefix notation and solving.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 #include "formula/wff.h"
 
 struct Solve_Syms {
-  std::vector<Ref> all;  // a b c m r x y z
+  std::vector<Ref> all;  // a b c m r x y z u w
   Ref list;              // every symbol, for the reader
   Solve_Syms() {
-    const char* names[] = {"a", "b", "c", "m", "r", "x", "y", "z"};
-    for (int i = 0; i < 8; ++i) {
+    const char* names[] = {"a", "b", "c", "m", "r", "x", "y", "z", "u", "w"};
+    for (int i = 0; i < 10; ++i) {
       all.push_back(Ref::adopt(symbol_new(names[i])));
       Ref index = Ref::adopt(imm_make(i));
       prop_set(all.back().get(), VAR_INDEX, index.get());
