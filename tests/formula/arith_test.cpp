@@ -1,19 +1,6 @@
 // Canonical forms of the arithmetic constructors, one table row per rule.
 #include "tests/formula/formula_test_util.h"
 
-namespace {
-
-struct Case {
-  const char* input;
-  const char* canonical;
-};
-
-void expect_canonical(std::initializer_list<Case> cases) {
-  for (const Case& c : cases) EXPECT_EQ(canon(c.input), c.canonical) << "input: " << c.input;
-}
-
-}  // namespace
-
 TEST(Plus, NumbersFoldAndZeroVanishes) {
   expect_canonical({
       {"(+ 2 3)", "5"},
@@ -146,10 +133,10 @@ TEST(Apply, FixedFirstArgumentAndAssertions) {
   EXPECT_EQ(canon("((_fix12 log 2) x)"), "(log 2 x)");
   EXPECT_EQ(canon("((_fix12 ^ x) 2)"), "(^ x 2)");
   EXPECT_EQ(canon("(y x 2)"), "(y x 2)");
-  EXPECT_EQ(static_message_of([] { rd("(3 x)"); }).substr(0, 24), "Assertion failed - file ");
-  EXPECT_NE(static_message_of([] { rd("(3 x)"); }).find(":\r! integer_p(f)"), std::string::npos);
-  EXPECT_NE(static_message_of([] { rd("((_fix12 log 2) x y)"); }).find(":\rn_elts(*flp) == 3 && n_elts(args) == 1"),
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { rd("(3 x)"); }).substr(0, 24), "Assertion failed - file ");
+  EXPECT_NE(message_of<Misc_Static_Err>([] { rd("(3 x)"); }).find(":\r! integer_p(f)"), std::string::npos);
+  EXPECT_NE(message_of<Misc_Static_Err>([] { rd("((_fix12 log 2) x y)"); }).find(":\rn_elts(*flp) == 3 && n_elts(args) == 1"),
             std::string::npos);
-  EXPECT_NE(static_message_of([] { rd("(+ x)"); }).find(":\rn_elts(args) == 2"), std::string::npos);
-  EXPECT_NE(static_message_of([] { rd("(exp x y)"); }).find(":\rn_elts(args) == 1"), std::string::npos);
+  EXPECT_NE(message_of<Misc_Static_Err>([] { rd("(+ x)"); }).find(":\rn_elts(args) == 2"), std::string::npos);
+  EXPECT_NE(message_of<Misc_Static_Err>([] { rd("(exp x y)"); }).find(":\rn_elts(args) == 1"), std::string::npos);
 }

@@ -86,7 +86,7 @@ TEST(Solve, NeverLeavesTheBracketAndSurvivesNan) {
   EXPECT_GE(n, -4.0);
   EXPECT_LE(n, -1.0);
   Ref two = compile_text("(+ x y)", {syms().x.get(), syms().y.get()});
-  EXPECT_NE(static_message_of([&] { dbls_solve(two.get(), two.get(), two.get(), 0, 1, 0, 5); })
+  EXPECT_NE(message_of<Misc_Static_Err>([&] { dbls_solve(two.get(), two.get(), two.get(), 0, 1, 0, 5); })
                 .find("src_dim(f) == 1 && tgt_dim(f) == 1"),
             std::string::npos);
 }

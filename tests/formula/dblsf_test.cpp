@@ -59,7 +59,7 @@ TEST(Compile, NumbersAreApproximatedFirst) {
   EXPECT_DOUBLE_EQ(value_at(compile_x("(log 2 x)"), 8), 3.0);
   EXPECT_DOUBLE_EQ(value_at(compile_x("(^ 2 x)"), 10), 1024.0);
   EXPECT_DOUBLE_EQ(value_at(compile_x("(^ x x)"), 3), 27.0);
-  EXPECT_EQ(static_message_of([] { compile_x("(+ x nan)"); }), "Numeric overflow");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { compile_x("(+ x nan)"); }), "Numeric overflow");
 }
 
 TEST(Compile, BuiltinsCarryTheirImplementationAfterTheFirstCompilation) {
@@ -123,7 +123,7 @@ TEST(Constant, ValueIntervalPartialAndOverflow) {
   Ref d = Ref::adopt(dblsf_derive(c.get(), 1));
   EXPECT_EQ(src_dim(d.get()), 2);
   EXPECT_EQ(dblsf_value1(d.get(), p), 0.0);
-  EXPECT_EQ(static_message_of([] { dblsf_constant(1, NaN); }), "Numeric overflow");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { dblsf_constant(1, NaN); }), "Numeric overflow");
   Ref inf = Ref::adopt(dblsf_constant(1, DBL_INF));
   EXPECT_EQ(value_at(inf, 0), DBL_INF);
 }
@@ -140,7 +140,7 @@ TEST(Projection, ValueIntervalAndPartials) {
   Ref d2 = Ref::adopt(dblsf_derive(p.get(), 2));
   EXPECT_EQ(dblsf_value1(d1.get(), xs), 1.0);
   EXPECT_EQ(dblsf_value1(d2.get(), xs), 0.0);
-  EXPECT_EQ(static_message_of([&] { dblsf_derive(p.get(), 3); }).rfind("Assertion failed - file ", 0), 0u);
+  EXPECT_EQ(message_of<Misc_Static_Err>([&] { dblsf_derive(p.get(), 3); }).rfind("Assertion failed - file ", 0), 0u);
 }
 
 TEST(Split, BelowTheThresholdHAboveG) {
@@ -159,9 +159,9 @@ TEST(Split, BelowTheThresholdHAboveG) {
   Ref d = Ref::adopt(dblsf_derive(s.get(), 0));
   EXPECT_EQ(value_at(d, 0), -1.0);
   EXPECT_EQ(value_at(d, 3), 2.0);
-  EXPECT_EQ(static_message_of([&] { dblsf_split(NaN, g.get(), h.get()); }), "Numeric overflow");
+  EXPECT_EQ(message_of<Misc_Static_Err>([&] { dblsf_split(NaN, g.get(), h.get()); }), "Numeric overflow");
   Ref two = compile_text("(+ x y)", {syms().x.get(), syms().y.get()});
-  std::string msg = static_message_of([&] { dblsf_split(0, two.get(), h.get()); });
+  std::string msg = message_of<Misc_Static_Err>([&] { dblsf_split(0, two.get(), h.get()); });
   EXPECT_NE(msg.find("src_dim(g) == 1 && tgt_dim(h) == m && src_dim(h) == 1"), std::string::npos) << msg;
 }
 

@@ -108,7 +108,7 @@ TEST(Derivative, ImplicitFunctionsAreBuiltOncePerSymbol) {
 TEST(Derivative, MalformedTreesStop) {
   Ref rule = Ref::adopt(deriv_var_rule(syms().x.get()));
   auto message_end = [&](const char* text) {
-    std::string m = static_message_of([&] { Ref d = Ref::adopt(derivative(rd(text).get(), rule.get())); });
+    std::string m = message_of<Misc_Static_Err>([&] { Ref d = Ref::adopt(derivative(rd(text).get(), rule.get())); });
     return m.substr(m.find('\r') + 1);
   };
   EXPECT_EQ(message_end("(y x)"), "dfp");
@@ -116,10 +116,10 @@ TEST(Derivative, MalformedTreesStop) {
   EXPECT_EQ(message_end("(< x 1)"), "dfp");
   Ref partial = Ref::share(prop_get(builtin(SYM_EXP), DERIV_F_ARGS_J));
   Ref args = Ref::adopt(list1(syms().x.get()));
-  std::string m = static_message_of([&] { hdl_release(fun2_apply(partial.get(), args.get(), imm_make(1))); });
+  std::string m = message_of<Misc_Static_Err>([&] { hdl_release(fun2_apply(partial.get(), args.get(), imm_make(1))); });
   EXPECT_EQ(m.substr(m.find('\r') + 1), "n_elts(args) == 1 && j == 0");
   Ref log_partial = Ref::share(prop_get(builtin(SYM_LOG), DERIV_F_ARGS_J));
   Ref two = Ref::adopt(list2(syms().x.get(), syms().y.get()));
-  m = static_message_of([&] { hdl_release(fun2_apply(log_partial.get(), two.get(), imm_make(2))); });
+  m = message_of<Misc_Static_Err>([&] { hdl_release(fun2_apply(log_partial.get(), two.get(), imm_make(2))); });
   EXPECT_EQ(m.substr(m.find('\r') + 1), "n_elts(args) == 2 && unsigned(j) < 2");
 }

@@ -1,19 +1,6 @@
 // Canonical forms of the elementary functions, one table row per rule.
 #include "tests/formula/formula_test_util.h"
 
-namespace {
-
-struct Case {
-  const char* input;
-  const char* canonical;
-};
-
-void expect_canonical(std::initializer_list<Case> cases) {
-  for (const Case& c : cases) EXPECT_EQ(canon(c.input), c.canonical) << "input: " << c.input;
-}
-
-}  // namespace
-
 TEST(Exp, ZeroApproximateInverseAndMultiplesOfIPi) {
   expect_canonical({
       {"(exp 0)", "1"},

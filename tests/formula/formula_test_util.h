@@ -6,6 +6,7 @@
 #include <string>
 
 #include "formula/wff.h"
+#include "tests/err_text.h"
 
 struct Test_Syms {
   Ref x = Ref::adopt(symbol_new("x"));
@@ -31,12 +32,13 @@ inline Ref rd(const char* text) { return Ref::adopt(prefix_read(text, syms().lis
 inline std::string canon(const char* text) { return prefix_text(rd(text).get()); }
 inline std::string text_of(const Ref& w) { return prefix_text(w.get()); }
 
-template <class F>
-std::string static_message_of(F f) {
-  try {
-    f();
-  } catch (const Misc_Static_Err& e) {
-    return e.message();
-  }
-  return "<no error>";
+// One row of a canonical-form table: the input in prefix notation and its canonical form.
+struct Canon_Case {
+  const char* input;
+  const char* canonical;
+};
+
+inline void expect_canonical(std::initializer_list<Canon_Case> cases) {
+  for (const Canon_Case& c : cases) EXPECT_EQ(canon(c.input), c.canonical) << "input: " << c.input;
 }
+

@@ -75,8 +75,8 @@ TEST(IntegerOfDouble, TruncatesAndRefusesNonFinite) {
   EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(1e20)).get()), "100000000000000000000");
   EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(-0x1.fffffffffffffp+80)).get()),
             "-2417851639229258080976896");
-  EXPECT_EQ(static_message_of([] { integer_of_double(INF); }), "Numeric overflow");
-  EXPECT_EQ(static_message_of([] { integer_of_double(std::nan("")); }), "Numeric overflow");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { integer_of_double(INF); }), "Numeric overflow");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { integer_of_double(std::nan("")); }), "Numeric overflow");
   std::mt19937_64 rng(11);
   for (int i = 0; i < 2000; ++i) {
     double x = std::ldexp(double(int64_t(rng())), int(rng() % 200) - 100);
@@ -94,7 +94,7 @@ TEST(RationalOfDouble, ContinuedFractions) {
   EXPECT_EQ(rational_text(-22.0 / 7.0), "-22/7");
   EXPECT_EQ(rational_text(0.1), "1/10");
   EXPECT_EQ(rational_text(1e20), "100000000000000000000/1");
-  EXPECT_EQ(static_message_of([] { rational_of_double(-INF); }), "Numeric overflow");
+  EXPECT_EQ(message_of<Misc_Static_Err>([] { rational_of_double(-INF); }), "Numeric overflow");
 }
 
 TEST(Negative, NumbersAndTrailingFactors) {
