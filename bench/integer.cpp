@@ -4,13 +4,12 @@
 #include <benchmark/benchmark.h>
 #include <gmp.h>
 
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "algebra/Integer.h"
 #include "bench/bench_size.h"
+#include "bench/ratio_reporter.h"
 
 namespace {
 
@@ -106,33 +105,6 @@ void sizes(benchmark::internal::Benchmark* b) {
     if (!bench_tiny() || n <= 64) b->Arg(n);
 }
 
-// Collects ns per operation by name to print the ratios at the end. CPU
-// time, not wall time: the machines that run this are shared.
-class Ratio_Reporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    // With repetitions the median, reported after the single runs, is kept.
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median") ns_[r.run_name.str()] = r.GetAdjustedCPUTime();
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\n%-10s %6s %12s %12s %8s\n", "operation", "bits", "Integer ns", "mpz ns", "ratio");
-    for (const char* op : {"add", "multiply", "divide", "write"}) {
-      for (int n : SIZES) {
-        std::string suffix = "/" + std::to_string(n);
-        auto ours = ns_.find(std::string("BM_") + op + "_ours" + suffix);
-        auto gmp = ns_.find(std::string("BM_") + op + "_gmp" + suffix);
-        if (ours == ns_.end() || gmp == ns_.end()) continue;
-        std::printf("%-10s %6d %12.1f %12.1f %8.2f\n", op, n, ours->second, gmp->second, ours->second / gmp->second);
-      }
-    }
-  }
-
- private:
-  std::map<std::string, double> ns_;
-};
 
 }  // namespace
 
@@ -145,10 +117,4 @@ BENCHMARK(BM_divide_gmp)->Apply(sizes);
 BENCHMARK(BM_write_ours)->Apply(sizes);
 BENCHMARK(BM_write_gmp)->Apply(sizes);
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  Ratio_Reporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return run_with_ratios(argc, argv, "gmp", "bits"); }

@@ -7,7 +7,6 @@
 #include <ginac/ginac.h>
 
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "algebra/Integer.h"
 #include "algebra/UPoly2.h"
 #include "bench/bench_size.h"
+#include "bench/ratio_reporter.h"
 
 namespace {
 
@@ -123,39 +123,10 @@ void degrees(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMicrosecond);
 }
 
-// Collects µs per gcd by name to print the ratios at the end (CPU time: the
-// machines that run this are shared).
-class Ratio_Reporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    // With repetitions the median, reported after the single runs, is kept.
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median") us_[r.run_name.str()] = r.GetAdjustedCPUTime();
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\n%-12s %12s %12s %8s\n", "total degree", "UPoly2 us", "GiNaC us", "ratio");
-    for (int d : {6, 8, 10, 12}) {
-      auto ours = us_.find("BM_gcd_ours/" + std::to_string(d)), theirs = us_.find("BM_gcd_ginac/" + std::to_string(d));
-      if (ours == us_.end() || theirs == us_.end()) continue;
-      std::printf("%-12d %12.1f %12.1f %8.2f\n", d, ours->second, theirs->second, ours->second / theirs->second);
-    }
-  }
-
- private:
-  std::map<std::string, double> us_;
-};
 
 }  // namespace
 
 BENCHMARK(BM_gcd_ours)->Apply(degrees);
 BENCHMARK(BM_gcd_ginac)->Apply(degrees);
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  Ratio_Reporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return run_with_ratios(argc, argv, "ginac", "total degree"); }
