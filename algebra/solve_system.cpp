@@ -128,21 +128,31 @@ void add_member(const Solve_Tower& t, Tri_System& s, Tri_Member m, std::vector<P
 
 }  // namespace
 
+// p without its leading term: only the chain of leading coefficients is rebuilt.
+Ref without_lead(const Solve_Tower& t, int level, Hdl p) {
+  if (level == 0) return zero_of(t, 0);
+  Ref c = without_lead(t, level - 1, lead_coef(p));
+  return term_new(t, level, c.get(), deg_nz(p), poly_rest(p));
+}
+
 Ref tri_reduce(const Solve_Tower& t, const Tri_System& s, Hdl p0) {
   int n = n_vars_of(t);
-  Ref p = Ref::share(p0), done = zero_of(t, n);
+  Ref p = Ref::share(p0);
+  std::vector<Ref> kept;  // the terms no member divides, highest first
   while (!zero_q(t, n, p.get())) {
     Hdl c;
     Exps e = lead_exps(t, p.get(), &c);
-    Ref term = monomial(t, c, e);
     if (const Tri_Member* m = divisor_of(s, e)) {
       Ref quotient = monomial(t, c, difference(e, m->lead));
       p = level_sub(t, n, p.get(), level_mul(t, n, quotient.get(), m->p.get()).get());
     } else {
-      done = level_add(t, n, done.get(), term.get());
-      p = level_sub(t, n, p.get(), term.get());
+      kept.push_back(monomial(t, c, e));
+      p = without_lead(t, n, p.get());
     }
   }
+  // Summed from the lowest up, each term goes in front of the sum so far.
+  Ref done = zero_of(t, n);
+  for (size_t i = kept.size(); i-- > 0;) done = level_add(t, n, kept[i].get(), done.get());
   return done;
 }
 
