@@ -60,8 +60,8 @@ wff solve_equations(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
     Alg_Rep_Scope scope(t, names);
     equations_to_polynomials(st, equations, polys);
   }
-  Tri_System s;
-  for (const Ref& p : polys) tri_insert(t, s, p.get());
+  Tri_System s(t);
+  for (const Ref& p : polys) tri_insert(s, p.get());
   Ref result = Ref::share(builtin(SYM_TRUE));
   for (const Ref& p : tri_list(s)) {
     Ref eq = Ref::adopt(polynomial_to_equation(t, p.get(), n_vars_of(t), names));

@@ -4,7 +4,7 @@
 
 namespace {
 
-typedef std::vector<int32_t> Exps;
+typedef Tri_Exps Exps;
 
 // The exponents of the leading term of a non-zero p, and its coefficient in K.
 Exps lead_exps(const Solve_Tower& t, Hdl p, Hdl* coef_p = nullptr) {
@@ -21,12 +21,6 @@ Ref monomial(const Solve_Tower& t, Hdl c, const Exps& e) {
   return m;
 }
 
-bool divides_q(const Exps& a, const Exps& b) {
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i] > b[i]) return false;
-  return true;
-}
-
 // Lexicographic from the highest variable: the order of the terms.
 bool lex_less_q(const Exps& a, const Exps& b) {
   for (size_t i = a.size(); i-- > 0;)
@@ -40,43 +34,91 @@ Exps difference(const Exps& a, const Exps& b) {
   return d;
 }
 
-const Tri_Member* divisor_of(const Tri_System& s, const Exps& e) {
-  for (const Tri_Member& m : s.members)
-    if (divides_q(m.lead, e)) return &m;
-  return nullptr;
+Exps lcm_of(const Exps& a, const Exps& b) {
+  Exps l(a.size());
+  for (size_t i = 0; i < a.size(); ++i) l[i] = std::max(a[i], b[i]);
+  return l;
 }
 
-// p with leading coefficient 1 in K: dividing by a constant keeps the zeros.
-Tri_Member monic(const Solve_Tower& t, Hdl p) {
-  Hdl c;
-  Exps e = lead_exps(t, p, &c);
-  Ref inverse = k_divide(t, ring_at(t, 0).one, c);
-  Ref scale = lift(t, 0, n_vars_of(t), inverse.get());
-  return {level_mul(t, n_vars_of(t), p, scale.get()), e};
-}
-
-// A constant member: then it is the only one, since it divides every other.
-bool unit_q(const Tri_System& s) {
-  return s.members.size() == 1 && std::all_of(s.members[0].lead.begin(), s.members[0].lead.end(), [](int32_t e) { return e == 0; });
-}
-
-// x^(lcm - a)·f - x^(lcm - b)·g for monic f, g: their leading terms cancel.
-Ref s_polynomial(const Solve_Tower& t, const Tri_Member& f, const Tri_Member& g) {
-  Exps lcm(f.lead.size());
-  for (size_t i = 0; i < lcm.size(); ++i) lcm[i] = std::max(f.lead[i], g.lead[i]);
-  Hdl one = ring_at(t, 0).one;
-  int n = n_vars_of(t);
-  Ref a = level_mul(t, n, monomial(t, one, difference(lcm, f.lead)).get(), f.p.get());
-  Ref b = level_mul(t, n, monomial(t, one, difference(lcm, g.lead)).get(), g.p.get());
-  return level_sub(t, n, a.get(), b.get());
-}
-
-// Leading terms that share no variable make an S-polynomial that reduces to
+// Leading terms that share no variable make a combination that reduces to
 // zero by the two alone.
 bool coprime_q(const Exps& a, const Exps& b) {
   for (size_t i = 0; i < a.size(); ++i)
     if (a[i] > 0 && b[i] > 0) return false;
   return true;
+}
+
+// ---- The levels
+
+// The member whose leading term divides the term with exponents e: at each
+// level the highest entry not above the term's degree holds every member
+// that can, so the walk never turns back.
+const Tri_Member* reducer_of(const Tri_Level& s, int level, const Exps& e) {
+  if (level == 0) return s.unit;
+  for (const Tri_Entry& entry : s.entries)
+    if (entry.degree <= e[size_t(level) - 1]) return reducer_of(entry.sub, level - 1, e);
+  return nullptr;
+}
+
+// Puts m into the system over `level`: into the entry of its degree, made
+// when missing as a copy of the entry below it (whatever reaches degree d-1
+// reaches d), and into every entry above, where it counts multiplied by x_L.
+// A unit already there stays: its member divides the same terms.
+void place(Tri_Level& s, int level, const Tri_Member* m) {
+  if (level == 0) {
+    if (!s.unit) s.unit = m;
+    return;
+  }
+  int32_t d = m->lead[size_t(level) - 1];
+  auto own = std::find_if(s.entries.begin(), s.entries.end(), [d](const Tri_Entry& e) { return e.degree <= d; });
+  if (own == s.entries.end() || own->degree != d) own = s.entries.insert(own, {d, own == s.entries.end() ? Tri_Level{} : own->sub});
+  for (auto e = s.entries.begin();; ++e) {
+    place(e->sub, level - 1, m);
+    if (e == own) break;
+  }
+}
+
+// Each member at the place its own leading term spells, in entry order.
+void list_level(const Tri_Level& s, int level, Exps& path, std::vector<Ref>& out) {
+  if (level == 0) {
+    if (s.unit && s.unit->lead == path) out.push_back(s.unit->p);
+    return;
+  }
+  for (const Tri_Entry& entry : s.entries) {
+    path[size_t(level) - 1] = entry.degree;
+    list_level(entry.sub, level - 1, path, out);
+  }
+}
+
+void rebuild_levels(Tri_System& s) {
+  s.top = Tri_Level{};
+  for (const auto& m : s.members) place(s.top, n_vars_of(s.tower), m.get());
+}
+
+// ---- The merge
+
+// p with leading coefficient 1 in K: dividing by a constant keeps the zeros.
+std::unique_ptr<Tri_Member> monic(const Solve_Tower& t, Hdl p, uint32_t id) {
+  Hdl c;
+  Exps e = lead_exps(t, p, &c);
+  Ref inverse = k_divide(t, ring_at(t, 0).one, c);
+  Ref scale = lift(t, 0, n_vars_of(t), inverse.get());
+  return std::unique_ptr<Tri_Member>(new Tri_Member{level_mul(t, n_vars_of(t), p, scale.get()), e, id});
+}
+
+// A constant member: then it is the only one, since it divides every other.
+bool unit_q(const Tri_System& s) {
+  return s.members.size() == 1 && std::all_of(s.members[0]->lead.begin(), s.members[0]->lead.end(), [](int32_t e) { return e == 0; });
+}
+
+// x^(lcm - a)·f - x^(lcm - b)·g for monic f, g: their leading terms cancel.
+Ref s_polynomial(const Solve_Tower& t, const Tri_Member& f, const Tri_Member& g) {
+  Exps lcm = lcm_of(f.lead, g.lead);
+  Hdl one = ring_at(t, 0).one;
+  int n = n_vars_of(t);
+  Ref a = level_mul(t, n, monomial(t, one, difference(lcm, f.lead)).get(), f.p.get());
+  Ref b = level_mul(t, n, monomial(t, one, difference(lcm, g.lead)).get(), g.p.get());
+  return level_sub(t, n, a.get(), b.get());
 }
 
 struct Pair {
@@ -86,47 +128,43 @@ struct Pair {
                         // the others small
 };
 
-Exps lcm_of(const Exps& a, const Exps& b) {
-  Exps l(a.size());
-  for (size_t i = 0; i < a.size(); ++i) l[i] = std::max(a[i], b[i]);
-  return l;
-}
-
 // True when some term of p is a multiple of the leading term e.
-bool has_multiple_q(const Solve_Tower& t, Hdl p, const Exps& e, int level) {
+bool has_multiple_q(Hdl p, const Exps& e, int level) {
   if (level == 0) return true;
   for (; nz_q(p); p = poly_rest(p)) {
     if (deg_nz(p) < e[size_t(level) - 1]) return false;
-    if (has_multiple_q(t, lead_coef(p), e, level - 1)) return true;
+    if (has_multiple_q(lead_coef(p), e, level - 1)) return true;
   }
   return false;
 }
 
 const Tri_Member* member_by_id(const Tri_System& s, uint32_t id) {
-  for (const Tri_Member& m : s.members)
-    if (m.id == id) return &m;
+  for (const auto& m : s.members)
+    if (m->id == id) return m.get();
   return nullptr;
 }
 
 // Adds m with the pairs it makes. Members with a term that m's leading term
 // divides leave and come back reduced, as pending polynomials: a member whose
 // leading term goes is redundant, and the others shrink.
-void add_member(const Solve_Tower& t, Tri_System& s, Tri_Member m, std::vector<Pair>& pairs, std::vector<Ref>& pending) {
-  m.id = s.next_id++;
-  std::vector<Tri_Member> kept;
-  for (Tri_Member& old : s.members) {
-    if (has_multiple_q(t, old.p.get(), m.lead, n_vars_of(t))) {
-      pending.push_back(old.p);
+void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>& pairs, std::vector<Ref>& pending) {
+  int n = n_vars_of(s.tower);
+  bool left_q = false;
+  std::vector<std::unique_ptr<Tri_Member>> kept;
+  for (auto& old : s.members) {
+    if (has_multiple_q(old->p.get(), m->lead, n)) {
+      pending.push_back(old->p);
+      left_q = true;
       continue;
     }
-    if (!coprime_q(old.lead, m.lead)) pairs.push_back({old.id, m.id, lcm_of(old.lead, m.lead)});
+    if (!coprime_q(old->lead, m->lead)) pairs.push_back({old->id, m->id, lcm_of(old->lead, m->lead)});
     kept.push_back(std::move(old));
   }
   kept.push_back(std::move(m));
   s.members = std::move(kept);
+  if (left_q) rebuild_levels(s);
+  else place(s.top, n, s.members.back().get());
 }
-
-}  // namespace
 
 // p without its leading term: only the chain of leading coefficients is rebuilt.
 Ref without_lead(const Solve_Tower& t, int level, Hdl p) {
@@ -135,14 +173,19 @@ Ref without_lead(const Solve_Tower& t, int level, Hdl p) {
   return term_new(t, level, c.get(), deg_nz(p), poly_rest(p));
 }
 
-Ref tri_reduce(const Solve_Tower& t, const Tri_System& s, Hdl p0) {
+}  // namespace
+
+Tri_System::Tri_System(const Solve_Tower& t) : tower(t) {}
+
+Ref tri_reduce(const Tri_System& s, Hdl p0) {
+  const Solve_Tower& t = s.tower;
   int n = n_vars_of(t);
   Ref p = Ref::share(p0);
   std::vector<Ref> kept;  // the terms no member divides, highest first
   while (!zero_q(t, n, p.get())) {
     Hdl c;
     Exps e = lead_exps(t, p.get(), &c);
-    if (const Tri_Member* m = divisor_of(s, e)) {
+    if (const Tri_Member* m = reducer_of(s.top, n, e)) {
       Ref quotient = monomial(t, c, difference(e, m->lead));
       p = level_sub(t, n, p.get(), level_mul(t, n, quotient.get(), m->p.get()).get());
     } else {
@@ -156,7 +199,8 @@ Ref tri_reduce(const Solve_Tower& t, const Tri_System& s, Hdl p0) {
   return done;
 }
 
-void tri_insert(const Solve_Tower& t, Tri_System& s, Hdl p0) {
+void tri_insert(Tri_System& s, Hdl p0) {
+  const Solve_Tower& t = s.tower;
   int n = n_vars_of(t);
   std::vector<Pair> pairs;
   std::vector<Ref> pending{Ref::share(p0)};
@@ -174,17 +218,14 @@ void tri_insert(const Solve_Tower& t, Tri_System& s, Hdl p0) {
       if (!f || !g) continue;
       r = s_polynomial(t, *f, *g);
     }
-    r = tri_reduce(t, s, r.get());
-    if (!zero_q(t, n, r.get())) add_member(t, s, monic(t, r.get()), pairs, pending);
+    r = tri_reduce(s, r.get());
+    if (!zero_q(t, n, r.get())) add_member(s, monic(t, r.get(), s.next_id++), pairs, pending);
   }
 }
 
 std::vector<Ref> tri_list(const Tri_System& s) {
-  // Insertion keeps every member reduced by the others, so listing only orders them.
-  std::vector<const Tri_Member*> ms;
-  for (const Tri_Member& m : s.members) ms.push_back(&m);
-  std::sort(ms.begin(), ms.end(), [](const Tri_Member* a, const Tri_Member* b) { return lex_less_q(b->lead, a->lead); });
   std::vector<Ref> out;
-  for (const Tri_Member* m : ms) out.push_back(m->p);
+  Exps path(size_t(n_vars_of(s.tower)));
+  list_level(s.top, n_vars_of(s.tower), path, out);
   return out;
 }

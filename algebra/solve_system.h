@@ -1,38 +1,65 @@
 // The system of Solve: the polynomials eliminated against one another in the
 // fixed variable order, so that the last variable is eliminated first.
 //
+// The system is built level by level, like the rings of the tower. Over the
+// field K (level 0) it is empty or holds the unit. Over R_L = R_{L-1}[x_L] it
+// keeps, for each degree d of x_L that occurs, an entry holding a system over
+// R_{L-1}: the ideal of the leading coefficients of its members of degree at
+// most d (a member of lower degree d' counts as x_L^(d-d') times it), in
+// decreasing order of d. Following the entries from the top level down to a
+// unit spells the leading term of a member, so a term is reduced by walking
+// down, at each level into the highest entry not above the term's degree.
+//
 // Terms are ordered by their exponent of x_n, then of x_{n-1}, and so on (the
-// order the nested rings give: a leading coefficient is itself a polynomial in
-// the lower variables). The system keeps its members closed under that
-// elimination: any combination of them reduces to zero by them (a Groebner
-// basis). Every step is exact, so the members have exactly the common zeros of
-// the polynomials inserted, whatever the values of the symbols; each member is
-// non-zero with leading coefficient 1 in the field K. An inconsistent system
-// holds the unit alone.
+// order the nested rings give). The members are kept closed under
+// elimination: any combination of them reduces to zero by them. Every step is
+// exact, so the members have exactly the common zeros of the polynomials
+// inserted, whatever the values of the symbols; each member is non-zero with
+// leading coefficient 1 in K. An inconsistent system holds the unit alone.
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "algebra/solve_ring.h"
 
+typedef std::vector<int32_t> Tri_Exps;  // the exponent of x_L at index L-1
+
 struct Tri_Member {
-  Ref p;                       // of the outermost level
-  std::vector<int32_t> lead;   // exponent of x_L at index L-1 in the leading term
-  uint32_t id = 0;             // names the member in the pairs still to treat
+  Ref p;          // of the outermost level
+  Tri_Exps lead;  // of its leading term
+  uint32_t id;    // names the member in the pairs still to treat
+};
+
+struct Tri_Entry;
+
+// The system over one level.
+struct Tri_Level {
+  const Tri_Member* unit = nullptr;  // level 0: the member that reaches it, or none
+  std::vector<Tri_Entry> entries;    // level >= 1: by decreasing degree
+};
+
+struct Tri_Entry {
+  int32_t degree;
+  Tri_Level sub;
 };
 
 struct Tri_System {
-  std::vector<Tri_Member> members;
+  // The system's zero: no member, nothing reduced.
+  explicit Tri_System(const Solve_Tower& t);
+  const Solve_Tower& tower;
+  std::vector<std::unique_ptr<Tri_Member>> members;
+  Tri_Level top;  // over the outermost level
   uint32_t next_id = 0;
 };
 
-// p of the outermost level reduced by the members: no term of the result is a
+// p of the outermost level reduced by the system: no term of the result is a
 // multiple of a member's leading term.
-Ref tri_reduce(const Solve_Tower& t, const Tri_System& s, Hdl p);
-// Inserts p, of the outermost level, and restores the closure. A member that
-// another's leading term divides into goes out and comes back reduced, so the
-// members always stay reduced by one another.
-void tri_insert(const Solve_Tower& t, Tri_System& s, Hdl p);
-// The members, each reduced by the others and none redundant, highest leading
-// term first (the highest variable's first); the constant 1 alone when the
-// system is inconsistent.
+Ref tri_reduce(const Tri_System& s, Hdl p);
+// Inserts p, of the outermost level (the system's multiplication), and
+// restores the closure. A member that another's leading term divides into
+// goes out and comes back reduced, so the members stay reduced by one another.
+void tri_insert(Tri_System& s, Hdl p);
+// For each entry in order, what its system lists: the members, highest
+// leading term first (the highest variable's first); the constant 1 alone
+// when the system is inconsistent.
 std::vector<Ref> tri_list(const Tri_System& s);
