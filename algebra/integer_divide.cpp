@@ -2,6 +2,8 @@
 #include "algebra/Integer.h"
 #include "algebra/integer_words.h"
 
+#include <vector>
+
 namespace {
 
 constexpr uint64_t BASE = uint64_t(1) << 32;
@@ -104,14 +106,50 @@ int64_t int_divide_word(Integer& a, uint32_t w) {
   return u.neg ? -rem : rem;
 }
 
+namespace {
+
+// The value of at most two words.
+uint64_t value_of_short(const std::vector<uint32_t>& w) {
+  uint64_t x = 0;
+  for (size_t i = w.size(); i-- > 0;) x = x << 32 | w[i];
+  return x;
+}
+
+// u mod v for v of one or two non-zero words (u not shorter than v).
+uint64_t remainder_by_short(std::vector<uint32_t>& u, const std::vector<uint32_t>& v) {
+  int m = int(u.size());
+  std::vector<uint32_t> q(static_cast<size_t>(m));
+  if (v.size() == 1) return divide_words_by_word(u.data(), m, v[0], q.data());
+  u.push_back(0);
+  divide_words(u.data(), m, v.data(), 2, q.data());
+  return uint64_t(u[1]) << 32 | u[0];
+}
+
+}  // namespace
+
+// Euclid on word arrays: each chain is walked once, however many steps the
+// remainders take.
 Integer int_gcd(Integer a, Integer b) {
-  Ref x = Ref::adopt(int_abs(a));
-  Ref y = Ref::adopt(int_abs(b));
-  while (y.get() != z0_) {
-    Integer r = x.release();
-    hdl_release(int_divide(r, y.get()));
-    x = std::move(y);
-    y = Ref::adopt(r);
+  Words wa, wb;
+  unpack_magnitude(a, wa);
+  unpack_magnitude(b, wb);
+  std::vector<uint32_t> u(wa.w, wa.w + wa.n), v(wb.w, wb.w + wb.n), q;
+  if (u.size() < v.size()) u.swap(v);
+  while (v.size() > 2) {
+    int m = int(u.size()), n = int(v.size());
+    u.push_back(0);
+    q.assign(size_t(m - n + 1), 0);
+    divide_words(u.data(), m, v.data(), n, q.data());
+    u.resize(size_t(trimmed_length(u.data(), n)));
+    u.swap(v);
   }
-  return x.release();
+  if (v.empty()) return pack_magnitude(u.data(), int(u.size()), false);
+  uint64_t x = value_of_short(v), y = u.size() > 2 ? remainder_by_short(u, v) : value_of_short(u) % x;
+  while (y != 0) {
+    uint64_t r = x % y;
+    x = y;
+    y = r;
+  }
+  uint32_t w[2] = {uint32_t(x), uint32_t(x >> 32)};
+  return pack_magnitude(w, 2, false);
 }

@@ -95,6 +95,23 @@ TEST(Integer, DivisionTruncates) {
   hdl_release(r);
 }
 
+// The gcd switches from word arrays to 64-bit steps; the cases sit on both
+// sides of that switch, with zeros and signs.
+TEST(Integer, GcdAcrossLengthsAndSigns) {
+  auto gcd = [](const char* a, const char* b) { return text(Ref::adopt(int_gcd(z(a).get(), z(b).get()))); };
+  EXPECT_EQ(gcd("0", "0"), "0");
+  EXPECT_EQ(gcd("0", "-5"), "5");
+  EXPECT_EQ(gcd("-12", "18"), "6");
+  EXPECT_EQ(gcd("-340282366920938463463374607431768211456", "0"), "340282366920938463463374607431768211456");
+  // 2^128 and 2^64, 2^64 + 1 (a long number against a short one).
+  EXPECT_EQ(gcd("340282366920938463463374607431768211456", "18446744073709551616"), "18446744073709551616");
+  EXPECT_EQ(gcd("340282366920938463463374607431768211456", "18446744073709551617"), "1");
+  EXPECT_EQ(gcd("14", "2381976568446569244243622252022377480199"), "7");
+  // (2^80 + 1)·(10^20 + 39) and (2^80 + 1)·(2^70 + 3): the common factor is long.
+  EXPECT_EQ(gcd("120892581961462917517765806964970537813540903", "1427247692705959881061913927499959741318168579"),
+            "1208925819614629174706177");
+}
+
 TEST(Integer, ShiftsAndConversions) {
   EXPECT_EQ(text(Ref::adopt(int_shift(imm_make(-7), -1))), "-4");
   EXPECT_EQ(text(Ref::adopt(int_shift(imm_make(-1), -100))), "-1");
