@@ -2,6 +2,7 @@
 #include "algebra/Integer.h"
 #include "algebra/integer_words.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -125,24 +126,82 @@ uint64_t remainder_by_short(std::vector<uint32_t>& u, const std::vector<uint32_t
   return uint64_t(u[1]) << 32 | u[0];
 }
 
+// The cofactors (a b; c d) of Euclid's first steps on u and v found from
+// their leading 32 bits alone (taken at the same shift): a·u + b·v and
+// c·u + d·v are remainders Euclid would reach. b == 0 when not even the first
+// quotient is sure, and a full division step is needed.
+struct Cofactors {
+  int64_t a, b, c, d;
+};
+
+Cofactors lehmer_cofactors(int64_t x, int64_t y) {
+  Cofactors m{1, 0, 0, 1};
+  while (y + m.c != 0 && y + m.d != 0) {
+    int64_t q = (x + m.a) / (y + m.c);
+    if (q != (x + m.b) / (y + m.d)) break;
+    int64_t t = m.a - q * m.c;
+    m.a = m.c;
+    m.c = t;
+    t = m.b - q * m.d;
+    m.b = m.d;
+    m.d = t;
+    t = x - q * y;
+    x = y;
+    y = t;
+  }
+  return m;
+}
+
+// a·u + b·v, known to be non-negative, into out (v no longer than u).
+void combine(const std::vector<uint32_t>& u, const std::vector<uint32_t>& v, int64_t a, int64_t b, std::vector<uint32_t>& out) {
+  out.assign(u.size(), 0);
+  __int128 carry = 0;
+  for (size_t i = 0; i < u.size(); ++i) {
+    carry += __int128(a) * u[i] + (i < v.size() ? __int128(b) * v[i] : 0);
+    out[i] = uint32_t(carry);
+    carry >>= 32;
+  }
+  out.resize(size_t(trimmed_length(out.data(), int(out.size()))));
+}
+
+// One step of Euclid on long numbers: (u, v) becomes (v, u mod v), or the
+// same as several steps at once when the leading bits tell the quotients.
+void euclid_step(std::vector<uint32_t>& u, std::vector<uint32_t>& v, std::vector<uint32_t>& scratch) {
+  size_t n = u.size();
+  int shift = __builtin_clz(u[n - 1]);
+  auto leading = [n, shift](const std::vector<uint32_t>& w) {
+    uint64_t top = (w.size() >= n ? uint64_t(w[n - 1]) << 32 : 0) | (w.size() >= n - 1 ? w[n - 2] : 0);
+    return int64_t((top << shift) >> 32);
+  };
+  Cofactors m = lehmer_cofactors(leading(u), leading(v));
+  if (m.b == 0) {
+    int m_words = int(n), n_words = int(v.size());
+    u.push_back(0);
+    scratch.assign(size_t(m_words - n_words + 1), 0);
+    divide_words(u.data(), m_words, v.data(), n_words, scratch.data());
+    u.resize(size_t(trimmed_length(u.data(), n_words)));
+    u.swap(v);
+    return;
+  }
+  combine(u, v, m.c, m.d, scratch);
+  std::vector<uint32_t> next_u;
+  combine(u, v, m.a, m.b, next_u);
+  u.swap(next_u);
+  v.swap(scratch);
+}
+
 }  // namespace
 
-// Euclid on word arrays: each chain is walked once, however many steps the
-// remainders take.
+// Euclid on word arrays, several steps at a time (Lehmer): each chain is
+// walked once, however many steps the remainders take.
 Integer int_gcd(Integer a, Integer b) {
   Words wa, wb;
   unpack_magnitude(a, wa);
   unpack_magnitude(b, wb);
   std::vector<uint32_t> u(wa.w, wa.w + wa.n), v(wb.w, wb.w + wb.n), q;
-  if (u.size() < v.size()) u.swap(v);
-  while (v.size() > 2) {
-    int m = int(u.size()), n = int(v.size());
-    u.push_back(0);
-    q.assign(size_t(m - n + 1), 0);
-    divide_words(u.data(), m, v.data(), n, q.data());
-    u.resize(size_t(trimmed_length(u.data(), n)));
-    u.swap(v);
-  }
+  // Euclid's steps on the leading bits need u >= v.
+  if (u.size() < v.size() || (u.size() == v.size() && std::lexicographical_compare(u.rbegin(), u.rend(), v.rbegin(), v.rend()))) u.swap(v);
+  while (v.size() > 2) euclid_step(u, v, q);
   if (v.empty()) return pack_magnitude(u.data(), int(u.size()), false);
   uint64_t x = value_of_short(v), y = u.size() > 2 ? remainder_by_short(u, v) : value_of_short(u) % x;
   while (y != 0) {
