@@ -86,6 +86,17 @@ void BM_divide_gmp(benchmark::State& st) {
   for (auto _ : st) mpz_tdiv_qr(q, r, o.wide, o.b);
   mpz_clears(q, r, nullptr);
 }
+void BM_gcd_ours(benchmark::State& st) {
+  Operands o(int(st.range(0)));
+  for (auto _ : st) hdl_release(int_gcd(o.ia, o.ib));
+}
+void BM_gcd_gmp(benchmark::State& st) {
+  Operands o(int(st.range(0)));
+  mpz_t r;
+  mpz_init(r);
+  for (auto _ : st) mpz_gcd(r, o.a, o.b);
+  mpz_clear(r);
+}
 void BM_write_ours(benchmark::State& st) {
   Operands o(int(st.range(0)));
   Byte_Str s;
@@ -114,6 +125,8 @@ BENCHMARK(BM_multiply_ours)->Apply(sizes);
 BENCHMARK(BM_multiply_gmp)->Apply(sizes);
 BENCHMARK(BM_divide_ours)->Apply(sizes);
 BENCHMARK(BM_divide_gmp)->Apply(sizes);
+BENCHMARK(BM_gcd_ours)->Apply(sizes);
+BENCHMARK(BM_gcd_gmp)->Apply(sizes);
 BENCHMARK(BM_write_ours)->Apply(sizes);
 BENCHMARK(BM_write_gmp)->Apply(sizes);
 
