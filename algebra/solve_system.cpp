@@ -144,26 +144,46 @@ const Tri_Member* member_by_id(const Tri_System& s, uint32_t id) {
   return nullptr;
 }
 
-// Adds m with the pairs it makes. Members with a term that m's leading term
-// divides leave and come back reduced, as pending polynomials: a member whose
-// leading term goes is redundant, and the others shrink.
+bool divides_q(const Exps& a, const Exps& b) {
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] > b[i]) return false;
+  return true;
+}
+
+// m's terms after the leading one reduced by the system. None of them is a
+// multiple of m's own leading term, so the walk down the levels never
+// reaches m itself; the leading term and with it the pairs stay as they were.
+void reduce_tail(const Tri_System& s, Tri_Member& m) {
+  const Solve_Tower& t = s.tower;
+  int n = n_vars_of(t);
+  Ref lead = monomial(t, ring_at(t, 0).one, m.lead);
+  Ref tail = level_sub(t, n, m.p.get(), lead.get());
+  m.p = level_add(t, n, lead.get(), tri_reduce(s, tail.get()).get());
+}
+
+// Adds m with the pairs it makes. A member whose leading term m's divides is
+// redundant: it leaves and comes back reduced, as a pending polynomial. The
+// other members with a term that m's leading term divides are reduced in place.
 void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>& pairs, std::vector<Ref>& pending) {
   int n = n_vars_of(s.tower);
   bool left_q = false;
+  std::vector<Tri_Member*> shrink;
   std::vector<std::unique_ptr<Tri_Member>> kept;
   for (auto& old : s.members) {
-    if (has_multiple_q(old->p.get(), m->lead, n)) {
+    if (divides_q(m->lead, old->lead)) {
       pending.push_back(old->p);
       left_q = true;
       continue;
     }
     if (!coprime_q(old->lead, m->lead)) pairs.push_back({old->id, m->id, lcm_of(old->lead, m->lead)});
+    if (has_multiple_q(old->p.get(), m->lead, n)) shrink.push_back(old.get());
     kept.push_back(std::move(old));
   }
   kept.push_back(std::move(m));
   s.members = std::move(kept);
   if (left_q) rebuild_levels(s);
   else place(s.top, n, s.members.back().get());
+  for (Tri_Member* old : shrink) reduce_tail(s, *old);
 }
 
 // p without its leading term: only the chain of leading coefficients is rebuilt.
