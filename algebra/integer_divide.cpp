@@ -3,6 +3,7 @@
 #include "algebra/integer_words.h"
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -110,10 +111,16 @@ int64_t int_divide_word(Integer& a, uint32_t w) {
 namespace {
 
 // The value of at most two words.
-uint64_t value_of_short(const std::vector<uint32_t>& w) {
+uint64_t value_of_short(const uint32_t* w, int n) {
   uint64_t x = 0;
-  for (size_t i = w.size(); i-- > 0;) x = x << 32 | w[i];
+  for (int i = n; i-- > 0;) x = x << 32 | w[i];
   return x;
+}
+
+Integer gcd_of_short(uint64_t x, uint64_t y) {
+  x = std::gcd(x, y);
+  uint32_t w[2] = {uint32_t(x), uint32_t(x >> 32)};
+  return pack_magnitude(w, 2, false);
 }
 
 // u mod v for v of one or two non-zero words (u not shorter than v).
@@ -195,20 +202,16 @@ void euclid_step(std::vector<uint32_t>& u, std::vector<uint32_t>& v, std::vector
 // Euclid on word arrays, several steps at a time (Lehmer): each chain is
 // walked once, however many steps the remainders take.
 Integer int_gcd(Integer a, Integer b) {
+  if (imm_q(a) && imm_q(b)) return int_from_int64(std::gcd(int64_t(imm_value(a)), int64_t(imm_value(b))));
   Words wa, wb;
   unpack_magnitude(a, wa);
   unpack_magnitude(b, wb);
+  if (wa.n <= 2 && wb.n <= 2) return gcd_of_short(value_of_short(wa.w, wa.n), value_of_short(wb.w, wb.n));
   std::vector<uint32_t> u(wa.w, wa.w + wa.n), v(wb.w, wb.w + wb.n), q;
   // Euclid's steps on the leading bits need u >= v.
   if (u.size() < v.size() || (u.size() == v.size() && std::lexicographical_compare(u.rbegin(), u.rend(), v.rbegin(), v.rend()))) u.swap(v);
   while (v.size() > 2) euclid_step(u, v, q);
   if (v.empty()) return pack_magnitude(u.data(), int(u.size()), false);
-  uint64_t x = value_of_short(v), y = u.size() > 2 ? remainder_by_short(u, v) : value_of_short(u) % x;
-  while (y != 0) {
-    uint64_t r = x % y;
-    x = y;
-    y = r;
-  }
-  uint32_t w[2] = {uint32_t(x), uint32_t(x >> 32)};
-  return pack_magnitude(w, 2, false);
+  uint64_t x = value_of_short(v.data(), int(v.size()));
+  return gcd_of_short(x, u.size() > 2 ? remainder_by_short(u, v) : value_of_short(u.data(), int(u.size())) % x);
 }
