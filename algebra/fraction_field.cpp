@@ -43,6 +43,20 @@ Hdl normalised(const Ring& base, Hdl num, Hdl den) {
   return fraction_adopt(n.release(), d.release());
 }
 
+// num / den known to share no factor: only den's unit part moves over.
+Hdl coprime_fraction(const Ring& base, Hdl num, Hdl den) {
+  Ref u = Ref::adopt(ring_unit_part(base, den));
+  if (ring_one_q(base, u.get())) return fraction_adopt(hdl_copy(num), hdl_copy(den));
+  return fraction_adopt(ring_exact_divide(base, num, u.get()), ring_exact_divide(base, den, u.get()));
+}
+
+// a / g, or a itself when g is one.
+Ref divided(const Ring& base, Hdl a, Hdl g) {
+  return ring_one_q(base, g) ? Ref::share(a) : Ref::adopt(ring_exact_divide(base, a, g));
+}
+
+Ref base_gcd(const Ring& base, Hdl a, Hdl b) { return Ref::adopt(ring_gcd(base, a, b)); }
+
 // Reduced fractions are equal exactly when their parts are, so the parts
 // give the order; without a gcd the cross products decide equality.
 int compare(const Ring& r, Hdl a, Hdl b) {
@@ -57,28 +71,52 @@ int compare(const Ring& r, Hdl a, Hdl b) {
   return ring_compare(base, x.get(), y.get());
 }
 
+// Over a base with a gcd the sum is reduced by gcds of the denominators
+// alone, smaller numbers than the sum's parts, and often by none.
 Hdl add(const Ring& r, Hdl a, Hdl b) {
   const Ring& base = coef_ring_of(r);
   if (ring_equal_q(base, frac_den(a), frac_den(b))) {
     Ref n = Ref::adopt(ring_add(base, frac_num(a), frac_num(b)));
     return normalised(base, n.get(), frac_den(a));
   }
-  Ref x = Ref::adopt(ring_multiply(base, frac_num(a), frac_den(b)));
-  Ref y = Ref::adopt(ring_multiply(base, frac_num(b), frac_den(a)));
-  Ref n = Ref::adopt(ring_add(base, x.get(), y.get()));
-  Ref d = Ref::adopt(ring_multiply(base, frac_den(a), frac_den(b)));
-  return normalised(base, n.get(), d.get());
+  if (!base.gcd) {
+    Ref x = Ref::adopt(ring_multiply(base, frac_num(a), frac_den(b)));
+    Ref y = Ref::adopt(ring_multiply(base, frac_num(b), frac_den(a)));
+    Ref n = Ref::adopt(ring_add(base, x.get(), y.get()));
+    Ref d = Ref::adopt(ring_multiply(base, frac_den(a), frac_den(b)));
+    return normalised(base, n.get(), d.get());
+  }
+  Ref g = base_gcd(base, frac_den(a), frac_den(b));
+  Ref da = divided(base, frac_den(a), g.get()), db = divided(base, frac_den(b), g.get());
+  Ref x = Ref::adopt(ring_multiply(base, frac_num(a), db.get()));
+  Ref y = Ref::adopt(ring_multiply(base, frac_num(b), da.get()));
+  Ref t = Ref::adopt(ring_add(base, x.get(), y.get()));
+  if (ring_zero_q(base, t.get())) return hdl_copy(r.zero);
+  Ref g2 = ring_one_q(base, g.get()) ? g : base_gcd(base, t.get(), g.get());
+  Ref n = divided(base, t.get(), g2.get());
+  Ref d = Ref::adopt(ring_multiply(base, da.get(), divided(base, frac_den(b), g2.get()).get()));
+  return coprime_fraction(base, n.get(), d.get());
 }
 
 Hdl negate(const Ring& r, Hdl a) {
   return fraction_adopt(ring_negate(coef_ring_of(r), frac_num(a)), hdl_copy(frac_den(a)));
 }
 
+// Over a base with a gcd each numerator is first reduced against the other
+// denominator, so that the product needs no gcd of its own.
 Hdl multiply(const Ring& r, Hdl a, Hdl b) {
   const Ring& base = coef_ring_of(r);
-  Ref n = Ref::adopt(ring_multiply(base, frac_num(a), frac_num(b)));
-  Ref d = Ref::adopt(ring_multiply(base, frac_den(a), frac_den(b)));
-  return normalised(base, n.get(), d.get());
+  if (!base.gcd) {
+    Ref n = Ref::adopt(ring_multiply(base, frac_num(a), frac_num(b)));
+    Ref d = Ref::adopt(ring_multiply(base, frac_den(a), frac_den(b)));
+    return normalised(base, n.get(), d.get());
+  }
+  if (ring_zero_q(base, frac_num(a)) || ring_zero_q(base, frac_num(b))) return hdl_copy(r.zero);
+  Ref g1 = base_gcd(base, frac_num(a), frac_den(b));
+  Ref g2 = base_gcd(base, frac_num(b), frac_den(a));
+  Ref n = Ref::adopt(ring_multiply(base, divided(base, frac_num(a), g1.get()).get(), divided(base, frac_num(b), g2.get()).get()));
+  Ref d = Ref::adopt(ring_multiply(base, divided(base, frac_den(a), g2.get()).get(), divided(base, frac_den(b), g1.get()).get()));
+  return coprime_fraction(base, n.get(), d.get());
 }
 
 Hdl inverse(const Ring& r, Hdl a) {
