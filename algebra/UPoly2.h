@@ -31,6 +31,9 @@ int poly_compare(const Ring& p, UPoly2 a, UPoly2 b);
 UPoly2 poly_add(const Ring& p, UPoly2 a, UPoly2 b);
 UPoly2 poly_negate(const Ring& p, UPoly2 a);
 UPoly2 poly_multiply(const Ring& p, UPoly2 a, UPoly2 b);
+// The exponent of a product of terms: e + f, or "Numeric overflow" when no
+// term can hold it.
+int32_t exponent_sum(int32_t e, int32_t f);
 // a·c for a coefficient c, and a·x^k for k >= 0.
 UPoly2 poly_multiply_coef(const Ring& p, UPoly2 a, Hdl c);
 UPoly2 poly_multiply_xk(const Ring& p, UPoly2 a, int32_t k);

@@ -99,11 +99,18 @@ UPoly2 poly_multiply_coef(const Ring& p, UPoly2 a, Hdl c) {
   return prod.finish();
 }
 
+// Exponents are kept as immediates in the terms.
+int32_t exponent_sum(int32_t e, int32_t f) {
+  int64_t sum = int64_t(e) + f;
+  if (sum > IMM_MAX) raise_static("Numeric overflow");
+  return int32_t(sum);
+}
+
 UPoly2 poly_multiply_xk(const Ring& p, UPoly2 a, int32_t k) {
   CHECK(k >= 0);
   if (k == 0) return hdl_copy(a);
   Term_Builder shifted(coef_ring_of(p));
-  for (; nz_q(a); a = poly_rest(a)) shifted.append(hdl_copy(lead_coef(a)), deg_nz(a) + k);
+  for (; nz_q(a); a = poly_rest(a)) shifted.append(hdl_copy(lead_coef(a)), exponent_sum(deg_nz(a), k));
   return shifted.finish();
 }
 
@@ -123,7 +130,7 @@ UPoly2 poly_multiply(const Ring& p, UPoly2 a, UPoly2 b) {
   const Ring& coef = coef_ring_of(p);
   if (!nz_q(a) || !nz_q(b)) return EMPTY_HDL;
   int64_t n_products = int64_t(n_terms(a)) * n_terms(b);
-  int32_t top = deg_nz(a) + deg_nz(b);
+  int32_t top = exponent_sum(deg_nz(a), deg_nz(b));  // every other sum is smaller
   Term_Builder prod(coef);
   if (int64_t(top) + 1 <= 4 * n_products) {
     std::vector<Ref> sums(size_t(top) + 1);

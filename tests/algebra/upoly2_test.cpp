@@ -109,6 +109,17 @@ TEST_F(Poly_Test, PowersInvertOnlyInFields) {
             "x^5 - 5*x^4 + 10*x^3 - 10*x^2 + 5*x - 1");
 }
 
+// Exponents add up in products and shifts; one that no term can hold is a
+// numeric overflow, not a wrapped-around exponent.
+TEST_F(Poly_Test, ExponentsBeyondTheLargestOverflow) {
+  Ref big = Ref::adopt(ring_power(zx, elt(zx, "x").get(), 1 << 29));
+  Ref just_fits = Ref::adopt(poly_multiply_xk(zx, big.get(), (1 << 29) - 1));
+  EXPECT_EQ(deg_nz(just_fits.get()), IMM_MAX);
+  EXPECT_EQ(message_of([&] { poly_multiply(zx, big.get(), big.get()); }), "Numeric overflow");
+  EXPECT_EQ(message_of([&] { poly_multiply_xk(zx, big.get(), 1 << 29); }), "Numeric overflow");
+  EXPECT_EQ(message_of([&] { ring_power(zx, elt(zx, "x^2").get(), 1 << 29); }), "Numeric overflow");
+}
+
 // c^(deg f - deg g + 1)·f = q·g + prem(f, g) for some q, with deg prem < deg g.
 TEST_F(Poly_Test, PseudoRemainderIdentity) {
   Elt_Source src(7);

@@ -42,6 +42,8 @@ TEST(Solve, FailuresNameTheirCause) {
   EXPECT_EQ(solve_failure("(\r (= y x) (* y 2))", "x y"), "Non-equation");
   EXPECT_EQ(solve_failure("(= y (* x inf))", "x y"), "Numeric overflow");
   EXPECT_EQ(solve_failure("(= y (+ x nan))", "x y"), "Numeric overflow");
+  // The numerator of y·x^(10^9) - x^(-10^9) needs x^(2·10^9).
+  EXPECT_EQ(solve_failure("(= (* y (^ x 1000000000)) (^ x -1000000000))", "x y"), "Numeric overflow");
 }
 
 TEST(Solve, ContradictionsShowAsFalse) {
