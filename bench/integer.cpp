@@ -1,5 +1,5 @@
-// Integer against GMP's mpz, in the same run: add, multiply, divide with
-// remainder and decimal write at sizes from one word to 4096 bits. Ends with
+// Integer against GMP's mpz, in the same run: add, multiply, gcd, divide
+// with remainder and decimal write at sizes from one word to 4096 bits. Ends with
 // a table of ns per operation for both and their ratio.
 #include <benchmark/benchmark.h>
 #include <gmp.h>
@@ -49,28 +49,25 @@ struct Operands {
   }
 };
 
-void BM_add_ours(benchmark::State& st) {
+// a op b on operands of st.range(0) bits, ours and GMP's.
+void run_ours(benchmark::State& st, Integer (*op)(Integer, Integer)) {
   Operands o(int(st.range(0)));
-  for (auto _ : st) hdl_release(int_add(o.ia, o.ib));
+  for (auto _ : st) hdl_release(op(o.ia, o.ib));
 }
-void BM_add_gmp(benchmark::State& st) {
-  Operands o(int(st.range(0)));
-  mpz_t r;
-  mpz_init(r);
-  for (auto _ : st) mpz_add(r, o.a, o.b);
-  mpz_clear(r);
-}
-void BM_multiply_ours(benchmark::State& st) {
-  Operands o(int(st.range(0)));
-  for (auto _ : st) hdl_release(int_multiply(o.ia, o.ib));
-}
-void BM_multiply_gmp(benchmark::State& st) {
+void run_gmp(benchmark::State& st, void (*op)(mpz_ptr, mpz_srcptr, mpz_srcptr)) {
   Operands o(int(st.range(0)));
   mpz_t r;
   mpz_init(r);
-  for (auto _ : st) mpz_mul(r, o.a, o.b);
+  for (auto _ : st) op(r, o.a, o.b);
   mpz_clear(r);
 }
+
+void BM_add_ours(benchmark::State& st) { run_ours(st, int_add); }
+void BM_add_gmp(benchmark::State& st) { run_gmp(st, mpz_add); }
+void BM_multiply_ours(benchmark::State& st) { run_ours(st, int_multiply); }
+void BM_multiply_gmp(benchmark::State& st) { run_gmp(st, mpz_mul); }
+void BM_gcd_ours(benchmark::State& st) { run_ours(st, int_gcd); }
+void BM_gcd_gmp(benchmark::State& st) { run_gmp(st, mpz_gcd); }
 void BM_divide_ours(benchmark::State& st) {
   Operands o(int(st.range(0)));
   for (auto _ : st) {
@@ -85,17 +82,6 @@ void BM_divide_gmp(benchmark::State& st) {
   mpz_inits(q, r, nullptr);
   for (auto _ : st) mpz_tdiv_qr(q, r, o.wide, o.b);
   mpz_clears(q, r, nullptr);
-}
-void BM_gcd_ours(benchmark::State& st) {
-  Operands o(int(st.range(0)));
-  for (auto _ : st) hdl_release(int_gcd(o.ia, o.ib));
-}
-void BM_gcd_gmp(benchmark::State& st) {
-  Operands o(int(st.range(0)));
-  mpz_t r;
-  mpz_init(r);
-  for (auto _ : st) mpz_gcd(r, o.a, o.b);
-  mpz_clear(r);
 }
 void BM_write_ours(benchmark::State& st) {
   Operands o(int(st.range(0)));
