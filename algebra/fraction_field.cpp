@@ -55,7 +55,11 @@ Ref divided(const Ring& base, Hdl a, Hdl g) {
   return ring_one_q(base, g) ? Ref::share(a) : Ref::adopt(ring_exact_divide(base, a, g));
 }
 
-Ref base_gcd(const Ring& base, Hdl a, Hdl b) { return Ref::adopt(ring_gcd(base, a, b)); }
+// gcd(a, b), at no cost when either is one (a denominator of a whole number).
+Ref base_gcd(const Ring& base, Hdl a, Hdl b) {
+  if (ring_one_q(base, a) || ring_one_q(base, b)) return Ref::share(base.one);
+  return Ref::adopt(ring_gcd(base, a, b));
+}
 
 // Reduced fractions are equal exactly when their parts are, so the parts
 // give the order; without a gcd the cross products decide equality.
@@ -92,7 +96,7 @@ Hdl add(const Ring& r, Hdl a, Hdl b) {
   Ref y = Ref::adopt(ring_multiply(base, frac_num(b), da.get()));
   Ref t = Ref::adopt(ring_add(base, x.get(), y.get()));
   if (ring_zero_q(base, t.get())) return hdl_copy(r.zero);
-  Ref g2 = ring_one_q(base, g.get()) ? g : base_gcd(base, t.get(), g.get());
+  Ref g2 = base_gcd(base, t.get(), g.get());
   Ref n = divided(base, t.get(), g2.get());
   Ref d = Ref::adopt(ring_multiply(base, da.get(), divided(base, frac_den(b), g2.get()).get()));
   return coprime_fraction(base, n.get(), d.get());
