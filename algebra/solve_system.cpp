@@ -150,6 +150,13 @@ bool divides_q(const Exps& a, const Exps& b) {
   return true;
 }
 
+// p without its leading term: only the chain of leading coefficients is rebuilt.
+Ref without_lead(const Solve_Tower& t, int level, Hdl p) {
+  if (level == 0) return zero_of(t, 0);
+  Ref c = without_lead(t, level - 1, lead_coef(p));
+  return term_new(t, level, c.get(), deg_nz(p), poly_rest(p));
+}
+
 // m's terms after the leading one reduced by the system. None of them is a
 // multiple of m's own leading term, so the walk down the levels never
 // reaches m itself; the leading term and with it the pairs stay as they were.
@@ -157,7 +164,7 @@ void reduce_tail(const Tri_System& s, Tri_Member& m) {
   const Solve_Tower& t = s.tower;
   int n = n_vars_of(t);
   Ref lead = monomial(t, ring_at(t, 0).one, m.lead);
-  Ref tail = level_sub(t, n, m.p.get(), lead.get());
+  Ref tail = without_lead(t, n, m.p.get());
   m.p = level_add(t, n, lead.get(), tri_reduce(s, tail.get()).get());
 }
 
@@ -184,13 +191,6 @@ void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>&
   if (left_q) rebuild_levels(s);
   else place(s.top, n, s.members.back().get());
   for (Tri_Member* old : shrink) reduce_tail(s, *old);
-}
-
-// p without its leading term: only the chain of leading coefficients is rebuilt.
-Ref without_lead(const Solve_Tower& t, int level, Hdl p) {
-  if (level == 0) return zero_of(t, 0);
-  Ref c = without_lead(t, level - 1, lead_coef(p));
-  return term_new(t, level, c.get(), deg_nz(p), poly_rest(p));
 }
 
 }  // namespace

@@ -56,8 +56,9 @@ struct Tri_System {
 // multiple of a member's leading term.
 Ref tri_reduce(const Tri_System& s, Hdl p);
 // Inserts p, of the outermost level (the system's multiplication), and
-// restores the closure. A member that another's leading term divides into
-// goes out and comes back reduced, so the members stay reduced by one another.
+// restores the closure. A member whose leading term a new one divides goes
+// out and comes back reduced; one whose later terms it divides is reduced in
+// place. So the members stay reduced by one another.
 void tri_insert(Tri_System& s, Hdl p);
 // For each entry in order, what its system lists: the members, highest
 // leading term first (the highest variable's first); the constant 1 alone
