@@ -18,7 +18,10 @@ char* put_utf8(char* p, uint32_t cp) {
 int32_t utf8_of_internal(const char* from_p, int32_t n, char* to_p) {
   const char* end_p = from_p + n;
   char* p = to_p;
-  while (from_p != end_p) p = put_utf8(p, take_code_point(from_p, end_p));
+  while (from_p != end_p) {
+    if (uint8_t(*from_p) < 0x80) *p++ = *from_p++;  // ASCII is the same in both
+    else p = put_utf8(p, take_code_point(from_p, end_p));
+  }
   return int32_t(p - to_p);
 }
 
@@ -40,6 +43,11 @@ int32_t internal_of_utf8(const char* from_p, int32_t n, char* to_p, bool end_q, 
   int32_t i = 0;
   while (i < n) {
     uint8_t b = uint8_t(from_p[i]);
+    if (b < 0x80) {
+      *p++ = char(b);
+      ++i;
+      continue;
+    }
     int n_more = n_continuation(b);
     if (n_more > 0 && i + n_more >= n && !end_q) {
       bool whole_q = true;  // the bytes so far may still become a sequence
