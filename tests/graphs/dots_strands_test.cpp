@@ -86,7 +86,7 @@ TEST(DotsStrands, RandomRoundTripsAreExact) {
     Dot_Set d2 = read_dot_set(in);
     EXPECT_EQ(n_read(in), n_elts(bytes));
     ASSERT_EQ(s2.pts.size(), s.pts.size());
-    EXPECT_EQ(std::memcmp(s2.pts.data(), s.pts.data(), s.pts.size() * sizeof(Hermite_Point)), 0);
+    EXPECT_TRUE(s.pts.empty() || std::memcmp(s2.pts.data(), s.pts.data(), s.pts.size() * sizeof(Hermite_Point)) == 0);
     EXPECT_EQ(std::tie(s2.colour, s2.style), std::tie(s.colour, s.style));
     EXPECT_EQ(std::tie(f2.verts, f2.colour, f2.filled), std::tie(f.verts, f.colour, f.filled));
     EXPECT_EQ(std::tie(d2.dots, d2.colour), std::tie(d.dots, d.colour));
