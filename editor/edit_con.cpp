@@ -86,6 +86,23 @@ std::unique_ptr<Cmd> con_undo(Edit_Con& w) { return replay(w, w.undo_list, w.red
 
 std::unique_ptr<Cmd> con_redo(Edit_Con& w) { return replay(w, w.redo_list, w.undo_list); }
 
+bool con_type(Edit_Con& w, const Byte_Str& text) {
+  Text_Partial_Cmd c{Byte_Str(text)};
+  if (con_query(w, c) <= 0 || c.n_consumed < n_elts(c.text)) return false;
+  c.n_consumed = 0;
+  con_perform(w, c, true);
+  return true;
+}
+
+void con_delete(Edit_Con& w, bool back_q) {
+  Text_Partial_Cmd empty{Byte_Str()};
+  if (con_query(w, empty) <= 0) {
+    Arrow_Cmd step(back_q ? Arrow_Cmd::LEFT : Arrow_Cmd::RIGHT, SHIFT_MOD);
+    con_perform(w, step, true);
+  }
+  if (con_query(w, empty) > 0) con_perform(w, empty, true);
+}
+
 Rect con_sel_bounds(const Edit_Con& w) {
   return rect_shift(w.kind_p->sel_bounds(*w.kind_p, w.content_p, w.sel), w.origin);
 }

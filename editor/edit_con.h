@@ -52,5 +52,11 @@ std::unique_ptr<Cmd> con_perform(Edit_Con& w, Cmd& c, bool reveal_q);
 // redoes it; Redo the same the other way. "n_elts(from) > 0".
 std::unique_ptr<Cmd> con_undo(Edit_Con& w);
 std::unique_ptr<Cmd> con_redo(Edit_Con& w);
+// Typing, Enter and Paste: the text is performed (revealing the selection)
+// only when the content takes all of it; false tells the caller to beep.
+bool con_type(Edit_Con& w, const Byte_Str& text);
+// Backspace (back_q) and Delete: with nothing selected, a Shift step back
+// or forward first selects what to delete.
+void con_delete(Edit_Con& w, bool back_q);
 // The selection's bounds from the client origin.
 Rect con_sel_bounds(const Edit_Con& w);

@@ -3,6 +3,11 @@
 // operations. A kind that needs options or parts embeds the record as its
 // first member, so its operations reach the rest from the record they get.
 // Contents are untyped here: each kind knows what its content pointer holds.
+//
+// A perform that changes its content widens inval_bds0 by the old and the
+// new extent, sets changed_q, and leaves in undo a selection and a command
+// whose perform restores the old content (and leaves, in its turn, the record
+// that redoes the change). Selection moves and copies record nothing.
 #pragma once
 #include <cstdint>
 

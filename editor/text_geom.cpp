@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "draw/canvas_text.h"
 #include "draw/colour.h"
 #include "editor/text_chars.h"
@@ -24,16 +26,15 @@ Rect text_extent(const Byte_Str& t, const Text_Opts& o, int32_t i) {
 }
 
 int32_t text_hit_i(const Byte_Str& t, const Text_Opts& o, int32_t x) {
-  // Boundaries lie left to right, so the search ends at the first one past x.
-  int32_t best_i = 0;
-  int64_t best_d = -1;
+  // Boundaries lie left to right: the nearest is the first one at or past x
+  // or the one before it, which wins a tie.
+  int32_t prev_i = 0, prev_x = 0;
   for (int32_t i = 0;; i = char_after_i(t, i)) {
-    int64_t d = int64_t(text_x(t, o, i)) - x;
-    if (best_d < 0 || (d < 0 ? -d : d) < best_d) {
-      best_i = i;
-      best_d = d < 0 ? -d : d;
-    }
-    if (d >= 0 || i == n_elts(t)) return best_i;
+    int32_t x_i = text_x(t, o, i);
+    if (x_i >= x) return i > 0 && int64_t(x) - prev_x <= int64_t(x_i) - x ? prev_i : i;
+    if (i == n_elts(t)) return i;
+    prev_i = i;
+    prev_x = x_i;
   }
 }
 
