@@ -34,3 +34,6 @@ struct Device_Rect {
 struct Hermite_Point {
   double t, x, y, dx, dy;
 };
+
+// The rectangle moved by the offset p.
+inline Rect rect_offset(const Rect& r, Point p) { return {r.x0 + p.x, r.x1 + p.x, r.y0 + p.y, r.y1 + p.y}; }

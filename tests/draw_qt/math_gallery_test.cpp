@@ -1,0 +1,128 @@
+// Composed expressions laid out bottom up and drawn by Qt: every inked pixel
+// must lie inside the bounds the layout gave. With VEZA_GALLERY_DIR set, the
+// pictures are also written there as PNG files to be looked at.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <functional>
+#include <string>
+
+#include "draw/bracket.h"
+#include "draw/button.h"
+#include "draw/font.h"
+#include "draw/math_layout.h"
+#include "draw/qt/qt_targets.h"
+#include "draw/units.h"
+#include "test_picture.h"
+
+namespace {
+
+constexpr int32_t DPI = 600, MARGIN = 16;
+
+// A laid-out piece: its bounds and how to draw it at an origin.
+struct Piece {
+  Rect bds;
+  std::function<void(Canvas&, Point)> draw;
+};
+
+Point plus(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
+
+const Styl& style(int32_t depth) {
+  static const Styl base = make_style(make_font(font_family_resolve("Times", SERIF_KIND), 16), ROMAN_CODING);
+  static const Styl script = make_style(make_font(font_family_resolve("Times", SERIF_KIND), 11), ROMAN_CODING);
+  return depth == 0 ? base : script;
+}
+
+Piece str(const std::u32string& s, int32_t depth = 0) {
+  std::string t = internal_text(s);
+  const Styl& st = style(depth);
+  return {styled_str_bounds(t.data(), int32_t(t.size()), st),
+          [t, &st](Canvas& c, Point at) { canvas_draw_styled_str(c, at, t.data(), int32_t(t.size()), st); }};
+}
+
+const Piece NOTHING = {NO_BOUNDS, [](Canvas&, Point) {}};
+
+Piece infix(Infix_Layout_Fn fn, const Piece& x, const Piece& op, const Piece& z) {
+  Infix_Layout l = fn(x.bds, op.bds, z.bds);
+  bool bar_q = fn == fraction_layout;
+  return {l.bds, [l, x, op, z, bar_q](Canvas& c, Point at) {
+            x.draw(c, plus(at, l.pts[0]));
+            if (bar_q) canvas_draw_bar(c, plus(at, l.pts[1]), l.op_bds);
+            else op.draw(c, plus(at, l.pts[1]));
+            z.draw(c, plus(at, l.pts[2]));
+          }};
+}
+
+Piece group(const Piece& prefix, uint32_t open, const Piece& inner, uint32_t close, bool shown_q = true,
+            const Piece& suffix = str(U"")) {
+  int32_t h = delimiter_height(inner.bds, shown_q);
+  Delimiter o = {open, h}, cl = {close, h};
+  Group_Layout l = group_layout(prefix.bds, o, inner.bds, cl, suffix.bds);
+  return {l.bds, [l, prefix, o, inner, cl, suffix](Canvas& c, Point at) {
+            prefix.draw(c, plus(at, l.pts[0]));
+            canvas_draw_delimiter(c, plus(at, l.pts[1]), o);
+            inner.draw(c, plus(at, l.pts[2]));
+            canvas_draw_delimiter(c, plus(at, l.pts[3]), cl);
+            suffix.draw(c, plus(at, l.pts[4]));
+          }};
+}
+
+Piece row(const Piece& x, const char32_t* op, const Piece& z, int32_t depth = 0) {
+  return infix(horizontal_layout, x, str(op, depth), z);
+}
+Piece frac(const Piece& x, const Piece& z) { return infix(fraction_layout, x, NOTHING, z); }
+Piece power(const Piece& x, const Piece& z) { return infix(superscript_layout, x, NOTHING, z); }
+Piece sub(const Piece& x, const Piece& z) { return infix(subscript_layout, x, NOTHING, z); }
+Piece lines(const Piece& x, const Piece& z) { return infix(line_stack_layout, x, NOTHING, z); }
+Piece s1(const std::u32string& s) { return str(s, 1); }
+
+Piece button_piece(const char* label) {
+  Button b = make_button(label, int32_t(std::char_traits<char>::length(label)));
+  Styl s = make_style(default_font(), ROMAN_CODING);
+  return {button_bounds(b, s), [b, s](Canvas& c, Point at) { canvas_draw_button(c, at, b, s); }};
+}
+
+struct Gallery_Item {
+  const char* name;
+  Piece piece;
+};
+
+std::vector<Gallery_Item> gallery() {
+  Piece a_b = row(str(U"a"), U"+", str(U"b"));
+  return {
+      {"fraction_in_fraction", frac(str(U"1"), row(str(U"1"), U"+", frac(str(U"1"), str(U"x"))))},
+      {"power_of_group", power(group(str(U""), '(', a_b, ')'), group(str(U""), '(', row(s1(U"n"), U"+", s1(U"1"), 1), ')', false))},
+      {"subscripts", row(sub(str(U"a"), s1(U"1")), U"+", sub(str(U"a"), row(s1(U"n"), U"\u2212", s1(U"1"), 1)))},
+      {"line_stack", lines(row(row(str(U"x"), U"+", str(U"y")), U"=", str(U"1")),
+                           row(row(str(U"2x"), U"\u2212", str(U"y")), U"=", str(U"30")))},
+      {"greek_and_bars", row(group(str(U""), 0xF8EF, row(str(U"\u03B1"), U"\u2212", str(U"\u03B2")), 0xF8FA), U"\u2264",
+                             group(str(U"sin"), '(', frac(str(U"\u03C0"), str(U"2")), ')'))},
+      {"button_save", button_piece("&Save")},
+  };
+}
+
+}  // namespace
+
+TEST(Math_Gallery, EveryPieceDrawsInsideItsBounds) {
+  const char* dir_mp = std::getenv("VEZA_GALLERY_DIR");
+  for (const Gallery_Item& g : gallery()) {
+    const Rect& b = g.piece.bds;
+    int32_t px = UNITS_PER_INCH / DPI;
+    Point origin = {MARGIN * px - b.x0, -MARGIN * px - b.y1};
+    int32_t w = (b.x1 - b.x0) / px + 2 * MARGIN, h = (b.y1 - b.y0) / px + 2 * MARGIN;
+    QImage img = qt_draw_image(w, h, DPI, [&](Canvas& c) { g.piece.draw(c, origin); });
+    Device_Rect d = device_rect(rect_offset(b, origin), DPI, -DPI);
+    int32_t n_inked = 0, n_outside = 0;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        if ((img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
+        ++n_inked;
+        // A pixel of slack: antialiased edges may touch the next pixel.
+        n_outside += x < d.left - 1 || x > d.right || y < d.top - 1 || y > d.bottom;
+      }
+    }
+    EXPECT_GT(n_inked, 50) << g.name;
+    EXPECT_EQ(n_outside, 0) << g.name;
+    if (dir_mp) qt_save_png(img, std::string(dir_mp) + "/" + g.name + ".png");
+  }
+}
