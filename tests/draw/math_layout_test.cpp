@@ -17,8 +17,11 @@
 
 namespace {
 
-constexpr Rect A = {0, 1000, -576, 3072};  // a letter at 12 points
-constexpr Rect NONE = NO_BOUNDS;
+// A letter at 12 points; raised parts 2000 and 3600 high, a lowered one 1800.
+constexpr Rect A = {0, 1000, -576, 3072}, P = {0, 500, -400, 1600}, T = {0, 500, -600, 3000};
+constexpr Rect S = {0, 600, -300, 1500}, N = NO_BOUNDS;
+// Digits narrower than the shortest bar.
+constexpr Rect D1 = {0, 300, -100, 500}, D2 = {0, 400, -100, 500}, D20 = {0, 560, -100, 500};
 
 Styl times(int32_t size) { return make_style(make_font(font_family_resolve("Times", SERIF_KIND), size), ROMAN_CODING); }
 
@@ -27,66 +30,54 @@ Rect str_bounds(const char* text, int32_t size) {
   return styled_str_bounds(text, int32_t(std::char_traits<char>::length(text)), times(size));
 }
 
-struct Infix_Case {
-  const char* what;
-  Infix_Layout_Fn fn;
-  Rect x, op, z;
-  Point x_pt, op_pt, z_pt;
-  Rect bds;
-};
-
 }  // namespace
 
 TEST(Math_Layout, InfixRulesPlaceTheOperatorAndTheRightOperand) {
-  const Infix_Case cases[] = {
-      {"invisible operator: 384 between operands", horizontal_layout, A, NONE, {0, 500, -300, 2000},
-       {0, 0}, {1192, 0}, {1384, 0}, {0, 1884, -576, 3072}},
-      {"visible operator, z reaching left of its origin", horizontal_layout, A, {0, 800, -576, 3072},
-       {-20, 500, -700, 1000}, {0, 0}, {1192, 0}, {2204, 0}, {0, 2704, -700, 3072}},
-      {"base top 2048..4095, short power: tops line up", superscript_layout, A, NONE, {0, 500, -400, 1600},
-       {0, 0}, {1000, 1472}, {1192, 1472}, {0, 1692, -576, 3072}},
-      {"base top 2048..4095, tall power: bottom at 576", superscript_layout, A, NONE, {0, 500, -600, 3000},
-       {0, 0}, {1000, 1176}, {1192, 1176}, {0, 1692, -576, 4176}},
-      {"base top below 2048: bottom at 384", superscript_layout, {0, 1000, -576, 2047}, NONE,
-       {0, 500, -400, 1600}, {0, 0}, {1000, 784}, {1192, 784}, {0, 1692, -576, 2384}},
-      {"base top 4096: bottom at 768", superscript_layout, {0, 1000, -576, 4096}, NONE, {0, 500, -600, 3000},
-       {0, 0}, {1000, 1368}, {1192, 1368}, {0, 1692, -576, 4368}},
-      {"base top 6144: bottom at 960", superscript_layout, {0, 1000, -576, 6144}, NONE, {0, 500, -1000, 6000},
-       {0, 0}, {1000, 1960}, {1192, 1960}, {0, 1692, -576, 7960}},
-      {"base top below 0 rounds down", superscript_layout, {0, 1000, -900, -100}, NONE, {0, 500, -400, 1600},
-       {0, 0}, {1000, 592}, {1192, 592}, {0, 1692, -900, 2192}},
-      {"visible caret: its extent counts, both share a baseline", superscript_layout, A,
-       {-50, 300, -200, 2500}, {0, 500, -100, 1000}, {0, 0}, {1050, 776}, {1542, 776}, {0, 2042, -576, 3276}},
-      {"a subscript's top at 384 under a tall base", subscript_layout, A, NONE, {0, 600, -300, 1500},
-       {0, 0}, {1000, -1116}, {1192, -1116}, {0, 1792, -1416, 3072}},
-      {"a subscript's top at a short base's top", subscript_layout, {0, 400, -100, 300}, NONE,
-       {0, 600, -300, 1500}, {0, 0}, {400, -1200}, {592, -1200}, {0, 1192, -1500, 300}},
-      {"a small subscript rests on the base's bottom", subscript_layout, A, NONE, {0, 200, -50, 150},
-       {0, 0}, {1000, -526}, {1192, -526}, {0, 1392, -576, 3072}},
-      {"1/2: the bar is the minimum width", fraction_layout, {0, 300, -100, 500}, NONE, {0, 400, -100, 500},
-       {234, 868}, {96, 480}, {184, -308}, {0, 768, -408, 1368}},
-      {"1/20: the same bar", fraction_layout, {0, 300, -100, 500}, NONE, {0, 560, -100, 500}, {234, 868}, {96, 480},
-       {104, -308}, {0, 768, -408, 1368}},
-      {"wide operands: the bar as wide as the wider", fraction_layout, {0, 2000, -576, 3072}, NONE,
-       {-10, 990, -576, 3072}, {96, 1344}, {96, 480}, {606, -2880}, {0, 2192, -3456, 4416}},
-      {"line stack: no bar, the lower line on the baseline", line_stack_layout, A, NONE,
-       {0, 2000, -576, 3072}, {596, 4608}, {96, 3840}, {96, 576}, {0, 2192, 0, 7680}},
+  const struct {
+    const char* what;
+    Infix_Layout_Fn fn;
+    Rect x, op, z;
+    Point x_pt, op_pt, z_pt;
+    Rect bds;
+  } cases[] = {
+      {"a*b: 384 apart", horizontal_layout, A, N, P, {0, 0}, {1192, 0}, {1384, 0}, {0, 1884, -576, 3072}},
+      {"a+b", horizontal_layout, A, {0, 800, -700, 900}, P, {0, 0}, {1192, 0}, {2184, 0}, {0, 2684, -700, 3072}},
+      {"top 3072: tops line up", superscript_layout, A, N, P, {0, 0}, {1000, 1472}, {1192, 1472}, {0, 1692, -576, 3072}},
+      {"top 3072: bottom 576", superscript_layout, A, N, T, {0, 0}, {1000, 1176}, {1192, 1176}, {0, 1692, -576, 4176}},
+      {"top 2047: bottom 384", superscript_layout, {0, 1000, -576, 2047}, N, P, {0, 0}, {1000, 784}, {1192, 784},
+       {0, 1692, -576, 2384}},
+      {"top 4096: bottom 768", superscript_layout, {0, 1000, -576, 4096}, N, T, {0, 0}, {1000, 1368}, {1192, 1368},
+       {0, 1692, -576, 4368}},
+      {"top -100 rounds down", superscript_layout, {0, 1000, -900, -100}, N, P, {0, 0}, {1000, 592}, {1192, 592},
+       {0, 1692, -900, 2192}},
+      {"a visible caret counts", superscript_layout, A, {-50, 300, -200, 2500}, {0, 500, -100, 1000}, {0, 0},
+       {1050, 776}, {1542, 776}, {0, 2042, -576, 3276}},
+      {"a_1: top at 384", subscript_layout, A, N, S, {0, 0}, {1000, -1116}, {1192, -1116}, {0, 1792, -1416, 3072}},
+      {"short base: top at its top", subscript_layout, {0, 400, -100, 300}, N, S, {0, 0}, {400, -1200}, {592, -1200},
+       {0, 1192, -1500, 300}},
+      {"small: on the base's bottom", subscript_layout, A, N, {0, 200, -50, 150}, {0, 0}, {1000, -526}, {1192, -526},
+       {0, 1392, -576, 3072}},
+      {"1/2", fraction_layout, D1, N, D2, {234, 868}, {96, 480}, {184, -308}, {0, 768, -408, 1368}},
+      {"1/20: the same bar", fraction_layout, D1, N, D20, {234, 868}, {96, 480}, {104, -308}, {0, 768, -408, 1368}},
+      {"wide", fraction_layout, {0, 2000, -576, 3072}, N, {-10, 990, -576, 3072}, {96, 1344}, {96, 480},
+       {606, -2880}, {0, 2192, -3456, 4416}},
+      {"line stack", line_stack_layout, A, N, {0, 2000, -576, 3072}, {596, 4608}, {96, 3840}, {96, 576},
+       {0, 2192, 0, 7680}},
   };
-  for (const Infix_Case& k : cases) {
+  for (const auto& k : cases) {
     Infix_Layout l = k.fn(k.x, k.op, k.z);
     EXPECT_EQ(l.pts[0], k.x_pt) << k.what;
     EXPECT_EQ(l.pts[1], k.op_pt) << k.what;
     EXPECT_EQ(l.pts[2], k.z_pt) << k.what;
     EXPECT_EQ(l.bds, k.bds) << k.what;
   }
-  // The upper operand of stacks and the bar's bounds.
-  EXPECT_EQ(fraction_layout({0, 300, -100, 500}, NONE, {0, 400, -100, 500}).op_bds, (Rect{0, 576, -96, 96}));
+  EXPECT_EQ(fraction_layout(D1, N, D2).op_bds, (Rect{0, 576, -96, 96}));
 }
 
 TEST(Math_Layout, StringsTakeTheirStylesExtentAndASubscriptOneTopsAt384) {
   EXPECT_EQ(str_bounds("a", 12), (Rect{0, 1836, -576, 3072}));
   EXPECT_EQ(str_bounds("", 12), (Rect{0, 0, -576, 3072}));
-  Infix_Layout l = subscript_layout(str_bounds("a", 12), NONE, str_bounds("1", 9));
+  Infix_Layout l = subscript_layout(str_bounds("a", 12), N, str_bounds("1", 9));
   EXPECT_EQ(l.pts[2].y + str_bounds("1", 9).y1, 384);
   EXPECT_EQ(str_align_x("12.5", 4, times(12)), 1836 + 2148 + 2148 / 2);
   EXPECT_EQ(str_align_x("a", 1, times(12)), 1836 / 2);
@@ -95,7 +86,7 @@ TEST(Math_Layout, StringsTakeTheirStylesExtentAndASubscriptOneTopsAt384) {
 
 TEST(Math_Layout, GroupsGapNonEmptyNeighboursAndStretchBracketsOverTheInnerPart) {
   constexpr Rect EMPTY = {0, 0, -576, 3072}, SIN = {0, 2000, -576, 3072}, FRAC = {0, 768, -408, 1368};
-  struct Case {
+  const struct {
     const char* what;
     Rect prefix;
     bool shown_q;
@@ -113,7 +104,7 @@ TEST(Math_Layout, GroupsGapNonEmptyNeighboursAndStretchBracketsOverTheInnerPart)
        {0, 3192, -576, 3072}},
       {"(1/2)", EMPTY, true, FRAC, EMPTY, {{0, 0}, {420, 480}, {612, 0}, {1572, 480}, {1992, 0}}, {0, 1992, -576, 3072}},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     int32_t h = delimiter_height(k.inner, k.shown_q);
     Group_Layout l = group_layout(k.prefix, {'(', h}, k.inner, {')', h}, k.suffix);
     EXPECT_EQ(std::vector<Point>(l.pts, l.pts + 5), k.pts) << k.what;
@@ -127,7 +118,7 @@ TEST(Math_Layout, BarsAndDelimitersAreDrawnAtTheirPoints) {
   Rec_Device rec = rec_device_new(18432, 100000, 100000);  // a pixel per unit
   Canvas c(rec_device(rec), 0, 0);
   rec_take_calls(rec);
-  Infix_Layout l = fraction_layout({0, 300, -100, 500}, NONE, {0, 400, -100, 500});
+  Infix_Layout l = fraction_layout(D1, N, D2);
   canvas_draw_bar(c, l.pts[1], l.op_bds);
   EXPECT_EQ(rec_take_calls(rec), (std::vector<std::string>{"pen 128 00000000", "move_to 96 -481", "line_to 672 -481"}));
   canvas_draw_delimiter(c, {500, 40}, {'(', 0});

@@ -53,8 +53,8 @@ Piece infix(Infix_Layout_Fn fn, const Piece& x, const Piece& op, const Piece& z)
           }};
 }
 
-Piece group(const Piece& prefix, uint32_t open, const Piece& inner, uint32_t close, bool shown_q = true,
-            const Piece& suffix = str(U"")) {
+Piece group(const Piece& prefix, uint32_t open, const Piece& inner, uint32_t close, bool shown_q = true) {
+  Piece suffix = str(U"");
   int32_t h = delimiter_height(inner.bds, shown_q);
   Delimiter o = {open, h}, cl = {close, h};
   Group_Layout l = group_layout(prefix.bds, o, inner.bds, cl, suffix.bds);
@@ -70,11 +70,6 @@ Piece group(const Piece& prefix, uint32_t open, const Piece& inner, uint32_t clo
 Piece row(const Piece& x, const char32_t* op, const Piece& z, int32_t depth = 0) {
   return infix(horizontal_layout, x, str(op, depth), z);
 }
-Piece frac(const Piece& x, const Piece& z) { return infix(fraction_layout, x, NOTHING, z); }
-Piece power(const Piece& x, const Piece& z) { return infix(superscript_layout, x, NOTHING, z); }
-Piece sub(const Piece& x, const Piece& z) { return infix(subscript_layout, x, NOTHING, z); }
-Piece lines(const Piece& x, const Piece& z) { return infix(line_stack_layout, x, NOTHING, z); }
-Piece s1(const std::u32string& s) { return str(s, 1); }
 
 Piece button_piece(const char* label) {
   Button b = make_button(label, int32_t(std::char_traits<char>::length(label)));
@@ -82,21 +77,19 @@ Piece button_piece(const char* label) {
   return {button_bounds(b, s), [b, s](Canvas& c, Point at) { canvas_draw_button(c, at, b, s); }};
 }
 
-struct Gallery_Item {
-  const char* name;
-  Piece piece;
-};
-
-std::vector<Gallery_Item> gallery() {
-  Piece a_b = row(str(U"a"), U"+", str(U"b"));
+std::vector<std::pair<const char*, Piece>> gallery() {
+  Piece none = str(U""), n_1 = row(str(U"n", 1), U"+", str(U"1", 1), 1), a = str(U"a");
   return {
-      {"fraction_in_fraction", frac(str(U"1"), row(str(U"1"), U"+", frac(str(U"1"), str(U"x"))))},
-      {"power_of_group", power(group(str(U""), '(', a_b, ')'), group(str(U""), '(', row(s1(U"n"), U"+", s1(U"1"), 1), ')', false))},
-      {"subscripts", row(sub(str(U"a"), s1(U"1")), U"+", sub(str(U"a"), row(s1(U"n"), U"\u2212", s1(U"1"), 1)))},
-      {"line_stack", lines(row(row(str(U"x"), U"+", str(U"y")), U"=", str(U"1")),
+      {"fraction_in_fraction", infix(fraction_layout, str(U"1"), NOTHING,
+                                     row(str(U"1"), U"+", infix(fraction_layout, str(U"1"), NOTHING, str(U"x"))))},
+      {"power_of_group", infix(superscript_layout, group(none, '(', row(a, U"+", str(U"b")), ')'), NOTHING,
+                               group(none, '(', n_1, ')', false))},
+      {"subscripts", row(infix(subscript_layout, a, NOTHING, str(U"1", 1)), U"+",
+                         infix(subscript_layout, a, NOTHING, row(str(U"n", 1), U"\u2212", str(U"1", 1), 1)))},
+      {"line_stack", infix(line_stack_layout, row(row(str(U"x"), U"+", str(U"y")), U"=", str(U"1")), NOTHING,
                            row(row(str(U"2x"), U"\u2212", str(U"y")), U"=", str(U"30")))},
-      {"greek_and_bars", row(group(str(U""), 0xF8EF, row(str(U"\u03B1"), U"\u2212", str(U"\u03B2")), 0xF8FA), U"\u2264",
-                             group(str(U"sin"), '(', frac(str(U"\u03C0"), str(U"2")), ')'))},
+      {"greek_and_bars", row(group(none, 0xF8EF, row(str(U"\u03B1"), U"\u2212", str(U"\u03B2")), 0xF8FA), U"\u2264",
+                             group(str(U"sin"), '(', infix(fraction_layout, str(U"\u03C0"), NOTHING, str(U"2")), ')'))},
       {"button_save", button_piece("&Save")},
   };
 }
@@ -105,12 +98,12 @@ std::vector<Gallery_Item> gallery() {
 
 TEST(Math_Gallery, EveryPieceDrawsInsideItsBounds) {
   const char* dir_mp = std::getenv("VEZA_GALLERY_DIR");
-  for (const Gallery_Item& g : gallery()) {
-    const Rect& b = g.piece.bds;
+  for (const auto& [name, piece] : gallery()) {
+    const Rect& b = piece.bds;
     int32_t px = UNITS_PER_INCH / DPI;
     Point origin = {MARGIN * px - b.x0, -MARGIN * px - b.y1};
     int32_t w = (b.x1 - b.x0) / px + 2 * MARGIN, h = (b.y1 - b.y0) / px + 2 * MARGIN;
-    QImage img = qt_draw_image(w, h, DPI, [&](Canvas& c) { g.piece.draw(c, origin); });
+    QImage img = qt_draw_image(w, h, DPI, [&](Canvas& c) { piece.draw(c, origin); });
     Device_Rect d = device_rect(rect_offset(b, origin), DPI, -DPI);
     int32_t n_inked = 0, n_outside = 0;
     for (int y = 0; y < h; ++y) {
@@ -121,8 +114,8 @@ TEST(Math_Gallery, EveryPieceDrawsInsideItsBounds) {
         n_outside += x < d.left - 1 || x > d.right || y < d.top - 1 || y > d.bottom;
       }
     }
-    EXPECT_GT(n_inked, 50) << g.name;
-    EXPECT_EQ(n_outside, 0) << g.name;
-    if (dir_mp) qt_save_png(img, std::string(dir_mp) + "/" + g.name + ".png");
+    EXPECT_GT(n_inked, 50) << name;
+    EXPECT_EQ(n_outside, 0) << name;
+    if (dir_mp) qt_save_png(img, std::string(dir_mp) + "/" + name + ".png");
   }
 }
