@@ -42,3 +42,13 @@ inline uint32_t take_code_point(const char*& p, const char* end_p = nullptr) {
 inline void skip_code_point(const char*& p, const char* end_p) {
   while (p != end_p && uint8_t(*p++) >= 0x80) {}
 }
+
+// The byte index of the first character cp in n_bytes of internal text, or
+// -1. Bytes are not compared alone: an ASCII byte can end another character.
+inline int32_t find_code_point(const char* text, int32_t n_bytes, uint32_t cp) {
+  for (const char* p = text; p != text + n_bytes;) {
+    const char* at_p = p;
+    if (take_code_point(p, text + n_bytes) == cp) return int32_t(at_p - text);
+  }
+  return -1;
+}

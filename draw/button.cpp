@@ -1,20 +1,14 @@
 #include "draw/button.h"
 
-#include <cstring>
-
 #include "core/code_point.h"
 #include "draw/canvas_font.h"
 #include "draw/canvas_text.h"
 #include "draw/geom.h"
 
 Button make_button(const char* label, int32_t n_bytes) {
-  const char* amp_p = static_cast<const char*>(std::memchr(label, '&', size_t(n_bytes)));
   Byte_Str s1(label, n_bytes);
-  Button b{Byte_Str(), -1};
-  if (amp_p) {
-    b.access_i = int32_t(amp_p - label);
-    erase(s1, b.access_i, b.access_i + 1);
-  }
+  Button b{Byte_Str(), find_code_point(label, n_bytes, '&')};
+  if (b.access_i >= 0) erase(s1, b.access_i, b.access_i + 1);
   CHECK(underline_i(b) < n_elts(s1));
   b.text = s1;
   return b;

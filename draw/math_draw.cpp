@@ -1,15 +1,14 @@
 // Drawing the pieces of laid-out expressions: styled strings, bars and
 // stretched delimiters, each at its point.
+#include "core/code_point.h"
 #include "draw/bracket.h"
 #include "draw/canvas_text.h"
 #include "draw/math_layout.h"
 
 int32_t str_align_x(const char* text, int32_t n_bytes, const Styl& s) {
-  for (int32_t i = 0; i < n_bytes; ++i) {
-    // "." is ASCII and so never a byte inside another character.
-    if (text[i] == '.') return text_width(text, i, s.style_bits, s) + text_width(".", 1, s.style_bits, s) / 2;
-  }
-  return text_width(text, n_bytes, s.style_bits, s) / 2;
+  int32_t i = find_code_point(text, n_bytes, '.');
+  if (i < 0) return text_width(text, n_bytes, s.style_bits, s) / 2;
+  return text_width(text, i, s.style_bits, s) + text_width(".", 1, s.style_bits, s) / 2;
 }
 
 void canvas_draw_styled_str(Canvas& c, Point at, const char* text, int32_t n_bytes, const Styl& s) {

@@ -23,7 +23,9 @@ TEST(Button, TheFirstAmpersandMarksTheAccessCharacter) {
     const char* label;
     const char* text;
     int32_t access_i;
-  } cases[] = {{"&Save", "Save", 0}, {"Sa&ve", "Save", 2}, {"Cancel", "Cancel", -1}, {"A&&B", "A&B", 1}, {"", "", -1}};
+  } cases[] = {{"&Save", "Save", 0}, {"Sa&ve", "Save", 2}, {"Cancel", "Cancel", -1}, {"A&&B", "A&B", 1}, {"", "", -1},
+                 // U+1326 ends in the byte of "&" and is not one.
+                 {"\xA6&&x", "\xA6&x", 2}};
   for (const auto& k : cases) {
     Button b = button(k.label);
     EXPECT_EQ(text_of(b), k.text) << k.label;

@@ -81,6 +81,8 @@ TEST(Math_Layout, StringsTakeTheirStylesExtentAndASubscriptOneTopsAt384) {
   EXPECT_EQ(l.pts[2].y + str_bounds("1", 9).y1, 384);
   EXPECT_EQ(str_align_x("12.5", 4, times(12)), 1836 + 2148 + 2148 / 2);
   EXPECT_EQ(str_align_x("a", 1, times(12)), 1836 / 2);
+  // U+172E ends in the byte of "." and is not one.
+  EXPECT_EQ(str_align_x("\xAE.", 2, times(12)), str_bounds("\xAE.", 12).x1 / 2);
   EXPECT_EQ(aligned_origin_x(10000, str_align_x("12.5", 4, times(12))), 10000 - 5058);
 }
 
