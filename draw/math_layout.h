@@ -42,10 +42,11 @@ struct Infix_Layout {
 // operator's format can hold the one it uses.
 typedef Infix_Layout (*Infix_Layout_Fn)(const Rect& x, const Rect& op, const Rect& z);
 
-// In a row with a gap on both sides of the operator, invisible ones too.
+// In a row with a gap on both sides of the operator, invisible ones
+// (NO_BOUNDS) too.
 Infix_Layout horizontal_layout(const Rect& x, const Rect& op, const Rect& z);
 // The operator right after the base x, the raised part z a gap after it;
-// z is lifted with the base's height.
+// z is lifted with the base's height. Its smaller style is the caller's.
 Infix_Layout superscript_layout(const Rect& x, const Rect& op, const Rect& z);
 // As superscript, with z lowered so that its top stays below the ceiling.
 Infix_Layout subscript_layout(const Rect& x, const Rect& op, const Rect& z);
@@ -79,7 +80,9 @@ Group_Layout group_layout(const Rect& prefix, Delimiter open, const Rect& inner,
                           const Rect& suffix);
 
 // The x that lies on the alignment line: the middle of the first "." when
-// the text has one, else the middle of its width.
+// the text has one, else the middle of its width. A node's is the middle of
+// its bounds, or for a sign before a number (-3.25), its right operand's
+// plus that operand's point.
 int32_t str_align_x(const char* text, int32_t n_bytes, const Styl& s);
 inline int32_t centre_align_x(const Rect& bds) { return bds.x0 + (bds.x1 - bds.x0) / 2; }
 // Where an expression's origin goes so that its alignment x lies on the
