@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,37 @@ TEST(Math_Layout, InfixRulesPlaceTheOperatorAndTheRightOperand) {
     EXPECT_EQ(l.bds, k.bds) << k.what;
   }
   EXPECT_EQ(fraction_layout(D1, N, D2).op_bds, (Rect{0, 576, -96, 96}));
+}
+
+// Parts of any size: no two placed parts overlap, and the node holds them all.
+TEST(Math_Layout, PlacedPartsNeverOverlapAndStayInsideTheNode) {
+  std::mt19937 rng(14);
+  auto any = [&](int32_t lo, int32_t hi) { return lo + int32_t(rng() % uint32_t(hi - lo + 1)); };
+  auto part = [&] { return Rect{any(-300, 0), any(0, 4000), any(-2000, 0), any(0, 6000)}; };
+  auto check = [](std::vector<Rect> placed, Rect bds, int trial) {
+    for (size_t i = 0; i < placed.size(); ++i) {
+      const Rect& a = placed[i];
+      EXPECT_EQ(rect_union(bds, a), bds) << "trial " << trial << " part " << i;
+      for (size_t j = 0; j < i; ++j) {
+        const Rect& b = placed[j];
+        bool overlap_q = a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
+        EXPECT_FALSE(overlap_q) << "trial " << trial << " parts " << j << " and " << i;
+      }
+    }
+  };
+  const Infix_Layout_Fn rules[] = {horizontal_layout, superscript_layout, subscript_layout, fraction_layout,
+                                   line_stack_layout};
+  for (int trial = 0; trial < 2000; ++trial) {
+    Rect x = part(), op = rng() % 2 ? N : part(), z = part();
+    Infix_Layout l = rules[trial % 5](x, op, z);
+    check({rect_offset(x, l.pts[0]), rect_offset(l.op_bds, l.pts[1]), rect_offset(z, l.pts[2])}, l.bds, trial);
+    Rect prefix = part(), inner = part(), suffix = part();
+    int32_t h = delimiter_height(inner, rng() % 2);
+    Group_Layout g = group_layout(prefix, {'[', h}, inner, {']', h}, suffix);
+    check({rect_offset(prefix, g.pts[0]), rect_offset(g.open_bds, g.pts[1]), rect_offset(inner, g.pts[2]),
+           rect_offset(g.close_bds, g.pts[3]), rect_offset(suffix, g.pts[4])},
+          g.bds, trial);
+  }
 }
 
 TEST(Math_Layout, StringsTakeTheirStylesExtentAndASubscriptOneTopsAt384) {
