@@ -23,7 +23,7 @@ Rect button_bounds(const Button& b, const Styl& s) {
 void canvas_draw_button(Canvas& c, Point at, const Button& b, const Styl& s) {
   int32_t old_colour = c.colour;
   canvas_set_colour(c, n_elts(b.text) == 0 ? EMPTY_LABEL_COLOUR : 0);
-  canvas_round_rect(c, rect_offset(button_bounds(b, s), at), BUTTON_RADIUS);
+  canvas_round_rect(c, rect_shift(button_bounds(b, s), at), BUTTON_RADIUS);
   canvas_move_to(c, {at.x + BUTTON_SIDE, at.y});
   const char* text = b.text.first_p;
   int32_t n = n_elts(b.text), access_i = underline_i(b);

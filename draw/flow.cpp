@@ -8,7 +8,7 @@ int32_t middle(int32_t lo, int32_t hi) { return lo + (hi - lo) / 2; }
 
 Rect union_of(std::span<const Rect> items, std::span<const Point> pts, size_t first, size_t end) {
   Rect u = EMPTY_RECT;
-  for (size_t i = first; i < end; ++i) u = rect_union(u, rect_offset(items[i], pts[i]));
+  for (size_t i = first; i < end; ++i) u = rect_union(u, rect_shift(items[i], pts[i]));
   return u;
 }
 
@@ -59,7 +59,7 @@ Rect row_flow(const Row_Flow& f, std::span<const Rect> items, std::span<Point> p
 Rect column_stack(const Column_Stack& f, std::span<const Rect> items, std::span<Point> pts) {
   CHECK(pts.size() == items.size());
   for (size_t i = 0; i < items.size(); ++i) {
-    int32_t y = i == 0 ? 0 : rect_offset(items[i - 1], pts[i - 1]).y0 - f.gap - items[i].y1;
+    int32_t y = i == 0 ? 0 : rect_shift(items[i - 1], pts[i - 1]).y0 - f.gap - items[i].y1;
     pts[i] = {0, y};
   }
   Rect all = union_of(items, pts, 0, items.size());

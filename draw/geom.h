@@ -35,5 +35,5 @@ struct Hermite_Point {
   double t, x, y, dx, dy;
 };
 
-// The rectangle moved by the offset p.
-inline Rect rect_offset(const Rect& r, Point p) { return {r.x0 + p.x, r.x1 + p.x, r.y0 + p.y, r.y1 + p.y}; }
+// r moved by d; r must not be empty (the empty value would overflow).
+inline Rect rect_shift(const Rect& r, Point d) { return {r.x0 + d.x, r.x1 + d.x, r.y0 + d.y, r.y1 + d.y}; }

@@ -40,7 +40,7 @@ Group_Layout group_layout(const Rect& prefix, Delimiter open, const Rect& inner,
   l.pts[4] = {x - suffix.x0, 0};
   const Rect* parts[5] = {&prefix, &l.open_bds, &inner, &l.close_bds, &suffix};
   l.bds = prefix;
-  for (int32_t i = 1; i < 5; ++i) l.bds = rect_union(l.bds, rect_offset(*parts[i], l.pts[i]));
+  for (int32_t i = 1; i < 5; ++i) l.bds = rect_union(l.bds, rect_shift(*parts[i], l.pts[i]));
   l.bds.x1 = l.pts[4].x + suffix.x1;
   return l;
 }

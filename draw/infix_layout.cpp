@@ -12,7 +12,7 @@ int32_t height(const Rect& r) { return r.y1 - r.y0; }
 // The union of the three parts where they are placed; the right end is the
 // end of z, so a part cannot reach past it.
 Rect infix_bounds(const Infix_Layout& l, const Rect& x, const Rect& z) {
-  Rect b = rect_union(rect_union(rect_offset(x, l.pts[0]), rect_offset(l.op_bds, l.pts[1])), rect_offset(z, l.pts[2]));
+  Rect b = rect_union(rect_union(rect_shift(x, l.pts[0]), rect_shift(l.op_bds, l.pts[1])), rect_shift(z, l.pts[2]));
   b.x1 = l.pts[2].x + z.x1;
   return b;
 }

@@ -29,5 +29,5 @@ void canvas_draw_bar(Canvas& c, Point at, const Rect& bar_bds) {
 }
 
 void canvas_draw_delimiter(Canvas& c, Point at, Delimiter d) {
-  if (d.height != 0) canvas_draw_bracket(c, d.cp, rect_offset(bracket_bounds(d.cp, d.height), at));
+  if (d.height != 0) canvas_draw_bracket(c, d.cp, rect_shift(bracket_bounds(d.cp, d.height), at));
 }

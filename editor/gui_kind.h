@@ -44,9 +44,6 @@ struct Gui_Kind {
   void (*release)(const Gui_Kind& k, void* e);
 };
 
-// r moved by d; r must not be empty (the empty value would overflow).
-inline Rect rect_shift(const Rect& r, Point d) { return {r.x0 + d.x, r.x1 + d.x, r.y0 + d.y, r.y1 + d.y}; }
-
 // The caret region of kinds whose highlight is their selection bounds.
 Region caret_region_of_sel_bounds(const Gui_Kind& k, const void* e, const Sel& s, const Canvas& c, Point origin);
 

@@ -96,12 +96,12 @@ TEST(Math_Layout, PlacedPartsNeverOverlapAndStayInsideTheNode) {
   for (int trial = 0; trial < 2000; ++trial) {
     Rect x = part(), op = rng() % 2 ? N : part(), z = part();
     Infix_Layout l = rules[trial % 5](x, op, z);
-    check({rect_offset(x, l.pts[0]), rect_offset(l.op_bds, l.pts[1]), rect_offset(z, l.pts[2])}, l.bds, trial);
+    check({rect_shift(x, l.pts[0]), rect_shift(l.op_bds, l.pts[1]), rect_shift(z, l.pts[2])}, l.bds, trial);
     Rect prefix = part(), inner = part(), suffix = part();
     int32_t h = delimiter_height(inner, rng() % 2);
     Group_Layout g = group_layout(prefix, {'[', h}, inner, {']', h}, suffix);
-    check({rect_offset(prefix, g.pts[0]), rect_offset(g.open_bds, g.pts[1]), rect_offset(inner, g.pts[2]),
-           rect_offset(g.close_bds, g.pts[3]), rect_offset(suffix, g.pts[4])},
+    check({rect_shift(prefix, g.pts[0]), rect_shift(g.open_bds, g.pts[1]), rect_shift(inner, g.pts[2]),
+           rect_shift(g.close_bds, g.pts[3]), rect_shift(suffix, g.pts[4])},
           g.bds, trial);
   }
 }
@@ -143,7 +143,7 @@ TEST(Math_Layout, GroupsGapNonEmptyNeighboursAndStretchBracketsOverTheInnerPart)
     Group_Layout l = group_layout(k.prefix, {'(', h}, k.inner, {')', h}, k.suffix);
     EXPECT_EQ(std::vector<Point>(l.pts, l.pts + 5), k.pts) << k.what;
     EXPECT_EQ(l.bds, k.bds) << k.what;
-    Rect inner = rect_offset(k.inner, l.pts[2]), close = rect_offset(l.close_bds, l.pts[3]);
+    Rect inner = rect_shift(k.inner, l.pts[2]), close = rect_shift(l.close_bds, l.pts[3]);
     EXPECT_EQ(k.shown_q ? inner.y1 - inner.y0 : 0, close.y1 - close.y0) << k.what;
   }
 }

@@ -104,7 +104,7 @@ TEST(Math_Gallery, EveryPieceDrawsInsideItsBounds) {
     Point origin = {MARGIN * px - b.x0, -MARGIN * px - b.y1};
     int32_t w = (b.x1 - b.x0) / px + 2 * MARGIN, h = (b.y1 - b.y0) / px + 2 * MARGIN;
     QImage img = qt_draw_image(w, h, DPI, [&](Canvas& c) { piece.draw(c, origin); });
-    Device_Rect d = device_rect(rect_offset(b, origin), DPI, -DPI);
+    Device_Rect d = device_rect(rect_shift(b, origin), DPI, -DPI);
     int32_t n_inked = 0, n_outside = 0;
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x) {
