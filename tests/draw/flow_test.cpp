@@ -23,16 +23,15 @@ TEST(Flow, RowsWrapBeforeTheMaximumWidthCentreAndJustify) {
   const Flow_Case cases[] = {
       {"the third item wraps; the second row's top 50 below the first's bottom", {100, 1000, 50, 99, false},
        {W400, W400, W400}, {{0, 0}, {500, 0}, {0, -450}}, {0, 900, -550, 300}},
-      {"exactly the maximum width fits; a too wide first item stays", {100, 900, 50, 99, false},
-       {{0, 1500, -100, 300}, W400, W400}, {{0, 0}, {0, -450}, {500, -450}}, {0, 1500, -550, 300}},
+      {"exactly the maximum width fits; a too wide first item stays (origin right of its left edge)",
+       {100, 900, 50, 99, false}, {{-50, 1450, -100, 300}, W400, W400}, {{50, 0}, {0, -450}, {500, -450}},
+       {0, 1500, -550, 300}},
       {"items from 1 on centred on the row so far (an icon and its message)", {100, 10000, 50, 1, false},
        {{0, 600, 0, 1200}, {0, 2000, -200, 200}, {-10, 90, -10, 10}},
        {{0, 0}, {700, 600}, {2810, 600}}, {0, 2900, 0, 1200}},
       {"justified: the left over width spread over the gaps, a lone item stays", {100, 1000, 50, 99, true},
        {{0, 200, 0, 100}, {0, 200, 0, 100}, {0, 200, 0, 100}, {0, 900, 0, 100}},
        {{0, 0}, {400, 0}, {800, 0}, {0, -150}}, {0, 1000, -150, 100}},
-      {"items left of their origin", {100, 1000, 50, 99, false}, {{-50, 150, 0, 100}, {-50, 150, 0, 100}},
-       {{50, 0}, {350, 0}}, {0, 500, 0, 100}},
   };
   for (const Flow_Case& k : cases) {
     Points pts(k.items.size());

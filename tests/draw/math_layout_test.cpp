@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "draw/bracket.h"
 #include "draw/font.h"
 #include "draw/rec_device.h"
 #include "rec_screen.h"
@@ -84,11 +84,8 @@ TEST(Math_Layout, PlacedPartsNeverOverlapAndStayInsideTheNode) {
     for (size_t i = 0; i < placed.size(); ++i) {
       const Rect& a = placed[i];
       EXPECT_EQ(rect_union(bds, a), bds) << "trial " << trial << " part " << i;
-      for (size_t j = 0; j < i; ++j) {
-        const Rect& b = placed[j];
-        bool overlap_q = a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
-        EXPECT_FALSE(overlap_q) << "trial " << trial << " parts " << j << " and " << i;
-      }
+      for (const Rect& b : std::span(placed.data(), i))
+        EXPECT_FALSE(a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1) << "trial " << trial << " part " << i;
     }
   };
   const Infix_Layout_Fn rules[] = {horizontal_layout, superscript_layout, subscript_layout, fraction_layout,
@@ -148,20 +145,14 @@ TEST(Math_Layout, GroupsGapNonEmptyNeighboursAndStretchBracketsOverTheInnerPart)
   }
 }
 
-TEST(Math_Layout, BarsAndDelimitersAreDrawnAtTheirPoints) {
+TEST(Math_Layout, BarsAreStrokesThroughTheirPointUnlessTheOperatorIsABreak) {
   Rec_Device rec = rec_device_new(18432, 100000, 100000);  // a pixel per unit
   Canvas c(rec_device(rec), 0, 0);
   rec_take_calls(rec);
   Infix_Layout l = fraction_layout(D1, N, D2);
   canvas_draw_bar(c, l.pts[1], l.op_bds);
+  canvas_draw_delimiter(c, {500, 40}, {'(', 0});  // hidden: nothing
   EXPECT_EQ(rec_take_calls(rec), (std::vector<std::string>{"pen 128 00000000", "move_to 96 -481", "line_to 672 -481"}));
-  canvas_draw_delimiter(c, {500, 40}, {'(', 0});
-  EXPECT_TRUE(rec_take_calls(rec).empty());
-  canvas_draw_delimiter(c, {500, 40}, {'(', 2048});
-  std::vector<std::string> at_point = rec_take_calls(rec);
-  canvas_draw_bracket(c, '(', {-456 + 500, 500, -1024 + 40, 1024 + 40});
-  EXPECT_EQ(at_point, rec_take_calls(rec));
   for (const char* text : {"\r", "\n", "\t", " "}) EXPECT_FALSE(bar_drawn_q(text, 1)) << int(text[0]);
-  EXPECT_TRUE(bar_drawn_q("/", 1));
-  EXPECT_TRUE(bar_drawn_q("\r\r", 2));
+  EXPECT_TRUE(bar_drawn_q("/", 1) && bar_drawn_q("\r\r", 2));
 }
