@@ -141,10 +141,18 @@ bool finite_q(const Ends& e) {
   return std::isfinite(e.y0) && std::isfinite(e.y1) && std::isfinite(e.d0) && std::isfinite(e.d1);
 }
 
-void sample(Curve_Run& r, Interval& ab, int32_t order) {
+// f and f' at a point.
+struct Point_Vals {
+  double y, d;
+};
+Point_Vals vals_at(const Curve_Run& r, double x) { return {value_of(r.fns.d[0], x), value_of(r.fns.d[1], x)}; }
+
+// The values at the ends come from the caller, so that each halving point
+// is evaluated once for both halves.
+void sample(Curve_Run& r, Interval& ab, int32_t order, Point_Vals at_a, Point_Vals at_b) {
   const Ref* d = r.fns.d;
   double a = ab.lo, b = ab.hi, dx = b - a;
-  Ends e = {value_of(d[0], a), value_of(d[0], b), value_of(d[1], a), value_of(d[1], b), 0, 0};
+  Ends e = {at_a.y, at_b.y, at_a.d, at_b.d, 0, 0};
   bool subdivide_q = true;
   Interval shown = EMPTY_INTERVAL;
   if (finite_q(e)) {
@@ -177,10 +185,11 @@ void sample(Curve_Run& r, Interval& ab, int32_t order) {
   }
   if (subdivide_q && dx >= 0.1 * r.dx_min) {
     double m = (a + b) * 0.5;
+    Point_Vals at_m = vals_at(r, m);
     ab.hi = m;
-    sample(r, ab, order);
+    sample(r, ab, order, at_a, at_m);
     ab = {m, b};
-    sample(r, ab, order);
+    sample(r, ab, order, at_m, at_b);
     ab = {a, b};
     return;
   }
@@ -203,7 +212,7 @@ void sample_curve(Graph_Picture& pic, int32_t colour, Interval y_range, double e
   Rect bds0 = drawing_bounds(pic);
   Curve_Run r = {pic,     colour, y_range,   eps, x_range, dx_min, fns, strand_mp, bds0.x1 / (x_range.hi - x_range.lo),
                  bds0.y1 / (y_range.hi - y_range.lo), double(bds0.y1)};
-  sample(r, ab, order);
+  sample(r, ab, order, vals_at(r, ab.lo), vals_at(r, ab.hi));
 }
 
 void sample_curve_on_panel(Graph_Picture& pic, int32_t colour, Interval x_range, Interval y_range, int32_t pixel_units,

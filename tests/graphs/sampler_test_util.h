@@ -70,24 +70,35 @@ inline double segment_distance(Canvas_Pt p, Canvas_Pt a, Canvas_Pt b) {
   return std::hypot(wx - t * vx, wy - t * vy);
 }
 
-// Polylines bucketed by pixel column, for distance queries.
+// Polylines bucketed by pixel, for distance queries over the panel and two
+// panel heights beyond it (farther points go to the outermost rows).
 struct Poly_Index {
-  std::vector<std::vector<std::pair<Canvas_Pt, Canvas_Pt>>> columns;
-  explicit Poly_Index(int32_t n_px) : columns(size_t(n_px + 8)) {}
+  int n_cols, n_rows, row0;
+  std::vector<std::vector<std::pair<Canvas_Pt, Canvas_Pt>>> cells;
+  explicit Poly_Index(int32_t n_px) : n_cols(n_px + 8), n_rows(5 * n_px + 8), row0(2 * n_px + 4) {
+    cells.resize(size_t(n_cols) * size_t(n_rows));
+  }
   void add(const std::vector<Canvas_Pt>& line) {
     for (size_t i = 0; i + 1 < line.size(); ++i) add_segment(line[i], line[i + 1]);
     if (line.size() == 1) add_segment(line[0], line[0]);
   }
+  int col(double x) const { return std::clamp(int(std::floor(x / PX)) + 4, 0, n_cols - 1); }
+  int row(double y) const { return std::clamp(int(std::floor(y / PX)) + row0, 0, n_rows - 1); }
   void add_segment(Canvas_Pt a, Canvas_Pt b) {
-    int c0 = column(std::min(a.x, b.x)), c1 = column(std::max(a.x, b.x));
-    for (int c = c0; c <= c1; ++c) columns[size_t(c)].push_back({a, b});
+    for (int c = col(std::min(a.x, b.x)); c <= col(std::max(a.x, b.x)); ++c)
+      for (int r = row(std::min(a.y, b.y)); r <= row(std::max(a.y, b.y)); ++r)
+        cells[size_t(c) * size_t(n_rows) + size_t(r)].push_back({a, b});
   }
-  int column(double x) const { return std::clamp(int(std::floor(x / PX)) + 4, 0, int(columns.size()) - 1); }
-  // The distance to the nearest segment, looked for within reach.
-  double distance(Canvas_Pt p, double reach) const {
+  // The distance to the nearest segment, looked for within reach; the first
+  // one within enough ends the search.
+  double distance(Canvas_Pt p, double reach, double enough = 0) const {
     double best = INFINITY;
-    for (int c = column(p.x - reach); c <= column(p.x + reach); ++c)
-      for (const auto& s : columns[size_t(c)]) best = std::min(best, segment_distance(p, s.first, s.second));
+    for (int c = col(p.x - reach); c <= col(p.x + reach); ++c)
+      for (int r = row(p.y - reach); r <= row(p.y + reach); ++r)
+        for (const auto& s : cells[size_t(c) * size_t(n_rows) + size_t(r)]) {
+          best = std::min(best, segment_distance(p, s.first, s.second));
+          if (best <= enough) return best;
+        }
     return best;
   }
 };
