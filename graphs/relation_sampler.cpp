@@ -198,7 +198,8 @@ Relation_Frame relation_frame(const Graph_Picture& pic, Interval x_range, Interv
 }
 
 void sample_relation(Graph_Picture& pic, const Relation_Frame& frame, const Cell& panel, const Relation_Fns& rf) {
-  CHECK(src_dim(rf.fns[REL_F].get()) == 2 && tgt_dim(rf.fns[REL_F].get()) == 1);
+  DblsF f = rf.fns[REL_F].get();
+  CHECK(src_dim(f) == 2 && tgt_dim(f) == 1);
   Cell cell = panel;
   sample_relation_cell(pic, frame, cell, RELATION_DEPTH, -1, rf);
 }
