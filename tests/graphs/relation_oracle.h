@@ -12,8 +12,8 @@ constexpr Interval THREE = {-3, 3};
 const Relation_Colours BOTH_COLOURS = relation_colours(CURVE_COLOUR, true, true);
 
 inline Relation_Fns relation_of(const char* text, Relation_Colours colours = BOTH_COLOURS) {
-  Ref w = rd(text);
-  return relation_fns_compile(syms().x.get(), syms().y.get(), w.get(), default_symbol_rules(), colours);
+  return relation_fns_compile(plot_syms().x.get(), plot_syms().y.get(), plot_formula(text).get(), default_symbol_rules(),
+                              colours);
 }
 
 inline Graph_Picture relation_picture(const Relation_Fns& rf, int32_t n_px = 200) {

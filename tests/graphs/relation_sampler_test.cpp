@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/err_text.h"
 #include "tests/graphs/relation_oracle.h"
 
 namespace {

@@ -1,12 +1,31 @@
-// Shared by the sampler tests: panels, curves compiled from prefix notation,
-// and the drawn geometry as polylines in canvas units.
+// Shared by the sampler tests and benchmarks: panels, functions compiled
+// from prefix notation, and the drawn geometry as polylines in canvas units.
 #pragma once
+#include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "formula/dblsf_counted.h"
+#include "formula/prefix.h"
 #include "graphs/dblsf_curves.h"
-#include "tests/formula/dblsf_test_util.h"
+
+// The symbols x and y for the whole program: they outlive every formula.
+struct Plot_Syms {
+  Ref x = Ref::adopt(symbol_new("x"));
+  Ref y = Ref::adopt(symbol_new("y"));
+  Ref both = Ref::adopt(pair_new(x.get(), Ref::adopt(pair_new(y.get(), EMPTY_HDL)).get()));
+  Ref x_only = Ref::adopt(pair_new(x.get(), EMPTY_HDL));
+};
+inline Plot_Syms& plot_syms() {
+  static Plot_Syms* s = new Plot_Syms;
+  return *s;
+}
+// A formula over x and y read from prefix notation.
+inline Ref plot_formula(const char* text) { return Ref::adopt(prefix_read(text, plot_syms().both.get())); }
+inline Ref compile_x(const char* text) {
+  return Ref::adopt(dblsf_compile(plot_syms().x_only.get(), plot_formula(text).get(), default_symbol_rules()));
+}
 
 constexpr int32_t PX = 192;  // canvas units per pixel
 constexpr int32_t CURVE_COLOUR = 0x2040C0;
