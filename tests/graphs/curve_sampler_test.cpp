@@ -128,7 +128,7 @@ TEST(CurveSampler, SmoothCurvesNeedFewEvaluations) {
   struct Case {
     const char* text;
     int64_t most;
-  } const cases[] = {{"x", 6}, {"(* 0.1 (^ x 2))", 6}, {"(* 5 (sin x))", 200}};
+  } const cases[] = {{"x", 6}, {"(^ x 2)", 100}, {"(* 5 (sin x))", 100}, {"(+ (^ x 2) 20)", 8}};
   for (const Case& c : cases) {
     Facet_Counts counts;
     curve_picture(c.text, 400, &counts);
