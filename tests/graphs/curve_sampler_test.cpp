@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,6 +25,17 @@ std::vector<const Strand*> strands_in(const Graph_Picture& pic, int32_t colour) 
   return out;
 }
 
+// A strand's points as text: (t X Y dX/dt dY/dt) each.
+std::string points_text(const Strand& s) {
+  std::string out;
+  char buf[128];
+  for (const Hermite_Point& p : s.pts) {
+    std::snprintf(buf, sizeof buf, "(%.17g %.17g %.17g %.17g %.17g)", p.t, p.x, p.y, p.dx, p.dy);
+    out += buf;
+  }
+  return out;
+}
+
 void expect_vertical(const Strand& s, double y0, double y1) {
   ASSERT_EQ(s.pts.size(), 2u);
   EXPECT_EQ(s.pts[0].x, s.pts[1].x);
@@ -37,17 +48,9 @@ TEST(CurveSampler, LinesAndSteepLinesAreOneStrandOfTwoPoints) {
   Graph_Picture line = curve_picture("x");
   ASSERT_EQ(line.strands.size(), 1u);
   const Strand& s = *line.strands[0];
-  ASSERT_EQ(s.pts.size(), 2u);
+  EXPECT_EQ(points_text(s), "(-10 0 0 1920 1920)(10 38400 38400 1920 1920)");
   EXPECT_EQ(s.colour, CURVE_COLOUR);
   EXPECT_EQ(s.style, CURVE_PEN_STYLE);
-  const Hermite_Point ends[2] = {{-10, 0, 0, W / 20, W / 20}, {10, W, W, W / 20, W / 20}};
-  for (int k = 0; k < 2; ++k) {
-    EXPECT_EQ(s.pts[k].t, ends[k].t);
-    EXPECT_EQ(s.pts[k].x, ends[k].x);
-    EXPECT_EQ(s.pts[k].y, ends[k].y);
-    EXPECT_EQ(s.pts[k].dx, ends[k].dx);
-    EXPECT_EQ(s.pts[k].dy, ends[k].dy);
-  }
   // Entered through the bottom and left through the top at the roots.
   Graph_Picture steep = curve_picture("(* 1000000 x)");
   ASSERT_EQ(steep.strands.size(), 1u);
