@@ -24,8 +24,10 @@ const Gallery_Case CASES[] = {
     {"one_over_x", "(^ x -1)", false, {-10, 10}, {-10, 10}, false},
     {"sin_one_over_x", "(sin (^ x -1))", false, {-1, 1}, {-2, 2}, false},
     {"tanh_step", "(* 20 (+ 1 (* -2 (^ (+ (exp (* 2000 (+ x -0.03))) 1) -1))))", false, {-10, 10}, {-10, 10}, false},
-    {"tanh_step_steeper", "(* 20 (+ 1 (* -2 (^ (+ (exp (* 2000000 (+ x -0.03))) 1) -1))))", false, {-10, 10}, {-10, 10},
+    {"tanh_step_zoomed", "(* 20 (+ 1 (* -2 (^ (+ (exp (* 2000 (+ x -0.03))) 1) -1))))", false, {-0.2, 0.2}, {-10, 10},
      false},
+    {"tanh_step_steeper", "(* 20 (+ 1 (* -2 (^ (+ (exp (* 2000000 (+ x -0.03))) 1) -1))))", false, {-0.2, 0.2},
+     {-10, 10}, false},
     {"tanh_at_0", "(* 20 (+ 1 (* -2 (^ (+ (exp (* 2000 x)) 1) -1))))", false, {-10, 10}, {-10, 10}, false},
     {"pole_by_hole", "(* (+ x -1) (^ (* (+ x -1) (+ x -1.5)) -1))", false, {-1, 4}, {-10, 10}, false},
     {"sinc_hole", "(* 8 (* (sin x) (^ x -1)))", false, {-10, 10}, {-10, 10}, false},
@@ -42,7 +44,7 @@ const Gallery_Case CASES[] = {
 
 void draw_axes(Canvas& c, Point origin, const Gallery_Case& g) {
   const int32_t w = N_PX * PX;
-  canvas_set_colour(c, 0xC0C0C0);
+  canvas_set_colour(c, 0xE0E0E0);
   int32_t x0 = int32_t(-g.xs.lo / (g.xs.hi - g.xs.lo) * w), y0 = int32_t(-g.ys.lo / (g.ys.hi - g.ys.lo) * w);
   canvas_move_to(c, {origin.x + x0, origin.y});
   canvas_line_to(c, {origin.x + x0, origin.y + w});
