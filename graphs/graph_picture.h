@@ -7,10 +7,20 @@
 #include "graphs/fill_poly.h"
 #include "graphs/strand.h"
 
+// How far a picture's bounds reach beyond its drawing bounds on every side,
+// so that pens and dots at the edge are not cut.
+constexpr int32_t PICTURE_MARGIN = 384;
+
 struct Graph_Picture {
+  Rect bounds = EMPTY_RECT;  // the drawing bounds widened by PICTURE_MARGIN
   std::vector<std::unique_ptr<Fill_Poly>> fills;
   std::vector<std::unique_ptr<Strand>> strands;
 };
+
+// The bounds the samplers map values into: (0, W, 0, H).
+Rect drawing_bounds(const Graph_Picture& pic);
+// A picture whose drawing bounds are (0, width, 0, height).
+void set_drawing_size(Graph_Picture& pic, int32_t width, int32_t height);
 
 // A new empty strand at the end of the strand list.
 Strand& new_strand(Graph_Picture& pic, int32_t colour, int32_t style);
