@@ -163,7 +163,9 @@ TEST(TextField, AlignedTextsLieOnTheirPointAndRedrawWhole) {
   EXPECT_EQ(s.con.origin, (Point{576 + w12, -576 - st.ascent}));
   for (const char* code : {"P0", "R1", "+7", "A", "*3"}) {
     run_step(s, code);  // typing at the end or over everything redraws all of it: the point may move
-    if (code[0] == '+' || code[0] == '*') EXPECT_EQ(s.log.redraw, (Rect{-w12, width_of(".57"), st.descent, st.ascent}));
+    if (code[0] == '+' || code[0] == '*') {
+      EXPECT_EQ(s.log.redraw, (Rect{-w12, width_of(".57"), st.descent, st.ascent}));
+    }
   }
   EXPECT_EQ(con_sel_bounds(s.con), rect_shift({-96, 96, st.descent, st.ascent}, s.con.origin));
   run_step(s, "L2");
