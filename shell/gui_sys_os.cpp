@@ -323,11 +323,12 @@ bool shell_greek_q() { return greek_q_; }
 void shell_set_greek(bool on_q) { greek_q_ = on_q; }
 void shell_note_key() { next_tick_ = now_ms() + 2 * blink_ms() * 2 / 3; }
 
+bool shell_menu_enabled_q(int32_t id) { return menu_item_enabled_q(front_wc_p(), id, clip_text()); }
+
 void shell_menu_choose(int32_t id) {
   try {
-    Wind_Con* front_mp = front_wc_p();
-    if (!menu_item_enabled_q(front_mp, id, clip_text())) return;
-    dispatch(front_mp, id);
+    if (!shell_menu_enabled_q(id)) return;
+    dispatch(front_wc_p(), id);
   } catch (const Err& e) {
     report_error(e.message());
   }

@@ -76,7 +76,7 @@ void menu_action(const std::string& path) {
   size_t slash = path.find('/');
   int32_t id = menu_id_of_name(path.substr(slash == std::string::npos ? 0 : slash + 1));
   if (!id) return fail("no menu item " + path);
-  if (!menu_item_enabled_q(front_wc_p(), id, Byte_Str())) {
+  if (!shell_menu_enabled_q(id)) {
     std::printf("disabled: %s\n", path.c_str());
     return;
   }
@@ -89,7 +89,7 @@ void enabled_action(const std::string& menu) {
     std::string out = menu + ":";
     for (const Menu_Item& it : d.items)
       if (it.id != SEPARATOR_ID)
-        out += " " + menu_item_name(it.text) + (menu_item_enabled_q(front_wc_p(), it.id, Byte_Str()) ? "+" : "-");
+        out += " " + menu_item_name(it.text) + (shell_menu_enabled_q(it.id) ? "+" : "-");
     std::printf("%s\n", out.c_str());
     return;
   }

@@ -301,7 +301,6 @@ void Wind_View::invalidate(const Rect& r) {
 void Wind_View::reveal(const Rect& sel) {
   Wind_Con& w = *wc_p;
   Rect b = content_bounds(w);
-  if (rect_empty_q(b)) return;
   scroll_to(view_revealing(b, view_of_origin(b, w.con.origin), rect_shift(sel, {-w.con.origin.x, -w.con.origin.y}),
                            client_w(), client_h()));
 }

@@ -62,4 +62,6 @@ bool shell_greek_q();
 void shell_set_greek(bool on_q);
 bool shell_driven_q();  // a script drives: the caret stays shown
 void shell_menu_choose(int32_t id);
+// As the menu would show it now, the clipboard's text included.
+bool shell_menu_enabled_q(int32_t id);
 void shell_note_key();  // a key or click brings the tick forward
