@@ -149,7 +149,7 @@ void render_action(const std::string& path, bool main_q) {
   Wind_Con* w = front_wc_p();
   QWidget* target = main_q || !w ? QApplication::activeWindow() : view_of(*w).viewport();
   if (!target) target = w ? view_of(*w).window() : nullptr;
-  if (!target || !target->grab().save(QString::fromStdString(path), "PNG")) fail("cannot render " + path);
+  if (!target || !target->grab().save(QString::fromStdString(path))) fail("cannot render " + path);
 }
 
 // An alert still open is answered with Escape; the loop comes back here.
