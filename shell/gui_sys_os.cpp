@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSessionManager>
 #include <QStyle>
 #include <QStyleHints>
 #include <QTimer>
@@ -511,6 +512,10 @@ int appl_main(int argc, char** argv) {
   appl_wp_ = &main_window;
   main_window.showMaximized();
   menus_check();
+  // The session's end asks the documents first; one that stays open cancels it.
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, [](QSessionManager& m) {
+    if (!close_all()) m.cancel();
+  });
   QTimer wake;
   wake.start(std::max(blink_ms() / 2, 50));
   next_tick_ = now_ms();

@@ -14,10 +14,6 @@ int32_t clamp_between(int32_t v, int32_t lo, int32_t hi) { return std::max(lo, s
 
 int32_t rounded(double v) { return int32_t(std::floor(v + 0.5)); }
 
-// The content's length widened by the margins on both sides.
-int32_t extent_x(const Rect& b) { return b.x1 - b.x0 + 2 * CONTENT_MARGIN; }
-int32_t extent_y(const Rect& b) { return b.y1 - b.y0 + 2 * CONTENT_MARGIN; }
-
 // Moves that bring [s0, s1] into [a0, a1] by the smaller overhang; positive
 // moves the view towards the content's end.
 int32_t reveal_move(int32_t s0, int32_t s1, int32_t a0, int32_t a1) {

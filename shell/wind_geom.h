@@ -50,6 +50,10 @@ int32_t offset_of_fraction(int32_t extent, int32_t client, double f);
 // An offset kept so that the content's edges never pass the client's.
 int32_t offset_limited(int32_t extent, int32_t client, int32_t offset);
 
+// The content's extent along each axis with the margins on both sides.
+inline int32_t extent_x(const Rect& b) { return b.x1 - b.x0 + 2 * CONTENT_MARGIN; }
+inline int32_t extent_y(const Rect& b) { return b.y1 - b.y0 + 2 * CONTENT_MARGIN; }
+
 // The view of a window along both axes: offsets into the content's
 // extents, y measured downwards from the content's top.
 struct View {

@@ -224,11 +224,10 @@ void Wind_View::key(int32_t qt_key, Qt::KeyboardModifiers qm, const QString& tex
   if (r.beep_q) shell_beep();
   shell_take_result(std::move(r.res_cmd_mp));
   Rect b = content_bounds(w);
-  int32_t ext_x = b.x1 - b.x0 + 2 * CONTENT_MARGIN, ext_y = b.y1 - b.y0 + 2 * CONTENT_MARGIN;
   switch (r.scroll) {
     case SCROLL_HOME: scroll_to({0, 0}); break;
     case SCROLL_END:
-      scroll_to({offset_of_fraction(ext_x, client_w(), 1), offset_of_fraction(ext_y, client_h(), 1)});
+      scroll_to({offset_of_fraction(extent_x(b), client_w(), 1), offset_of_fraction(extent_y(b), client_h(), 1)});
       break;
     case SCROLL_PAGE_UP:
     case SCROLL_PAGE_DOWN:
@@ -252,8 +251,8 @@ void Wind_View::scroll_to(View v) {
   Wind_Con& w = *wc_p;
   Rect b = content_bounds(w);
   View old = view_of_origin(b, w.con.origin);
-  v.off_x = offset_limited(b.x1 - b.x0 + 2 * CONTENT_MARGIN, client_w(), v.off_x);
-  v.off_y = offset_limited(b.y1 - b.y0 + 2 * CONTENT_MARGIN, client_h(), v.off_y);
+  v.off_x = offset_limited(extent_x(b), client_w(), v.off_x);
+  v.off_y = offset_limited(extent_y(b), client_h(), v.off_y);
   // Whole pixels, so that moved pixels stay where a repaint would put them.
   int32_t dx = (old.off_x - v.off_x) / unit(), dy = (old.off_y - v.off_y) / unit();
   if (dx == 0 && dy == 0) return;
@@ -273,7 +272,7 @@ void Wind_View::do_scroll(bool vert_q, int32_t code, int32_t pos) {
   View v = view_of_origin(b, w.con.origin);
   int32_t& off = vert_q ? v.off_y : v.off_x;
   int32_t client = vert_q ? client_h() : client_w();
-  int32_t ext = vert_q ? b.y1 - b.y0 + 2 * CONTENT_MARGIN : b.x1 - b.x0 + 2 * CONTENT_MARGIN;
+  int32_t ext = vert_q ? extent_y(b) : extent_x(b);
   switch (code) {
     case SB_LINE_UP: off -= SCROLL_LINE; break;
     case SB_LINE_DOWN: off += SCROLL_LINE; break;
@@ -346,8 +345,8 @@ void Wind_View::update_bars() {
   Wind_Con& w = *wc_p;
   Rect b = content_bounds(w);
   View v = view_of_origin(b, w.con.origin);
-  Bar h = bar_of(b.x1 - b.x0 + 2 * CONTENT_MARGIN, v.off_x, v.off_x + client_w());
-  Bar vb = bar_of(b.y1 - b.y0 + 2 * CONTENT_MARGIN, v.off_y, v.off_y + client_h());
+  Bar h = bar_of(extent_x(b), v.off_x, v.off_x + client_w());
+  Bar vb = bar_of(extent_y(b), v.off_y, v.off_y + client_h());
   set_bar(*horizontalScrollBar(), h_bar, h);
   set_bar(*verticalScrollBar(), v_bar, vb);
 }
