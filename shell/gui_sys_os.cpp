@@ -250,6 +250,23 @@ void place_window(Wind_Con& w, const Rect& cr, const Point* pos_mp) {
                        p.h / u + caption_px + frame_px + bar_px);
 }
 
+// Minimising a document does nothing; maximising fits the window to its
+// content from where it stands, then shows the selection.
+void window_state_changed(Wind_Con& w, Qt::WindowStates now) {
+  Wind_View& v = view_of(w);
+  if (!(now & (Qt::WindowMinimized | Qt::WindowMaximized))) return;
+  v.sub_p->showNormal();
+  if (!(now & Qt::WindowMaximized) || w.modal_q) return;
+  Rect b = w.con.kind_p->bounds(*w.con.kind_p, w.con.content_p);
+  QSize extra = v.sub_p->size() - v.viewport()->size();
+  QSize want(extent_x(b) / v.unit() + extra.width(), extent_y(b) / v.unit() + extra.height());
+  QSize area = mdi_p_->viewport()->size();
+  QPoint at = v.sub_p->pos();
+  v.sub_p->resize(want.boundedTo(QSize(area.width() - at.x(), area.height() - at.y())));
+  w.needs_update_q = true;
+  v.reveal(con_sel_bounds(w.con));
+}
+
 void idle_blink() {
   Wind_Con* w = front_wc_p();
   int32_t blink = blink_ms();
@@ -366,6 +383,10 @@ Wind_Con* wind_open(const Gui_Kind& k, void* content, const std::string& title, 
   v->sub_p->setWindowTitle(QString::fromUtf8(w->modal_q ? APPL_TITLE : title.c_str()));
   v->sub_p->setWindowIcon(appl_wp_->windowIcon());
   v->sub_p->installEventFilter(&close_filter_);
+  QObject::connect(v->sub_p, &QMdiSubWindow::windowStateChanged, v,
+                   [v](Qt::WindowStates, Qt::WindowStates now) {
+                     if (v->wc_p) window_state_changed(*v->wc_p, now);
+                   });
   if (!w->modal_q && !enclosing_mp) w->file_info_mp = std::make_unique<File_Info>();
   place_window(*w, open_content_rect(k.bounds(k, content), width, height), pos_mp);
   v->sub_p->show();

@@ -137,6 +137,9 @@ void print_action(const std::string& what) {
     std::printf("sel: %d %d \"%s\"\n", c.sel.anchor_i, c.sel.gen_i, text_of(out).c_str());
   } else if (what == "title") {
     std::printf("title: %s\n", wind_title(*w).c_str());
+  } else if (what == "size") {
+    Wind_View& v = view_of(*w);
+    std::printf("size: %d %d\n", v.viewport()->width(), v.viewport()->height());
   } else if (what == "bars") {
     Wind_View& v = view_of(*w);
     std::printf("bars: h %d %d v %d %d\n", v.h_bar.pos, v.h_bar.page, v.v_bar.pos, v.v_bar.page);
@@ -153,6 +156,14 @@ void render_action(const std::string& path, bool main_q) {
 }
 
 // An alert still open is answered with Escape; the loop comes back here.
+// The frame's buttons: "max" or "min".
+void window_action(const std::string& what) {
+  Wind_Con* w = front_wc_p();
+  if (!w || (what != "max" && what != "min")) return fail("no window to " + what);
+  QMdiSubWindow* sub = view_of(*w).sub_p;
+  what == "max" ? sub->showMaximized() : sub->showMinimized();
+}
+
 void quit_all() {
   if (front_wc_p() && front_wc_p()->modal_q) return send_key(Qt::Key_Escape, Qt::NoModifier, QString());
   while (Wind_Con* w = front_wc_p()) wind_close(*w);
@@ -174,6 +185,7 @@ void run_line(const std::string& line) {
   if (verb == "render") return render_action(rest, false);
   if (verb == "render-main") return render_action(rest, true);
   if (verb == "quit") return quit_all();
+  if (verb == "window") return window_action(rest);
   if (verb == "click") {
     std::istringstream args(rest);
     return click_action(args);
