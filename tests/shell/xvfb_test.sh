@@ -28,6 +28,8 @@ Xvfb :$display -screen 0 1280x1024x24 -dpi 96 -nolisten tcp > "$work/xvfb.log" 2
 xvfb_pid=$!
 for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
 export DISPLAY=:$display
+# Under the sanitizers: what the display's system libraries keep is theirs.
+export LSAN_OPTIONS="suppressions=$here/lsan_x11.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 # The driver's rendering of the same keys, on the same display so that
 # resolution and font smoothing are the screen's.
