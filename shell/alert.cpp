@@ -11,7 +11,6 @@ namespace {
 constexpr int32_t ICON_SIDE = 6144;
 constexpr int32_t GAP = 1536;
 constexpr int32_t WRAP_WIDTH = 82944;
-constexpr int32_t MIN_BUTTON_WIDTH = 11520;
 constexpr int32_t ICON_COLOURS[] = {0xD02020, 0xE8B000, 0x2060D0};
 const char* const ICON_GLYPHS[] = {"X", "!", "i"};
 
@@ -26,13 +25,6 @@ const Styl& icon_style() {
 
 int32_t line_height() { return alert_style().ascent - alert_style().descent + alert_style().leading; }
 int32_t width_of(const char* p, int32_t n) { return text_width(p, n, 0, alert_style()); }
-
-std::string shown_label(const std::string& label) {
-  std::string s;
-  for (char ch : label)
-    if (ch != '&') s += ch;
-  return s;
-}
 
 // Lines of at most WRAP_WIDTH, broken after spaces and at carriage returns.
 void wrap(Alert& a) {
@@ -56,18 +48,21 @@ void lay_out(Alert& a) {
   int32_t text_x = ICON_SIDE + GAP, text_w = 0;
   for (auto [s, e] : a.lines) text_w = std::max(text_w, width_of(a.text.first_p + s, e - s));
   int32_t text_h = std::max(ICON_SIDE, int32_t(a.lines.size()) * line_height());
-  int32_t button_h = line_height() + GAP, row_w = 0;
-  std::vector<int32_t> widths;
+  int32_t row_w = 0, button_h = 0;
+  std::vector<Rect> frames;
   for (const std::string& l : a.labels) {
-    std::string s = shown_label(l);
-    widths.push_back(std::max(MIN_BUTTON_WIDTH, width_of(s.data(), int32_t(s.size())) + 2 * GAP));
-    row_w += widths.back() + GAP;
+    a.button_labels.push_back(make_button(l.data(), int32_t(l.size())));
+    frames.push_back(button_bounds(a.button_labels.back(), alert_style()));
+    row_w += frames.back().x1 - frames.back().x0 + GAP;
+    button_h = std::max(button_h, frames.back().y1 - frames.back().y0);
   }
   int32_t width = std::max(text_x + text_w, row_w - GAP);
   int32_t x = width - row_w + GAP, top = -text_h - GAP;
-  for (int32_t w : widths) {
-    a.buttons.push_back({x, x + w, top - button_h, top});
-    x += w + GAP;
+  for (const Rect& f : frames) {
+    Point at = {x - f.x0, top - f.y1};
+    a.button_pts.push_back(at);
+    a.buttons.push_back(rect_shift(f, at));
+    x += f.x1 - f.x0 + GAP;
   }
   a.bounds = {0, width, top - button_h, 0};
 }
@@ -178,15 +173,12 @@ void draw_icon(const Alert& a, Canvas& c, Point o) {
   canvas_draw_text(c, g, 1, 1, 0xFFFFFF, st);
 }
 
+// The selected button has a second frame inside the first.
 void draw_button(const Alert& a, size_t i, Canvas& c, Point o) {
+  canvas_draw_button(c, {o.x + a.button_pts[i].x, o.y + a.button_pts[i].y}, a.button_labels[i], alert_style());
   Rect r = rect_shift(a.buttons[i], o);
-  canvas_round_rect(c, r, 768);
-  if (int32_t(i) == a.selected_i) canvas_round_rect(c, {r.x0 + 192, r.x1 - 192, r.y0 + 192, r.y1 - 192}, 576);
-  std::string s = shown_label(a.labels[i]);
-  int32_t w = width_of(s.data(), int32_t(s.size()));
-  const Styl& st = alert_style();
-  canvas_move_to(c, {(r.x0 + r.x1 - w) / 2, (r.y0 + r.y1) / 2 - (st.ascent + st.descent) / 2});
-  canvas_draw_text(c, s.data(), int32_t(s.size()), 0, -1, st);
+  if (int32_t(i) == a.selected_i)
+    canvas_round_rect(c, {r.x0 + 192, r.x1 - 192, r.y0 + 192, r.y1 - 192}, BUTTON_RADIUS - 192);
 }
 
 void alert_draw(const Gui_Kind&, const void* e, Canvas& c, Point o) {
@@ -221,7 +213,7 @@ char access_letter(const std::string& label) {
 
 Alert* alert_new(int32_t icon, const Byte_Str& text, std::vector<std::string> labels, int32_t selected_i) {
   CHECK(icon >= ERROR_ICON && icon <= INFORMATION_ICON);
-  Alert* a = new Alert{icon, Byte_Str(text), std::move(labels), selected_i, {}, {}, EMPTY_RECT};
+  Alert* a = new Alert{icon, Byte_Str(text), std::move(labels), selected_i, {}, {}, {}, {}, EMPTY_RECT};
   lay_out(*a);
   return a;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/byte_str.h"
+#include "draw/button.h"
 #include "editor/GUI_Ops.h"
 
 enum Alert_Icon : int32_t { ERROR_ICON = 0, EXCLAMATION_ICON = 1, INFORMATION_ICON = 2 };
@@ -19,7 +20,9 @@ struct Alert {
   int32_t selected_i;  // -1: none
   // The layout, in content units from the top left corner, y up.
   std::vector<std::pair<int32_t, int32_t>> lines;  // byte ranges of text
-  std::vector<Rect> buttons;
+  std::vector<Button> button_labels;
+  std::vector<Point> button_pts;  // origins of the labels
+  std::vector<Rect> buttons;      // frames
   Rect bounds;
 };
 
