@@ -1,10 +1,5 @@
-// The program's entry. The application window comes with the shell; until
-// then the program checks that the core starts and says so.
-#include <cstdio>
+// The program's entry: the application on the platform's windows, or a
+// script of user actions run headless (--script FILE).
+#include "shell/GUI_sys_os.h"
 
-#include "core/cpp2.h"
-
-int main() {
-  std::printf("Corvandile Veza: the libraries are built; the application window is not available yet.\n");
-  return 0;
-}
+int main(int argc, char** argv) { return appl_main(argc, argv); }

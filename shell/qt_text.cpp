@@ -1,0 +1,23 @@
+#include "shell/qt_text.h"
+
+#include <string>
+
+#include "core/code_point.h"
+
+Byte_Str internal_of(const QString& s) {
+  std::string out;
+  for (char32_t cp : s.toUcs4()) {
+    char buf[8] = {};
+    out.append(buf, size_t(put_code_point(buf, cp == '\n' ? '\r' : cp) - buf));
+  }
+  return Byte_Str(out.data(), int32_t(out.size()));
+}
+
+QString qstring_of(const Byte_Str& t) {
+  std::u32string cps;
+  for (const char* p = t.first_p; p < t.write_p;) {
+    uint32_t cp = take_code_point(p, t.write_p);
+    cps += char32_t(cp == '\r' ? '\n' : cp);
+  }
+  return QString::fromUcs4(cps.data(), qsizetype(cps.size()));
+}

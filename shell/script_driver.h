@@ -1,0 +1,15 @@
+// The script driver: a file of user actions, one a line, sent as key and
+// mouse events and menu choices down the same paths as a person's, one
+// action each time the loop is idle; results are printed on stdout.
+#pragma once
+#include <string>
+
+// False, with a message on stderr, when the file cannot be read.
+bool driver_load(const std::string& path);
+bool shell_driven_q();
+// Runs the next action; at the end, closes every window and asks to quit.
+void driver_step();
+void driver_note_beep();
+void driver_note_alert(const std::string& text);
+// 0, or 1 when an action failed.
+int driver_exit_code();
