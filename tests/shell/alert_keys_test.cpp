@@ -18,13 +18,17 @@ struct Alert_Session {
   // The button a command chooses, -9 when it chooses none, -8 when refused.
   int32_t answer(Cmd& c) {
     if (c.cmd_n != MOUSE_CMD && con_query(w.con, c) <= 0) return -8;
-    if (c.cmd_n == TEXT_PARTIAL_CMD) static_cast<Text_Partial_Cmd&>(c).n_consumed = 0;
+    return performed(c);
+  }
+  int32_t performed(Cmd& c) {
     std::unique_ptr<Cmd> r = con_perform(w.con, c, false);
     return r ? button_cast_n(*r) : -9;
   }
   int32_t typed(const char* t) {
     Text_Partial_Cmd c{Byte_Str(t)};
-    return answer(c);
+    if (con_query(w.con, c) <= 0) return -8;
+    c.n_consumed = 0;  // the query counts what it could take
+    return performed(c);
   }
   int32_t button(int32_t b) {
     Button_Cmd c(b);
