@@ -85,15 +85,14 @@ TEST(IntegerOfDouble, TruncatesAndRefusesNonFinite) {
   }
 }
 
-TEST(RationalOfDouble, ContinuedFractions) {
-  EXPECT_EQ(rational_text(0.75), "3/4");
-  EXPECT_EQ(rational_text(-0.5), "-1/2");
-  EXPECT_EQ(rational_text(0.0), "0/1");
-  EXPECT_EQ(rational_text(5.0), "5/1");
-  EXPECT_EQ(rational_text(1.0 / 3.0), "1/3");
-  EXPECT_EQ(rational_text(-22.0 / 7.0), "-22/7");
-  EXPECT_EQ(rational_text(0.1), "1/10");
-  EXPECT_EQ(rational_text(1e20), "100000000000000000000/1");
+TEST(RationalOfDouble, ContinuedFractionsStopAtTheTypedNumber) {
+  const std::pair<double, const char*> cases[] = {
+      {0.75, "3/4"}, {-0.5, "-1/2"}, {0.0, "0/1"}, {5.0, "5/1"}, {1.0 / 3.0, "1/3"}, {-22.0 / 7.0, "-22/7"},
+      {0.1, "1/10"}, {1e20, "100000000000000000000/1"}, {2.0 / 3e10, "1/15000000000"}};
+  for (auto [x, text] : cases) EXPECT_EQ(rational_text(x), text) << x;
+  // Far below 1 the reciprocal step's tolerance overflows: 1 over 1/1e-300 as a double, exactly.
+  Ref big = Ref::adopt(integer_of_double(1.0 / 1e-300));
+  EXPECT_EQ(rational_text(1e-300), "1/" + int_to_string(big.get()));
   EXPECT_EQ(message_of<Misc_Static_Err>([] { rational_of_double(-INF); }), "Numeric overflow");
 }
 
