@@ -43,12 +43,10 @@ TEST(Solve, SmoothMonotoneFunctionsConvergeWithinTheBudget) {
     const char* text;
     double a, b, y, root;
   } cases[] = {
-      {"(exp x)", -3, 5, 10, std::log(10.0)},
-      {"(atan x)", -10, 10, 0.5, std::tan(0.5)},
+      {"(exp x)", -3, 5, 10, std::log(10.0)}, {"(atan x)", -10, 10, 0.5, std::tan(0.5)},
       {"(+ (^ x 3) x)", -4, 3, 1, 0.6823278038280193},
       {"(* (exp (* x -1)) -1)", 0, 4, -0.5, std::log(2.0)},  // falling
-      {"(sin x)", 0, 1.5, 0.25, std::asin(0.25)},
-      {"(+ (* x 1000000) -3)", -1, 1, 0, 3e-6},
+      {"(sin x)", 0, 1.5, 0.25, std::asin(0.25)}, {"(+ (* x 1000000) -3)", -1, 1, 0, 3e-6},
   };
   for (const Case& c : cases) {
     double r = Solve_Set(c.text).solve(c.a, c.b, c.y, 20);
