@@ -178,11 +178,7 @@ TEST(Canvas, FilledBezierPathsAreTracedAsPathsWithoutEndPixels) {
 TEST(Canvas, HermiteSamplesBecomeBezierPointsByNudgedTruncation) {
   std::vector<Hermite_Point> s = {{0, 0.9995, -10.4, 3, -3}, {2, 100, 50, -1.5, 0.0015}, {2.5, -7.9996, 0.5, 6, -6}};
   EXPECT_EQ(hermite_bezier_points(2, s), (std::vector<Point>{{1, -10},
-                                                             {3, -11},
-                                                             {101, 50},
-                                                             {100, 50},
-                                                             {100, 50},
-                                                             {-7, 1},
+                                                             {3, -11}, {101, 50}, {100, 50}, {100, 50}, {-7, 1},
                                                              {-7, 0}}));
   EXPECT_EQ(hermite_bezier_points(0, s), (std::vector<Point>{{1, -10}}));
   Rec_Canvas r(96);

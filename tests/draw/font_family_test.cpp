@@ -23,12 +23,11 @@ std::string resolved(const Family_List& list, const char* name, int32_t kind) {
 
 TEST(Font_Family, TheSystemListLosesStyleWordsAndDuplicatesAndIsSorted) {
   std::vector<Font_Family> faces = {{"Zeta Bold", ANSI_CHARSET},  {"Arial Bold Italic", ANSI_CHARSET},
-                                    {"Arial", SYMBOL_CHARSET},    {"Alpha Italic", SYMBOL_CHARSET},
+                                    {"Arial", SYMBOL_CHARSET}, {"Alpha Italic", SYMBOL_CHARSET},
                                     {"Zeta", ANSI_CHARSET},       {"Book Bold Roman", ANSI_CHARSET}};
   EXPECT_EQ(family_list_from_system(faces).families,
             (std::vector<Font_Family>{{"Alpha", SYMBOL_CHARSET},
-                                      {"Arial", ANSI_CHARSET},
-                                      {"Book Roman", ANSI_CHARSET},
+                                      {"Arial", ANSI_CHARSET}, {"Book Roman", ANSI_CHARSET},
                                       {"Zeta", ANSI_CHARSET}}));
 }
 
