@@ -5,16 +5,13 @@
 #include <sstream>
 
 #include "tests/formula/dblsf_test_util.h"
+#include "tests/formula/random_formulas.h"
 
 namespace {
 
 constexpr int N_FORMULAS = 1500;
 constexpr int N_BOXES = 3;
 constexpr int N_POINTS = 40;
-
-struct Grammar {
-  std::vector<const char*> unary, binary, leaves;
-};
 
 const Grammar ANY = {
     {"exp", "ln", "sin", "cos", "tan", "acos", "asin", "atan", "abs", "abs'", "sqrt", "log10", "sec"},
@@ -28,17 +25,6 @@ const Grammar ANY_X = {ANY.unary, ANY.binary, {"x", "x", "a", "0", "1", "2", "-3
 const Grammar SMOOTH_ONLY = {
     {"sin", "cos", "atan", "exp"}, {"+", "-", "*"}, {"x", "y", "a", "1", "2", "-3", "0.5"},
 };
-
-std::string random_formula(std::mt19937_64& rng, const Grammar& g, int depth) {
-  auto pick = [&](const std::vector<const char*>& v) { return std::string(v[rng() % v.size()]); };
-  int choice = depth <= 0 ? 0 : int(rng() % 5);
-  if (choice == 0) return pick(g.leaves);
-  std::string a = random_formula(rng, g, depth - 1);
-  if (choice <= 2) return "(" + pick(g.unary) + " " + a + ")";
-  std::string op = pick(g.binary);
-  if (op == "^" && rng() % 2) return "(^ " + a + " " + std::to_string(int(rng() % 9) - 4) + ")";
-  return "(" + op + " " + a + " " + random_formula(rng, g, depth - 1) + ")";
-}
 
 // Boxes of every scale, often starting or ending on a pole or a domain edge.
 Interval random_side(std::mt19937_64& rng) {
