@@ -88,7 +88,9 @@ TEST(ToRuns, BytesAndRunsOfTexts) {
     Runs_Out r = runs_of(c.text, c.prefer);
     EXPECT_EQ(r.bytes, c.bytes) << "case " << &c - cases;
     EXPECT_EQ(r.runs, c.runs) << "case " << &c - cases;
-    if (c.prefer == EXPORT_CODING) EXPECT_EQ(text_of(r.bytes, ROMAN_CODING), c.text);
+    if (c.prefer == EXPORT_CODING) {
+      EXPECT_EQ(text_of(r.bytes, ROMAN_CODING), c.text);
+    }
   }
   EXPECT_EQ(text_of("a\r\nb\rc\n\r\r\n", ROMAN_CODING), "a\rb\rc\n\r\r");
   EXPECT_EQ(round_trip("1\r2\r\r", ROMAN_CODING), "1\r2\r\r");

@@ -1,29 +1,23 @@
 // The root finder: bisection until Newton's method is proven safe.
 #include "formula/dbls_solve.h"
+#include "formula/dblsf_counted.h"
 
 #include "tests/formula/dblsf_test_util.h"
 
 namespace {
 
-int32_t n_values_ = 0;
+Facet_Counts counts_;
 
-void counted_value(const Fn_Rec* r, const double* xs, double* ys) {
-  ++n_values_;
-  dblsf_evaluate(Hdl(r->cap[0]), xs, ys);
-}
-
-// f with its first two derivatives; the values of f are counted in n_values_.
+// f with its first two derivatives; the calls of f's facets are counted in counts_.
 struct Solve_Set {
   Ref f, f1, f2;
   explicit Solve_Set(Ref plain)
-      : f1(Ref::adopt(dblsf_derive(plain.get(), 0))), f2(Ref::adopt(dblsf_derive(f1.get(), 0))) {
-    const DblsF_Rec& r = dblsf_rec(plain.get());
-    Hdl value = fn_new(reinterpret_cast<void*>(counted_value), 1, 1, intptr_t(hdl_copy(plain.get())));
-    f = Ref::adopt(dblsf_new(1, 1, value, hdl_copy(r.interval), hdl_copy(r.partial), hdl_copy(r.smoothness)));
-  }
+      : f(Ref::adopt(dblsf_counted(plain.get(), &counts_))),
+        f1(Ref::adopt(dblsf_derive(plain.get(), 0))),
+        f2(Ref::adopt(dblsf_derive(f1.get(), 0))) {}
   explicit Solve_Set(const char* text) : Solve_Set(compile_x(text)) {}
   double solve(double a, double b, double y, int32_t n_iters) const {
-    n_values_ = 0;
+    counts_ = {};
     return dbls_solve(f.get(), f1.get(), f2.get(), a, b, y, n_iters);
   }
 };
@@ -35,7 +29,7 @@ TEST(Solve, SquareRootOfTwoWithinAFewNewtonSteps) {
   EXPECT_NEAR(s.solve(0, 2, 2, 60), std::sqrt(2.0), 1e-15);
   // Bisection alone would need about 40 halvings for 1e-12.
   EXPECT_NEAR(s.solve(0, 2, 2, 15), std::sqrt(2.0), 1e-12);
-  EXPECT_LE(n_values_, 15);
+  EXPECT_LE(counts_.n_values, 15);
 }
 
 TEST(Solve, SmoothMonotoneFunctionsConvergeWithinTheBudget) {
@@ -57,11 +51,11 @@ TEST(Solve, SmoothMonotoneFunctionsConvergeWithinTheBudget) {
 TEST(Solve, EndPointsAndTheBudgetOfOneStopAtOnce) {
   Solve_Set s("(^ x 2)");
   EXPECT_EQ(s.solve(1, 3, 1, 20), 1.0);
-  EXPECT_EQ(n_values_, 1);
+  EXPECT_EQ(counts_.n_values, 1);
   EXPECT_EQ(s.solve(1, 3, 9, 20), 3.0);
-  EXPECT_EQ(n_values_, 2);
+  EXPECT_EQ(counts_.n_values, 2);
   EXPECT_EQ(s.solve(1, 3, 5, 1), 2.0);
-  EXPECT_EQ(n_values_, 2);
+  EXPECT_EQ(counts_.n_values, 2);
   EXPECT_EQ(s.solve(2, 2, 5, 20), 2.0);  // a bracket that cannot be split
 }
 
@@ -71,7 +65,7 @@ TEST(Solve, AJumpIsFoundByHalvingAlone) {
   Ref split = Ref::adopt(dblsf_split(0.3, compile_x("(+ x 1)").get(), compile_x("x").get()));
   Solve_Set s(split);
   double r = s.solve(-1, 1, 0.5, 20);
-  EXPECT_EQ(n_values_, 2 + 19);  // the ends, then one value per halving
+  EXPECT_EQ(counts_.n_values, 2 + 19);  // the ends, then one value per halving
   EXPECT_LE(std::fabs(r - 0.3), std::ldexp(1.0, -18));
   // 1/x passes 0.2 only through its pole at 0: every step halves the bracket.
   r = Solve_Set("(/ 1 x)").solve(-1, 3, 0.2, 12);
