@@ -78,7 +78,7 @@ bool int_fits_int_q(Integer a) {
 int32_t int_to_int(Integer a) {
   if (imm_q(a)) return imm_value(a);
   int32_t res = int32_t(int_low(a));
-  CHECK(int_high(a) == (res < 0 ? minus1_z_ : z0_));
+  CHECK_AS(int_high(a) == (res < 0 ? minus1_z_ : z0_), "&*x.t_v_ == &(res < 0 ? minus1_z_ : z0_)");
   return res;
 }
 

@@ -1,9 +1,7 @@
 #include "algebra/solve_convert.h"
 
-#include <cmath>
-
-#include "algebra/solve_fraction.h"
 #include "formula/builtins.h"
+#include "formula/numbers.h"
 
 const Prop_Key ALG_REP{"ALG_REP"};
 
@@ -13,11 +11,12 @@ bool binary_q(wff w, Builtin_Sym op) { return appl_of_q(w, builtin(op)); }
 
 Ref convert_number(Convert_State& st, wff w) {
   if (integer_p(w)) return field_rational(*st.tower_p, w, imm_make(1));
-  double x = real_value(w);
-  if (!std::isfinite(x)) raise_static("Numeric overflow");
+  // The continued fraction stops as soon as it is within x·2^-50, so 0.1 is
+  // 1/10 and 1e20 is 10^20: the numbers that were typed. NaN and infinities
+  // raise "Numeric overflow".
+  Ref r = Ref::adopt(rational_of_double(real_value(w)));
   st.inexact_q = true;
-  Fraction f = simplest_fraction(x);
-  return field_rational(*st.tower_p, f.num.get(), f.den.get());
+  return field_rational(*st.tower_p, pair_first(r.get()), pair_rest(r.get()));
 }
 
 }  // namespace

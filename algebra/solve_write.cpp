@@ -45,18 +45,18 @@ wff formula_of_polynomial(const Solve_Tower& t, int level, Hdl p, const Solve_Na
                           [&](Hdl c) { return formula_of_polynomial(t, level - 1, c, names); });
 }
 
-wff polynomial_to_equation(const Solve_Tower& t, Hdl p, int n_vars_left, const Solve_Names& names) {
+wff polynomial_to_equation(const Solve_Tower& t, Hdl gx, int n_vars_left, const Solve_Names& names) {
   int level = n_vars_left;
-  for (; level > 0; --level, p = lead_coef(p)) {
-    CHECK(nz_q(p));
-    if (deg_nz(p) != 0) break;
+  for (; level > 0; --level, gx = lead_coef(gx)) {
+    CHECK(nz_q(gx));
+    if (deg_nz(gx) != 0) break;
   }
-  if (level > 0 && deg_nz(p) == 1 && one_q(t, level - 1, lead_coef(p))) {
+  if (level > 0 && deg_nz(gx) == 1 && one_q(t, level - 1, lead_coef(gx))) {
     // Negated as a polynomial, so that every term carries its own sign.
-    Ref minus_c0 = Ref::adopt(ring_negate(ring_at(t, level), poly_rest(p)));
+    Ref minus_c0 = Ref::adopt(ring_negate(ring_at(t, level), poly_rest(gx)));
     Ref w = Ref::adopt(formula_of_polynomial(t, level, minus_c0.get(), names));
     return apply2(SYM_EQ, names.vars[size_t(level) - 1], w.get());
   }
-  Ref pf = Ref::adopt(formula_of_polynomial(t, level, p, names));
+  Ref pf = Ref::adopt(formula_of_polynomial(t, level, gx, names));
   return apply2(SYM_EQ, pf.get(), imm_make(0));
 }

@@ -38,7 +38,8 @@ Local_Time today() {
   if (localtime_r(&now, &t) == nullptr) raise_os_err_from_errno();
   int32_t sec = t.tm_sec < 59 ? t.tm_sec : 59;  // a leap second counts as the last of its minute
   Local_Time res{{t.tm_year + 1900, t.tm_mon, t.tm_mday}, t.tm_hour * 3600 + t.tm_min * 60 + sec};
-  CHECK(julian_day2weekday0(julian_day(res.date)) == t.tm_wday);
+  CHECK_AS(julian_day2weekday0(julian_day(res.date)) == t.tm_wday,
+           "julian_day2weekday0(julian_day(today)) == t.wDayOfWeek");
   return res;
 }
 

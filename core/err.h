@@ -61,5 +61,8 @@ int32_t os_code_from_errno(int errno_value);
 
 // An internal inconsistency: raises Misc_Static_Err "Assertion failed - file F,
 // line N:\rTEST". An orderly exception, not a process stop.
-#define CHECK(cond) \
-  do { if (!(cond)) assertion_failed(__FILE__, __LINE__, #cond); } while (0)
+#define CHECK(cond) CHECK_AS(cond, #cond)
+// The same stop showing TEXT: for a condition whose text in the alert is fixed
+// but which this code spells differently.
+#define CHECK_AS(cond, text) \
+  do { if (!(cond)) assertion_failed(__FILE__, __LINE__, text); } while (0)

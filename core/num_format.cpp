@@ -99,7 +99,9 @@ void format_real(Out_Stream& s, double x, int32_t n_decs, int32_t width, bool pl
   set_length(text, n);
   std::snprintf(text.first_p, size_t(n) + 1, format, int(n_decs), x);
   const char* t = c_str(text);
-  if (width == 0 && t[0] == '0' && t[1] != 0 && !plus_q) {
+  // Width 0 asks for the shortest text: 0.5 is ".5", and 0 with no decimals
+  // is the empty text.
+  if (width == 0 && t[0] == '0' && !plus_q) {
     put_text(s, t + 1);
     return;
   }

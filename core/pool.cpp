@@ -50,8 +50,9 @@ int lowest_bit(uint64_t v) {
 }
 
 void carve_pool() {
-  pool_base_ = static_cast<char*>(std::malloc(POOL_BYTES));
-  CHECK(pool_base_ != NULL);
+  char* pool_start_p = static_cast<char*>(std::malloc(POOL_BYTES));
+  CHECK(pool_start_p);
+  pool_base_ = pool_start_p;
   uintptr_t start = reinterpret_cast<uintptr_t>(pool_base_);
   uintptr_t end = (start + POOL_BYTES) & ~uintptr_t(PAGE - 1);
   n_pages_ = uint32_t((end - start) / (PAGE + 4));
@@ -77,7 +78,7 @@ void refill(int ind) {
   if (ind < BLOCK_SIZE_LOG2) {
     char* page = static_cast<char*>(pool_take(BLOCK_SIZE_LOG2));
     page_table_[page_index(page)] = uint32_t(ind);
-    CHECK(frees_[ind] == NIL);
+    CHECK_AS(frees_[ind] == NIL, "frees_p == NULL");
     // Pushed from the top down so the list runs in ascending address order.
     uint32_t size = 1u << ind;
     for (uint32_t off = PAGE; off > 0; off -= size) push_free(ind, page + off - size);

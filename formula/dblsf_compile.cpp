@@ -82,7 +82,7 @@ struct Compiler {
     if (Hdl f = prop_get(head, DBLS_F1N); f != NO_HDL) {
       const DblsF_Rec* ff1np = &dblsf_rec(f);
       CHECK(na == src_dim(*ff1np));
-      CHECK(na == 1 || na == 2);
+      if (na != 1) CHECK(na == 2);
       Roots compiled[2];
       for (int32_t i = 0; i < na; ++i) compiled[i] = walk(arg_of(w, i));
       return compose_dblsf(f, compiled, na);

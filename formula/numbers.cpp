@@ -31,7 +31,7 @@ Hdl rational_within(double x, double tol) {
   if (r <= tol) return pair_new(n.get(), imm_make(1));
   Ref inner = Ref::adopt(rational_within(1.0 / r, tol / (r * r)));
   Integer p = pair_first(inner.get()), q = pair_rest(inner.get());
-  CHECK(int_compare(p, z0_) > 0);
+  CHECK_AS(int_compare(p, z0_) > 0, "num(r) > z0_");
   // n + 1/(p/q) = (n*p + q) / p
   Ref np = Ref::adopt(int_multiply(n.get(), p));
   Ref num = Ref::adopt(int_add(np.get(), q));

@@ -5,6 +5,7 @@
 
 #include "tests/algebra/gmp_ref.h"
 #include "tests/algebra/ring_test_util.h"
+#include "tests/err_text.h"
 
 namespace {
 
@@ -12,15 +13,6 @@ struct Poly_Test : ::testing::Test {
   Ref zx_h = ring_by_name("Z[x]");
   const Ring& zx = ring_of(zx_h.get());
   std::string show(const Ring& r, Hdl a) { return ring_to_string(r, a); }
-  template <class F>
-  std::string message_of(F f) {
-    try {
-      f();
-    } catch (const Err& e) {
-      return e.message();
-    }
-    return "<no error>";
-  }
 };
 
 TEST_F(Poly_Test, SumsDropZeroTermsAndListTermsByDecreasingExponent) {
@@ -50,11 +42,10 @@ TEST_F(Poly_Test, CompareOrdersByDegreeThenCoefficients) {
     int c = ring_compare(zx, elt(zx, a).get(), elt(zx, b).get());
     return (c > 0) - (c < 0);
   };
-  EXPECT_EQ(cmp("x^2", "x^2"), 0);
-  EXPECT_EQ(cmp("x^2", "5*x + 7"), 1);
-  EXPECT_EQ(cmp("-x^2", "5*x"), -1);  // the leading coefficient against zero
-  EXPECT_EQ(cmp("0", "-x"), 1);
-  EXPECT_EQ(cmp("x + 2", "x + 3"), -1);
+  // By degree, then the leading coefficient against zero, then the rest.
+  const std::tuple<const char*, const char*, int> cases[] = {
+      {"x^2", "x^2", 0}, {"x^2", "5*x + 7", 1}, {"-x^2", "5*x", -1}, {"0", "-x", 1}, {"x + 2", "x + 3", -1}};
+  for (auto [a, b, c] : cases) EXPECT_EQ(cmp(a, b), c) << a << " <=> " << b;
 }
 
 TEST_F(Poly_Test, PseudoRemainderAndExactDivision) {
@@ -71,15 +62,11 @@ TEST_F(Poly_Test, PseudoRemainderAndExactDivision) {
 
 TEST_F(Poly_Test, GcdsOfHandComputedCases) {
   auto gcd = [&](const char* a, const char* b) { return show(zx, Ref::adopt(poly_gcd(zx, elt(zx, a).get(), elt(zx, b).get())).get()); };
-  EXPECT_EQ(gcd("x^2 - 1", "x^2 + 2*x + 1"), "x + 1");
-  EXPECT_EQ(gcd("x^2 + 1", "x"), "1");
-  EXPECT_EQ(gcd("2*x + 2", "4*x + 4"), "2*x + 2");
-  EXPECT_EQ(gcd("-x - 1", "0"), "x + 1");
-  EXPECT_EQ(gcd("0", "-6*x"), "6*x");
-  EXPECT_EQ(gcd("0", "0"), "0");
-  EXPECT_EQ(gcd("-6*x^2 + 6", "-4*x - 4"), "2*x + 2");
-  EXPECT_EQ(gcd("3*x^6 + 5*x^4 - 4*x^2 - 9*x + 21", "x^8 + x^6 - 3*x^4 - 3*x^3 + 8*x^2 + 2*x - 5"), "1");
-
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"x^2 - 1", "x^2 + 2*x + 1", "x + 1"}, {"x^2 + 1", "x", "1"}, {"2*x + 2", "4*x + 4", "2*x + 2"},
+      {"-x - 1", "0", "x + 1"}, {"0", "-6*x", "6*x"}, {"0", "0", "0"}, {"-6*x^2 + 6", "-4*x - 4", "2*x + 2"},
+      {"3*x^6 + 5*x^4 - 4*x^2 - 9*x + 21", "x^8 + x^6 - 3*x^4 - 3*x^3 + 8*x^2 + 2*x - 5", "1"}};
+  for (auto [a, b, g] : cases) EXPECT_EQ(gcd(a, b), g) << a << ", " << b;
   Ref qx_h = ring_by_name("Q[x]");
   const Ring& qx = ring_of(qx_h.get());
   Ref g = Ref::adopt(poly_gcd(qx, elt(qx, "(2*x + 1)*(x - 3)").get(), elt(qx, "(4*x + 2)*x").get()));
@@ -175,10 +162,6 @@ TEST_F(Poly_Test, GcdOfProductsWithAKnownCommonFactor) {
     }
   }
 }
-
-}  // namespace
-
-namespace {
 
 // Every record the operations make is given back, failures included.
 TEST(Poly_Memory, OperationsGiveBackEveryBlock) {

@@ -7,37 +7,19 @@
 #include "tests/core/chunk_stream.h"
 #include "tests/core/syntax_text.h"
 
-namespace {
-
-std::string bytes_of_int(int32_t v) {
-  Byte_Str s;
-  write_int(s, v);
-  return std::string(s.first_p, size_t(n_elts(s)));
-}
-
-std::string bytes_of_unsigned(uint32_t v) {
-  Byte_Str s;
-  write_unsigned(s, v);
-  return std::string(s.first_p, size_t(n_elts(s)));
-}
-
-}  // namespace
-
 TEST(BinCodec, ExactBytes) {
-  EXPECT_EQ(bytes_of_int(-1), "\x7F");
-  EXPECT_EQ(bytes_of_int(64), std::string("\xC0\x00", 2));
-  EXPECT_EQ(bytes_of_int(63), "\x3F");
-  EXPECT_EQ(bytes_of_int(-64), "\x40");
-  EXPECT_EQ(bytes_of_int(-65), "\xBF\x7F");
-  EXPECT_EQ(bytes_of_int(0), std::string(1, '\0'));
-  EXPECT_EQ(bytes_of_int(INT32_MIN), "\x80\x80\x80\x80\x78");
-  EXPECT_EQ(bytes_of_unsigned(300), "\xAC\x02");
-  EXPECT_EQ(bytes_of_unsigned(127), "\x7F");
-  EXPECT_EQ(bytes_of_unsigned(UINT32_MAX), "\xFF\xFF\xFF\xFF\x0F");
-  Byte_Str s;
-  write_str(s, Byte_Str("abc"));
-  EXPECT_TRUE(equal_q(s, "\x03"
-                         "abc"));
+  auto bytes = [](auto write) {
+    Byte_Str s;
+    write(s);
+    return std::string(s.first_p, size_t(n_elts(s)));
+  };
+  const std::pair<int32_t, std::string> ints[] = {
+      {-1, "\x7F"}, {64, std::string("\xC0\x00", 2)}, {63, "\x3F"}, {-64, "\x40"}, {-65, "\xBF\x7F"},
+      {0, std::string(1, '\0')}, {INT32_MIN, "\x80\x80\x80\x80\x78"}};
+  for (auto& [v, b] : ints) EXPECT_EQ(bytes([v](Byte_Str& s) { write_int(s, v); }), b) << v;
+  const std::pair<uint32_t, std::string> unsigneds[] = {{300, "\xAC\x02"}, {127, "\x7F"}, {UINT32_MAX, "\xFF\xFF\xFF\xFF\x0F"}};
+  for (auto& [v, b] : unsigneds) EXPECT_EQ(bytes([v](Byte_Str& s) { write_unsigned(s, v); }), b) << v;
+  EXPECT_EQ(bytes([](Byte_Str& s) { write_str(s, Byte_Str("abc")); }), "\x03" "abc");
 }
 
 TEST(BinCodec, RoundTripsAcrossRefills) {
@@ -69,14 +51,10 @@ TEST(BinCodec, BadInputMessages) {
     int what;  // 0 unsigned, 1 int, 2 string
     const char* message;
   } cases[] = {
-      {"", 0, "Illegal unsigned"},
-      {"\x80", 0, "Illegal unsigned"},
+      {"", 0, "Illegal unsigned"}, {"\x80", 0, "Illegal unsigned"},
       {"\x80\x80\x80\x80\x80\x01", 0, "Illegal unsigned"},  // five continuation bytes
-      {"", 1, "Illegal int"},
-      {"\xFF\xFF", 1, "Illegal int"},
-      {"\x81\x82\x83\x84\x85\x06", 1, "Illegal int"},
-      {std::string("\x03" "a\0c", 4), 2, "Illegal character string"},
-      {"\x05" "ab", 2, "Not enough input"},
+      {"", 1, "Illegal int"}, {"\xFF\xFF", 1, "Illegal int"}, {"\x81\x82\x83\x84\x85\x06", 1, "Illegal int"},
+      {std::string("\x03" "a\0c", 4), 2, "Illegal character string"}, {"\x05" "ab", 2, "Not enough input"},
       {"\xFF\xFF\xFF\xFF\x0F", 2, "Illegal character string"},  // beyond 2^31 - 1 bytes
       {"\x85", 2, "Illegal unsigned"},
   };

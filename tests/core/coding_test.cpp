@@ -12,13 +12,9 @@
 #include "tests/core/internal_text.h"
 
 TEST(CodePoint, SevenBitGroupsLeastSignificantFirst) {
-  EXPECT_EQ(internal('A'), "A");
-  EXPECT_EQ(internal(0x80), "\x80\x01");
-  EXPECT_EQ(internal(0x2264), "\xE4\x44");
-  EXPECT_EQ(internal(0x03C0), "\xC0\x07");
-  EXPECT_EQ(internal(0x00AC), "\xAC\x01");
-  EXPECT_EQ(internal(0x2212), "\x92\x44");
-  EXPECT_EQ(internal(0xFFFFFFFF), "\xFF\xFF\xFF\xFF\x0F");
+  const std::pair<uint32_t, const char*> cases[] = {{'A', "A"}, {0x80, "\x80\x01"}, {0x2264, "\xE4\x44"},
+      {0x03C0, "\xC0\x07"}, {0x00AC, "\xAC\x01"}, {0x2212, "\x92\x44"}, {0xFFFFFFFF, "\xFF\xFF\xFF\xFF\x0F"}};
+  for (auto [cp, text] : cases) EXPECT_EQ(internal(cp), text) << cp;
   EXPECT_EQ(code_point_n_bytes(0x3FFF), 2);
   EXPECT_EQ(code_point_n_bytes(0x4000), 3);
   for (uint32_t cp : {0x1u, 0x7Fu, 0x80u, 0x3FFFu, 0x4000u, 0x10FFFFu, 0xFFFFFFFFu}) {
@@ -80,19 +76,12 @@ TEST(ReverseMap, RomanFirstThenSymbolWithItsOwnOperators) {
     Font_Pos p = font_pos_of(cp);
     return std::to_string(p.coding) + ":" + std::to_string(p.b);
   };
-  EXPECT_EQ(pos('a'), "0:97");
-  EXPECT_EQ(pos(0x20AC), "0:128");    // the euro is in both: roman wins
-  EXPECT_EQ(pos(0x00B1), "0:177");    // so is plus-minus
-  EXPECT_EQ(pos(0x2264), "1:163");
-  EXPECT_EQ(pos(0x03C0), "1:112");
-  EXPECT_EQ(pos(0x2217), "1:42");
-  EXPECT_EQ(pos(0x2212), "1:45");
-  EXPECT_EQ(pos(0x001E), "0:30");
-  EXPECT_EQ(pos(0x001F), "2:0");
-  EXPECT_EQ(pos(0x007F), "2:0");
-  EXPECT_EQ(pos(0x2193), "2:0");
-  EXPECT_EQ(pos(0x4E00), "2:0");
-  EXPECT_EQ(pos(0x103C0), "2:0");
+  // The euro and plus-minus are in both fonts: roman wins.
+  const std::pair<uint32_t, const char*> cases[] = {
+      {'a', "0:97"}, {0x20AC, "0:128"}, {0x00B1, "0:177"}, {0x2264, "1:163"}, {0x03C0, "1:112"}, {0x2217, "1:42"},
+      {0x2212, "1:45"}, {0x001E, "0:30"}, {0x001F, "2:0"}, {0x007F, "2:0"}, {0x2193, "2:0"}, {0x4E00, "2:0"},
+      {0x103C0, "2:0"}};
+  for (auto [cp, at] : cases) EXPECT_EQ(pos(cp), at) << cp;
   // Every defined position of the tables is reached, from the roman font when both have it.
   for (int b = 0; b < 256; ++b) {
     uint16_t cp = SYMBOL_CODE_POINTS[b];
@@ -108,16 +97,11 @@ TEST(ReverseMap, RomanFirstThenSymbolWithItsOwnOperators) {
 }
 
 TEST(ReverseMap, PreferredSymbolBytesForCharactersInBothFonts) {
-  EXPECT_EQ(preferred_symbol_b('('), 0x28);
-  EXPECT_EQ(preferred_symbol_b('7'), 0x37);
-  EXPECT_EQ(preferred_symbol_b(0xB1), 0xB1);  // plus-minus
-  EXPECT_EQ(preferred_symbol_b(0xD7), 0xB4);  // multiplication sign
-  EXPECT_EQ(preferred_symbol_b(0xAC), 0xD8);  // not sign
-  EXPECT_EQ(preferred_symbol_b(0x80), 0xA0);  // euro
-  EXPECT_EQ(preferred_symbol_b(0x83), 0xA6);  // florin
-  EXPECT_EQ(preferred_symbol_b('a'), 0);      // the Symbol a is alpha
-  EXPECT_EQ(preferred_symbol_b('*'), 0);      // the Symbol * is the asterisk operator
-  EXPECT_EQ(preferred_symbol_b('-'), 0);
+  // Plus-minus, multiplication and not signs, euro and florin have their own
+  // Symbol bytes; the Symbol a is alpha and * the asterisk operator.
+  const std::pair<uint32_t, int> cases[] = {{'(', 0x28}, {'7', 0x37}, {0xB1, 0xB1}, {0xD7, 0xB4}, {0xAC, 0xD8},
+                                            {0x80, 0xA0}, {0x83, 0xA6}, {'a', 0}, {'*', 0}, {'-', 0}};
+  for (auto [roman_b, symbol_b] : cases) EXPECT_EQ(preferred_symbol_b(roman_b), symbol_b) << roman_b;
   EXPECT_EQ(check_text([] { register_preferred(1, 0xD7, 0x01); }),
             "Assertion failed - file coding:\rroman2prefer1_[coding - 1][roman_b] == 0");
   EXPECT_EQ(check_text([] { register_preferred(0, 0x41, 0x01); }), "Assertion failed - file coding:\rcoding > 0");

@@ -55,74 +55,47 @@ const std::string LESS_EQUAL = internal(0x2264);
 
 }  // namespace
 
-TEST(ToRuns, CodingChangesOpenRuns) {
-  Runs_Out r = runs_of("a" + LESS_EQUAL + "b", ROMAN_CODING);
-  EXPECT_EQ(r.bytes, "a\xA3" "b");
-  EXPECT_EQ(r.runs, "0:1 1:1 0:1");
-  r = runs_of(LESS_EQUAL, ROMAN_CODING);
-  EXPECT_EQ(r.bytes, "\xA3");
-  EXPECT_EQ(r.runs, "1:1");
-  r = runs_of("x" + internal(0x03C0) + internal(0x2212) + "2", ROMAN_CODING);
-  EXPECT_EQ(r.bytes, "x\x70\x2D" "2");
-  EXPECT_EQ(r.runs, "0:1 1:2 0:1");
-  EXPECT_EQ(runs_of("", ROMAN_CODING).runs, "");
-  EXPECT_EQ(runs_of(internal(0x20AC) + internal(0xE9), ROMAN_CODING).bytes, "\x80\xE9");
-}
-
-TEST(ToRuns, CharactersNoFontHasBecomeHexEscapes) {
-  Runs_Out r = runs_of(internal(0x2193), ROMAN_CODING);
-  EXPECT_EQ(r.bytes, "\x1F" "2193");
-  EXPECT_EQ(r.runs, "0:5");
-  r = runs_of(ALPHA + internal(0x4E2D) + internal(0xB7), ROMAN_CODING);
-  EXPECT_EQ(r.bytes, "a\x1F" "4E2D\xB7");
-  EXPECT_EQ(r.runs, "1:1 0:6");
-  EXPECT_EQ(runs_of(internal(0x1F600), ROMAN_CODING).bytes, "\x1F" "1F600");
-  EXPECT_EQ(runs_of(internal(0x1F600), ROMAN_CODING).runs, "0:6");
-  // The character 0x7F is copied in roman text but has no font position.
-  EXPECT_EQ(runs_of("\x7F", ROMAN_CODING).bytes, "\x7F");
-  EXPECT_EQ(runs_of(ALPHA + "\x7F", ROMAN_CODING).bytes, "a\x1F" "007F");
-  // The escape characters themselves travel as Symbol bytes.
-  r = runs_of("a\x1F" "b\x1E", ROMAN_CODING);
-  EXPECT_EQ(r.bytes, "a\x1F" "b\x1E");
-  EXPECT_EQ(r.runs, "0:1 1:1 0:1 1:1");
-}
-
-TEST(ToRuns, CarriageReturnStaysInTheCurrentRun) {
-  Runs_Out r = runs_of("a\rb", ROMAN_CODING);
-  EXPECT_EQ(r.bytes, "a\r\nb");
-  EXPECT_EQ(r.runs, "0:4");
-  r = runs_of(ALPHA + "\r" + ALPHA, ROMAN_CODING);
-  EXPECT_EQ(r.bytes, "a\r\na");
-  EXPECT_EQ(r.runs, "1:4");
-  r = runs_of("\r", SYMBOL_CODING);
-  EXPECT_EQ(r.bytes, "\r\n");
-  EXPECT_EQ(r.runs, "0:2");
+TEST(ToRuns, BytesAndRunsOfTexts) {
+  const std::string a = ALPHA, le = LESS_EQUAL, arrow = internal(0x2193), times = internal(0xD7);
+  struct Case {
+    std::string text;
+    int prefer;
+    std::string bytes, runs;
+  } cases[] = {
+      // A change of coding opens a run.
+      {"a" + le + "b", ROMAN_CODING, "a\xA3" "b", "0:1 1:1 0:1"}, {le, ROMAN_CODING, "\xA3", "1:1"},
+      {"x" + internal(0x03C0) + internal(0x2212) + "2", ROMAN_CODING, "x\x70\x2D" "2", "0:1 1:2 0:1"},
+      {"", ROMAN_CODING, "", ""}, {internal(0x20AC) + internal(0xE9), ROMAN_CODING, "\x80\xE9", "0:2"},
+      // Characters no font has become hex escapes; 0x7F is copied in roman
+      // text but has no font position; the escape characters travel as Symbol bytes.
+      {arrow, ROMAN_CODING, "\x1F" "2193", "0:5"},
+      {a + internal(0x4E2D) + internal(0xB7), ROMAN_CODING, "a\x1F" "4E2D\xB7", "1:1 0:6"},
+      {internal(0x1F600), ROMAN_CODING, "\x1F" "1F600", "0:6"}, {"\x7F", ROMAN_CODING, "\x7F", "0:1"},
+      {a + "\x7F", ROMAN_CODING, "a\x1F" "007F", "1:1 0:5"},
+      {"a\x1F" "b\x1E", ROMAN_CODING, "a\x1F" "b\x1E", "0:1 1:1 0:1 1:1"},
+      // A carriage return stays in the current run.
+      {"a\rb", ROMAN_CODING, "a\r\nb", "0:4"}, {a + "\r" + a, ROMAN_CODING, "a\r\na", "1:4"},
+      {"\r", SYMBOL_CODING, "\r\n", "0:2"},
+      // Preferring Symbol takes the Symbol bytes of roman characters.
+      {"a+(b)", SYMBOL_CODING, "a+(b)", "0:1 1:2 0:1 1:1"}, {"2" + times + "x", SYMBOL_CODING, "2\xB4x", "1:2 0:1"},
+      {"2" + times + "x", ROMAN_CODING, "2\xD7x", "0:3"}, {"a*-b", SYMBOL_CODING, "a*-b", "0:4"},
+      // Plain-text export escapes Symbol characters.
+      {a, EXPORT_CODING, "\x1E" "a", "0:2"},
+      {"x" + le + "1\r" + arrow + "\x1F" + internal(0xFC), EXPORT_CODING, "x\x1E\xA3" "1\r\n\x1F" "2193\x1E\x1F\xFC",
+       "0:14"},
+  };
+  for (const Case& c : cases) {
+    Runs_Out r = runs_of(c.text, c.prefer);
+    EXPECT_EQ(r.bytes, c.bytes) << "case " << &c - cases;
+    EXPECT_EQ(r.runs, c.runs) << "case " << &c - cases;
+    if (c.prefer == EXPORT_CODING) {
+      EXPECT_EQ(text_of(r.bytes, ROMAN_CODING), c.text);
+    }
+  }
   EXPECT_EQ(text_of("a\r\nb\rc\n\r\r\n", ROMAN_CODING), "a\rb\rc\n\r\r");
   EXPECT_EQ(round_trip("1\r2\r\r", ROMAN_CODING), "1\r2\r\r");
-}
-
-TEST(ToRuns, PreferringSymbolTakesTheSymbolBytesOfRomanCharacters) {
-  Runs_Out r = runs_of("a+(b)", SYMBOL_CODING);
-  EXPECT_EQ(r.bytes, "a+(b)");
-  EXPECT_EQ(r.runs, "0:1 1:2 0:1 1:1");
-  r = runs_of("2" + internal(0xD7) + "x", SYMBOL_CODING);  // multiplication sign
-  EXPECT_EQ(r.bytes, "2\xB4x");
-  EXPECT_EQ(r.runs, "1:2 0:1");
-  EXPECT_EQ(runs_of("2" + internal(0xD7) + "x", ROMAN_CODING).bytes, "2\xD7x");
-  EXPECT_EQ(runs_of("a*-b", SYMBOL_CODING).runs, "0:4");
   EXPECT_EQ(check_text([] { Byte_Str b; Tuple t; to_runs("a", 1, 3, b, t); }),
             "Assertion failed - file font_runs:\runsigned(prefer_coding) <= N_CODINGS");
-}
-
-TEST(ToRuns, PlainTextExportEscapesSymbolCharacters) {
-  Runs_Out r = runs_of(ALPHA, EXPORT_CODING);
-  EXPECT_EQ(r.bytes, "\x1E" "a");
-  EXPECT_EQ(r.runs, "0:2");
-  EXPECT_EQ(text_of(r.bytes, ROMAN_CODING), ALPHA);
-  r = runs_of("x" + LESS_EQUAL + "1\r" + internal(0x2193) + "\x1F" + internal(0xFC), EXPORT_CODING);
-  EXPECT_EQ(r.bytes, "x\x1E\xA3" "1\r\n\x1F" "2193\x1E\x1F\xFC");
-  EXPECT_EQ(r.runs, "0:14");
-  EXPECT_EQ(text_of(r.bytes, ROMAN_CODING), "x" + LESS_EQUAL + "1\r" + internal(0x2193) + "\x1F" + internal(0xFC));
 }
 
 TEST(FromFont, EscapesAndCodePageBytes) {

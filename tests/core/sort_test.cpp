@@ -94,10 +94,8 @@ TEST(BinarySearch, FirstIndexNotLessThanTheKey) {
   Tuple empty;
   EXPECT_EQ(binary_search(empty, 5, op2_cmp_unsigned()), 0);
   Tuple t = tuple_of({10, 20, 20, 20, 30});
-  EXPECT_EQ(binary_search(t, 5, op2_cmp_unsigned()), 0);
-  EXPECT_EQ(binary_search(t, 20, op2_cmp_unsigned()), 1);
-  EXPECT_EQ(binary_search(t, 21, op2_cmp_unsigned()), 4);
-  EXPECT_EQ(binary_search(t, 31, op2_cmp_unsigned()), 5);
+  for (auto [key, index] : {std::pair(5, 0), {20, 1}, {21, 4}, {31, 5}})
+    EXPECT_EQ(binary_search(t, uint32_t(key), op2_cmp_unsigned()), index) << key;
 }
 
 TEST(BinarySearch, LookUpByExtractedKey) {

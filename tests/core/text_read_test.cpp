@@ -30,9 +30,7 @@ TEST(TextRead, ExpectText) {
 
 TEST(TextRead, DecimalIntegers) {
   Chunk_Stream s("  -2147483648 2147483647\n0012x");
-  EXPECT_EQ(read_decimal_int(s), INT32_MIN);
-  EXPECT_EQ(read_decimal_int(s), INT32_MAX);
-  EXPECT_EQ(read_decimal_int(s), 12);
+  for (int32_t x : {INT32_MIN, INT32_MAX, 12}) EXPECT_EQ(read_decimal_int(s), x);
   EXPECT_EQ(get_byte(s), 'x');
   for (const char* bad : {"2147483648", "-2147483649", "-", "", "x1", "+1", "99999999999999999999"})
     EXPECT_EQ(message_of(bad, [](In_Stream& s) { read_decimal_int(s); }), "Illegal integer") << bad;
@@ -40,39 +38,25 @@ TEST(TextRead, DecimalIntegers) {
 
 TEST(TextRead, HexadecimalWithPrefix) {
   Chunk_Stream s(" 0x1aF 0xFFFFFFFF 0x00000000");
-  EXPECT_EQ(read_hex(s, "0x"), 0x1AFu);
-  EXPECT_EQ(read_hex(s, "0x"), 0xFFFFFFFFu);
-  EXPECT_EQ(read_hex(s, "0x"), 0u);
-  EXPECT_EQ(message_of("0y12", [](In_Stream& s) { read_hex(s, "0x"); }), "Illegal hex prefix");
-  EXPECT_EQ(message_of("0", [](In_Stream& s) { read_hex(s, "0x"); }), "Illegal hex prefix");
-  EXPECT_EQ(message_of("0xg", [](In_Stream& s) { read_hex(s, "0x"); }), "Illegal unsigned (hexadecimal)");
-  EXPECT_EQ(message_of("0x123456789", [](In_Stream& s) { read_hex(s, "0x"); }), "Illegal unsigned (hexadecimal)");
+  for (uint32_t x : {0x1AFu, 0xFFFFFFFFu, 0u}) EXPECT_EQ(read_hex(s, "0x"), x);
+  const std::pair<const char*, const char*> bad[] = {{"0y12", "Illegal hex prefix"}, {"0", "Illegal hex prefix"},
+      {"0xg", "Illegal unsigned (hexadecimal)"}, {"0x123456789", "Illegal unsigned (hexadecimal)"}};
+  for (auto [text, message] : bad) EXPECT_EQ(message_of(text, [](In_Stream& s) { read_hex(s, "0x"); }), message);
 }
 
 TEST(TextRead, NumberFields) {
   Chunk_Stream s(" \t42 \\\r 7\t\\\r\n-3\n9");
-  EXPECT_EQ(read_number_field(s), 42);
-  EXPECT_EQ(read_number_field(s), 7);
-  EXPECT_EQ(read_number_field(s), -3);
+  for (int32_t x : {42, 7, -3}) EXPECT_EQ(read_number_field(s), x);
   EXPECT_EQ(get_byte(s), '\n');
   EXPECT_EQ(read_number_field(s), 9);  // the end may follow the number
-  auto field = [](In_Stream& s) { read_number_field(s); };
-  EXPECT_EQ(message_of("12abc", field), "Expected white space");
-  EXPECT_EQ(message_of("\n5", field), "Expected a number");
-  EXPECT_EQ(message_of("  \r5", field), "Expected a number");
-  EXPECT_EQ(message_of("\\x", field), "Illegal \\");
-  EXPECT_EQ(message_of("\\", field), "Illegal \\");
-  EXPECT_EQ(message_of("x", field), "Illegal integer");
+  const std::pair<const char*, const char*> bad[] = {{"12abc", "Expected white space"}, {"\n5", "Expected a number"},
+      {"  \r5", "Expected a number"}, {"\\x", "Illegal \\"}, {"\\", "Illegal \\"}, {"x", "Illegal integer"}};
+  for (auto [text, message] : bad) EXPECT_EQ(message_of(text, [](In_Stream& s) { read_number_field(s); }), message);
 }
 
 TEST(TextRead, Reals) {
   Chunk_Stream s(" 3.25 -.5 1.5e-3 +2E+2 7. 12.5abc");
-  EXPECT_EQ(read_real(s), 3.25);
-  EXPECT_EQ(read_real(s), -0.5);
-  EXPECT_EQ(read_real(s), 1.5e-3);
-  EXPECT_EQ(read_real(s), 200.0);
-  EXPECT_EQ(read_real(s), 7.0);
-  EXPECT_EQ(read_real(s), 12.5);
+  for (double x : {3.25, -0.5, 1.5e-3, 200.0, 7.0, 12.5}) EXPECT_EQ(read_real(s), x);
   EXPECT_EQ(get_byte(s), 'a');
 
   Chunk_Stream odd("# -# \x9E\x44 -\x9E\x44");
@@ -81,14 +65,11 @@ TEST(TextRead, Reals) {
   EXPECT_EQ(read_real(odd), INFINITY);
   EXPECT_EQ(read_real(odd), -INFINITY);
 
-  auto real = [](In_Stream& s) { read_real(s); };
-  EXPECT_EQ(message_of("1e", real), "Illegal decimal number:  1e");
-  EXPECT_EQ(message_of("2.5e+x", real), "Illegal decimal number:  2.5e+");
-  EXPECT_EQ(message_of(".", real), "Illegal decimal number:  .");
-  EXPECT_EQ(message_of("-x", real), "Illegal decimal number:  -");
-  EXPECT_EQ(message_of("e5", real), "Illegal decimal number:  ");
-  EXPECT_EQ(message_of("", real), "Illegal decimal number:  ");
-  EXPECT_EQ(message_of("-\x9E", real), "Illegal decimal number:  -\x9E");
+  // The message ends with the text collected.
+  const std::pair<const char*, const char*> bad[] = {{"1e", "1e"}, {"2.5e+x", "2.5e+"}, {".", "."}, {"-x", "-"},
+                                                     {"e5", ""}, {"", ""}, {"-\x9E", "-\x9E"}};
+  for (auto [text, collected] : bad)
+    EXPECT_EQ(message_of(text, [](In_Stream& s) { read_real(s); }), std::string("Illegal decimal number:  ") + collected);
 }
 
 TEST(TextRead, UpToASeparator) {

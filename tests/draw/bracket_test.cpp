@@ -64,6 +64,17 @@ TEST(Bracket, ParenthesesAreCrescentsAndOpeningOnesTheirMirrorImage) {
                    "stroke_and_fill_path", "pen 128 00000000"}));
 }
 
+// Two quarter turns, straight stems and the point in the middle, mirrored
+// about the middle row (device row -1).
+TEST(Bracket, CurlyBracesAreStrokedTurnsAndStems) {
+  Unit_Canvas u;
+  canvas_draw_bracket(u.canvas, '}', bracket_bounds('}', 2048));
+  EXPECT_EQ(rec_take_calls(u.rec),
+            (Calls{"pen 152 00000000", "move_to 76 -949", "bezier_to 228 -949 228 -949 228 -797", "line_to 228 -153",
+                   "bezier_to 228 -1 228 -1 380 -1 228 -1 228 -1 228 151", "line_to 228 795",
+                   "bezier_to 228 947 228 947 76 947", "pen 128 00000000"}));
+}
+
 TEST(Bracket, ThinParenthesesAreOneStroke) {
   // At 96 dpi a pixel is 192 units: the crescent of a 2048-unit parenthesis
   // would be thinner than the pen.

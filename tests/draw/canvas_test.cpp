@@ -8,6 +8,7 @@
 #include "core/err.h"
 #include "draw/colour.h"
 #include "draw/rec_device.h"
+#include "tests/err_text.h"
 
 namespace {
 
@@ -28,16 +29,6 @@ struct Rec_Canvas {
   }
   Calls take() { return rec_take_calls(rec); }
 };
-
-std::string assertion_text(void (*fn)()) {
-  try {
-    fn();
-  } catch (const Err& e) {
-    std::string m = e.message();
-    return m.substr(m.find('\r') + 1);
-  }
-  return "no error";
-}
 
 }  // namespace
 
@@ -86,14 +77,10 @@ TEST(Canvas, PenWidthsAreAtLeastOnePixelAndReportWhatTheDeviceGave) {
 
 TEST(Canvas, ColoursExchangeRedAndBlueAndAdaptToFewColourDevices) {
   EXPECT_EQ(device_colour(0x123456), 0x563412u);
-  EXPECT_EQ(adapt_colour(0xC0C0C0, 8), 0x7F7F7Fu);
-  EXPECT_EQ(adapt_colour(0xF0F8FF, 8), 0xF0F8FFu);
-  EXPECT_EQ(adapt_colour(0xF0F8FF, 2), 0xF0F8FFu);
-  EXPECT_EQ(adapt_colour(0xEFFFFF, 2), 0u);
-  EXPECT_EQ(adapt_colour(0x80107F, 8), 0xFF0000u);
-  EXPECT_EQ(adapt_colour(0x7F7F80, 8), 0x0000FFu);
-  EXPECT_EQ(adapt_colour(0xC0C0C0, 0), 0xC0C0C0u);
-  EXPECT_EQ(adapt_colour(0xC0C0C0, 256), 0xC0C0C0u);
+  const std::tuple<uint32_t, int32_t, uint32_t> cases[] = {
+      {0xC0C0C0, 8, 0x7F7F7F}, {0xF0F8FF, 8, 0xF0F8FF}, {0xF0F8FF, 2, 0xF0F8FF}, {0xEFFFFF, 2, 0},
+      {0x80107F, 8, 0xFF0000}, {0x7F7F80, 8, 0x0000FF}, {0xC0C0C0, 0, 0xC0C0C0}, {0xC0C0C0, 256, 0xC0C0C0}};
+  for (auto [c, n_colours, adapted] : cases) EXPECT_EQ(adapt_colour(c, n_colours), adapted) << c << " " << n_colours;
 
   Rec_Canvas r(600);
   canvas_set_pen_width(r.canvas, 500);
@@ -156,12 +143,9 @@ TEST(Canvas, BezierPathsDrawStraightSegmentsAsLinesAndBatchCurves) {
   std::vector<Point> single = {{5, 5}};
   canvas_bezier_path(r.canvas, single);
   EXPECT_TRUE(r.take().empty());
-  EXPECT_EQ(assertion_text([] {
-              Rec_Canvas r2(96);
-              std::vector<Point> bad = {{0, 0}, {1, 1}};
-              canvas_bezier_path(r2.canvas, bad);
-            }),
-            "n_elts(pts) % 3 == 1");
+  std::vector<Point> bad = {{0, 0}, {1, 1}};
+  EXPECT_EQ(check_text([&] { canvas_bezier_path(r.canvas, bad); }),
+            "Assertion failed - file canvas_paths:\rn_elts(pts) % 3 == 1");
 }
 
 TEST(Canvas, FilledBezierPathsAreTracedAsPathsWithoutEndPixels) {
@@ -178,22 +162,15 @@ TEST(Canvas, FilledBezierPathsAreTracedAsPathsWithoutEndPixels) {
 TEST(Canvas, HermiteSamplesBecomeBezierPointsByNudgedTruncation) {
   std::vector<Hermite_Point> s = {{0, 0.9995, -10.4, 3, -3}, {2, 100, 50, -1.5, 0.0015}, {2.5, -7.9996, 0.5, 6, -6}};
   EXPECT_EQ(hermite_bezier_points(2, s), (std::vector<Point>{{1, -10},
-                                                             {3, -11},
-                                                             {101, 50},
-                                                             {100, 50},
-                                                             {100, 50},
-                                                             {-7, 1},
+                                                             {3, -11}, {101, 50}, {100, 50}, {100, 50}, {-7, 1},
                                                              {-7, 0}}));
   EXPECT_EQ(hermite_bezier_points(0, s), (std::vector<Point>{{1, -10}}));
   Rec_Canvas r(96);
   std::vector<Hermite_Point> line = {{0, 0, -96, 0, 0}, {1, 1920, -96, 0, 0}};
   canvas_hermite_strand(r.canvas, 1, line);
   EXPECT_EQ(r.take(), (Calls{"move_to 0 0", "line_to 10 0", "pixel 10 0 00000000"}));
-  EXPECT_EQ(assertion_text([] {
-              Rec_Canvas r2(96);
-              canvas_hermite_strand(r2.canvas, -1, {});
-            }),
-            "n_segs >= 0");
+  EXPECT_EQ(check_text([&] { canvas_hermite_strand(r.canvas, -1, {}); }),
+            "Assertion failed - file canvas_paths:\rn_segs >= 0");
 }
 
 TEST(Canvas, PolygonsRectanglesAndRoundedRectangles) {

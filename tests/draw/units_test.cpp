@@ -2,26 +2,29 @@
 
 #include <gtest/gtest.h>
 
-TEST(Units, FloorAndCeilingGoTowardsTheirInfinities) {
-  EXPECT_EQ(floor_div(7, 2), 3);
-  EXPECT_EQ(floor_div(-7, 2), -4);
-  EXPECT_EQ(floor_div(-8, 2), -4);
-  EXPECT_EQ(floor_div(7, -2), -4);
-  EXPECT_EQ(ceil_div(7, 2), 4);
-  EXPECT_EQ(ceil_div(-7, 2), -3);
-  EXPECT_EQ(ceil_div(-7, -2), 4);
+#include <tuple>
+
+namespace {
+
+// f(a, b) for each row (a, b, result).
+template <class F>
+void expect_rows(F f, std::initializer_list<std::tuple<int32_t, int32_t, int32_t>> rows, const char* what) {
+  for (auto [a, b, result] : rows) EXPECT_EQ(f(a, b), result) << what << "(" << a << ", " << b << ")";
 }
 
-TEST(Units, MousePixelsGiveTheirCentresWithYUp) {
-  EXPECT_EQ(canvas_from_pixel(0, 96), 96);
-  EXPECT_EQ(canvas_from_pixel(0, -96), -96);
-  EXPECT_EQ(canvas_from_pixel(1, -96), -288);
-  EXPECT_EQ(canvas_from_pixel(-1, 96), -96);
-  EXPECT_EQ(canvas_from_pixel(0, 120), 76);
-  EXPECT_EQ(canvas_from_pixel(-1, -120), 76);
-  EXPECT_EQ(canvas_from_pixel(3, 120), 537);
-  EXPECT_EQ(canvas_from_pixel(0, 600), 15);
-  EXPECT_EQ(canvas_from_pixel(10, -600), -322);
+}  // namespace
+
+TEST(Units, DivisionsPixelsAndLengths) {
+  expect_rows(floor_div, {{7, 2, 3}, {-7, 2, -4}, {-8, 2, -4}, {7, -2, -4}}, "floor_div");
+  expect_rows(ceil_div, {{7, 2, 4}, {-7, 2, -3}, {-7, -2, 4}}, "ceil_div");
+  // Mouse pixels give their centres, with y up for a negative resolution.
+  expect_rows(canvas_from_pixel, {{0, 96, 96}, {0, -96, -96}, {1, -96, -288}, {-1, 96, -96}, {0, 120, 76},
+                                  {-1, -120, 76}, {3, 120, 537}, {0, 600, 15}, {10, -600, -322}},
+              "canvas_from_pixel");
+  // Lengths are rounded to whole pixels.
+  expect_rows(device_length, {{128, 96, 1}, {95, 96, 0}, {96, 96, 1}, {287, 96, 1}, {288, 96, 2}, {128, 120, 1},
+                              {128, 600, 4}, {128, -600, 4}, {-100, 96, -1}, {-96, 96, 0}},
+              "device_length");
 }
 
 TEST(Units, CanvasPointsFallOnThePixelWhoseCentreGivesThemBack) {
@@ -32,23 +35,12 @@ TEST(Units, CanvasPointsFallOnThePixelWhoseCentreGivesThemBack) {
     }
   }
   // One pixel at 96 dpi is 192 units: x 0..191 is pixel 0, y -1..-192 row 0.
-  EXPECT_EQ(device_x(191, 96), 0);
-  EXPECT_EQ(device_x(192, 96), 1);
-  EXPECT_EQ(device_x(-1, 96), -1);
-  EXPECT_EQ(device_x(-192, 96), -1);
-  EXPECT_EQ(device_x(-193, 96), -2);
-  EXPECT_EQ(device_y(0, -96), -1);
-  EXPECT_EQ(device_y(-1, -96), 0);
-  EXPECT_EQ(device_y(-192, -96), 0);
-  EXPECT_EQ(device_y(-193, -96), 1);
-  EXPECT_EQ(device_y(191, -96), -1);
-  EXPECT_EQ(device_x(1000, 120), 6);
-  EXPECT_EQ(device_x(-1000, 120), -7);
-  EXPECT_EQ(device_y(-1000, -120), 6);
-  EXPECT_EQ(device_y(1000, -120), -7);
-  EXPECT_EQ(device_x(-1, 600), -1);
-  EXPECT_EQ(device_y(-31, -600), 0);
-  EXPECT_EQ(device_y(-32, -600), 1);
+  expect_rows(device_x, {{191, 96, 0}, {192, 96, 1}, {-1, 96, -1}, {-192, 96, -1}, {-193, 96, -2}, {1000, 120, 6},
+                         {-1000, 120, -7}, {-1, 600, -1}},
+              "device_x");
+  expect_rows(device_y, {{0, -96, -1}, {-1, -96, 0}, {-192, -96, 0}, {-193, -96, 1}, {191, -96, -1}, {-1000, -120, 6},
+                         {1000, -120, -7}, {-31, -600, 0}, {-32, -600, 1}},
+              "device_y");
 }
 
 TEST(Units, RectanglesAreCoveredAndComeBackInCanvasUnits) {
@@ -59,17 +51,4 @@ TEST(Units, RectanglesAreCoveredAndComeBackInCanvasUnits) {
   EXPECT_EQ(canvas_rect({-1, -1, 1, 2}, 96, -96), (Rect{-192, 192, -384, 192}));
   EXPECT_EQ(canvas_rect({-7, -7, 7, 7}, 120, -120), (Rect{-1075, 1075, -1075, 1075}));
   EXPECT_EQ(canvas_rect({0, 0, 800, 600}, 600, -600), (Rect{0, 24576, -18432, 0}));
-}
-
-TEST(Units, LengthsAreRoundedToWholePixels) {
-  EXPECT_EQ(device_length(128, 96), 1);
-  EXPECT_EQ(device_length(95, 96), 0);
-  EXPECT_EQ(device_length(96, 96), 1);
-  EXPECT_EQ(device_length(287, 96), 1);
-  EXPECT_EQ(device_length(288, 96), 2);
-  EXPECT_EQ(device_length(128, 120), 1);
-  EXPECT_EQ(device_length(128, 600), 4);
-  EXPECT_EQ(device_length(128, -600), 4);
-  EXPECT_EQ(device_length(-100, 96), -1);
-  EXPECT_EQ(device_length(-96, 96), 0);
 }

@@ -56,7 +56,7 @@ void draw_lines_and_curves(Canvas& c) {
   canvas_set_colour(c, 0x40A040);
   std::vector<Point> blob = {{2 * INCH, -3 * INCH - INCH / 4},  {2 * INCH + INCH / 2, -3 * INCH + INCH / 4},
                              {3 * INCH, -3 * INCH - INCH * 3 / 4}, {3 * INCH, -3 * INCH - INCH / 4},
-                             {3 * INCH, -3 * INCH - INCH / 4},     {2 * INCH, -3 * INCH - INCH / 4},
+                             {3 * INCH, -3 * INCH - INCH / 4}, {2 * INCH, -3 * INCH - INCH / 4},
                              {2 * INCH, -3 * INCH - INCH / 4}};
   canvas_fill_bezier_path(c, blob);
   canvas_set_colour(c, 0x000080);

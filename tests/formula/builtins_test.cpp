@@ -13,19 +13,16 @@ struct Row {
 };
 
 const Row ROWS[] = {
-    {"true", 0, 0, false, false},  {"false", 0, 0, false, false}, {"_π", 0, 0, false, false},
-    {"_i", 0, 0, false, false},    {"¬", 1, 0, true, false},      {"\r", 2, 7, true, false},
-    {"∨", 2, 7, true, false},      {"=", 2, 1, true, false},      {"<", 2, 0, true, false},
-    {"≤", 2, 0, true, false},      {"≠", 2, 0, true, false},      {">", 2, 0, true, false},
-    {"≥", 2, 0, true, false},      {"+", 2, 5, true, true},       {"-", 2, 0, true, false},
-    {"*", 2, 7, true, true},       {"/", 2, 0, true, false},      {"^", 2, 0, true, true},
-    {"sqrt", 1, 0, true, false},   {"exp", 1, 0, true, true},     {"ln", 1, 0, true, true},
-    {"log", 2, 0, true, true},     {"log2", 1, 0, true, false},   {"log10", 1, 0, true, false},
-    {"cos", 1, 0, true, true},     {"sin", 1, 0, true, true},     {"tan", 1, 0, true, true},
-    {"cot", 1, 0, true, false},    {"ctn", 1, 0, true, false},    {"sec", 1, 0, true, false},
-    {"csc", 1, 0, true, false},    {"acos", 1, 0, true, true},    {"asin", 1, 0, true, true},
-    {"atan", 1, 0, true, true},    {"abs", 1, 0, true, true},     {"abs'", 1, 0, true, true},
-    {"abs''", 1, 0, true, true},   {",", 2, 0, true, false},      {"_fix12", 2, 0, false, false},
+    {"true", 0, 0, false, false}, {"false", 0, 0, false, false}, {"_π", 0, 0, false, false},
+    {"_i", 0, 0, false, false}, {"¬", 1, 0, true, false}, {"\r", 2, 7, true, false}, {"∨", 2, 7, true, false},
+    {"=", 2, 1, true, false}, {"<", 2, 0, true, false}, {"≤", 2, 0, true, false}, {"≠", 2, 0, true, false},
+    {">", 2, 0, true, false}, {"≥", 2, 0, true, false}, {"+", 2, 5, true, true}, {"-", 2, 0, true, false},
+    {"*", 2, 7, true, true}, {"/", 2, 0, true, false}, {"^", 2, 0, true, true}, {"sqrt", 1, 0, true, false},
+    {"exp", 1, 0, true, true}, {"ln", 1, 0, true, true}, {"log", 2, 0, true, true}, {"log2", 1, 0, true, false},
+    {"log10", 1, 0, true, false}, {"cos", 1, 0, true, true}, {"sin", 1, 0, true, true}, {"tan", 1, 0, true, true},
+    {"cot", 1, 0, true, false}, {"ctn", 1, 0, true, false}, {"sec", 1, 0, true, false}, {"csc", 1, 0, true, false},
+    {"acos", 1, 0, true, true}, {"asin", 1, 0, true, true}, {"atan", 1, 0, true, true}, {"abs", 1, 0, true, true},
+    {"abs'", 1, 0, true, true}, {"abs''", 1, 0, true, true}, {",", 2, 0, true, false}, {"_fix12", 2, 0, false, false},
 };
 
 int small_prop(wff s, const Prop_Key& k) {

@@ -2,6 +2,7 @@
 // over the test symbols, and a symbol rule that binds parameters to values.
 #pragma once
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <random>
 #include <string>
@@ -32,6 +33,20 @@ inline Ref compile_text(const char* text, std::initializer_list<Hdl> vars, doubl
 inline Ref compile_x(const char* text) { return compile_text(text, {syms().x.get()}); }
 
 inline double value_at(const Ref& f, double x) { return dblsf_value1(f.get(), &x); }
+
+// A formula in x, a point and the value there: NaN for NaN, else within a few
+// units in the last place.
+struct Value_Case {
+  const char* text;
+  double x, value;
+};
+inline void expect_values(std::initializer_list<Value_Case> cases) {
+  for (const Value_Case& c : cases) {
+    double v = value_at(compile_x(c.text), c.x);
+    bool nan_q = std::isnan(v) && std::isnan(c.value);
+    EXPECT_TRUE(nan_q || std::fabs(v - c.value) <= 4e-16 * std::fabs(c.value)) << c.text << " at " << c.x << ": " << v;
+  }
+}
 inline Interval enclosure_over(const Ref& f, double lo, double hi) {
   Interval box = {lo, hi};
   return dblsf_enclose1(f.get(), &box);

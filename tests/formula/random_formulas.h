@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "tests/formula/formula_test_util.h"
 
@@ -19,36 +20,31 @@ struct Point {
   double x, y, a;
 };
 
-struct Formula_Gen {
-  std::mt19937 rng;
-  explicit Formula_Gen(unsigned seed) : rng(seed) {}
+// Random formulas in prefix notation: functions of one argument, operators of
+// two, and leaves.
+struct Grammar {
+  std::vector<const char*> unary, binary, leaves;
+  bool integer_powers_q = false;  // every "^" takes a small integer exponent
+};
 
-  int pick(int n) { return int(rng() % unsigned(n)); }
+// At most depth levels; a "^" takes a small integer exponent at least half the time.
+inline std::string random_formula(std::mt19937_64& rng, const Grammar& g, int depth) {
+  auto pick = [&](const std::vector<const char*>& v) { return std::string(v[rng() % v.size()]); };
+  int choice = depth <= 0 ? 0 : int(rng() % 5);
+  if (choice == 0) return pick(g.leaves);
+  std::string a = random_formula(rng, g, depth - 1);
+  if (choice <= 2) return "(" + pick(g.unary) + " " + a + ")";
+  std::string op = pick(g.binary);
+  if (op == "^" && (g.integer_powers_q || rng() % 2)) return "(^ " + a + " " + std::to_string(int(rng() % 9) - 4) + ")";
+  return "(" + op + " " + a + " " + random_formula(rng, g, depth - 1) + ")";
+}
 
-  std::string leaf() {
-    switch (pick(6)) {
-      case 0: return std::to_string(pick(9) - 3);
-      case 1: return std::to_string(pick(5) + 1) + ".5";
-      case 2: return "_π";
-      case 3: return "y";
-      case 4: return "a";
-      default: return "x";
-    }
-  }
-
-  // Sums, differences, products, quotients, small integer powers and the
-  // elementary functions.
-  std::string gen(int depth) {
-    if (depth == 0 || pick(4) == 0) return leaf();
-    static const char* const BINARY[] = {"+", "+", "-", "*", "*", "/"};
-    static const char* const UNARY[] = {"exp", "ln", "sin", "cos", "tan", "atan", "abs"};
-    switch (pick(4)) {
-      case 0:
-      case 1: return std::string("(") + BINARY[pick(6)] + " " + gen(depth - 1) + " " + gen(depth - 1) + ")";
-      case 2: return "(^ " + gen(depth - 1) + " " + std::to_string(pick(7) - 3) + ")";
-      default: return std::string("(") + UNARY[pick(7)] + " " + gen(depth - 1) + ")";
-    }
-  }
+// What the direct evaluator below knows.
+inline const Grammar DIRECT = {
+    {"exp", "ln", "sin", "cos", "tan", "atan", "abs"},
+    {"+", "+", "-", "*", "*", "/", "^"},
+    {"-3", "-1", "0", "1", "2", "5", "1.5", "3.5", "_π", "y", "a", "x", "x"},
+    true,
 };
 
 // Evaluates prefix notation directly with doubles, as written. Divisions by
@@ -129,7 +125,7 @@ inline double formula_value(wff w, Point at) {
   return real_p(v.get()) ? real_value(v.get()) : NAN;
 }
 
-inline Point random_point(std::mt19937& rng) {
+inline Point random_point(std::mt19937_64& rng) {
   std::uniform_real_distribution<double> d(0.3, 2.2);
   return {d(rng), d(rng), d(rng)};
 }

@@ -15,12 +15,12 @@ bool usable_q(double v) { return std::isfinite(v) && std::fabs(v) < 1e8; }
 }  // namespace
 
 TEST(RandomFormulas, SimplifiedFormulasKeepTheirValues) {
-  Formula_Gen gen(1);
+  std::mt19937_64 rng(1);
   int n_compared = 0;
   for (int i = 0; i < 3000 * test_scale(); ++i) {
-    std::string text = gen.gen(4);
+    std::string text = random_formula(rng, DIRECT, 4);
     Ref w = rd(text.c_str());
-    Point at = random_point(gen.rng);
+    Point at = random_point(rng);
     double want = direct_value(text, at);
     if (!usable_q(want)) continue;
     double got = formula_value(w.get(), at);
@@ -32,16 +32,16 @@ TEST(RandomFormulas, SimplifiedFormulasKeepTheirValues) {
 }
 
 TEST(RandomFormulas, ReorderSwitchOffNeverChangesTheValue) {
-  Formula_Gen gen(2);
+  std::mt19937_64 rng(2);
   for (int i = 0; i < 2000 * test_scale(); ++i) {
-    std::string text = gen.gen(4);
+    std::string text = random_formula(rng, DIRECT, 4);
     Ref ordered = rd(text.c_str());
     Ref written;
     {
       Reorder_Off off;
       written = rd(text.c_str());
     }
-    Point at = random_point(gen.rng);
+    Point at = random_point(rng);
     double want = direct_value(text, at);
     if (!usable_q(want)) continue;
     double got = formula_value(written.get(), at);
@@ -51,14 +51,14 @@ TEST(RandomFormulas, ReorderSwitchOffNeverChangesTheValue) {
 }
 
 TEST(RandomFormulas, DerivativesAgreeWithCentralDifferences) {
-  Formula_Gen gen(3);
+  std::mt19937_64 rng(3);
   Ref rule = Ref::adopt(deriv_var_rule(syms().x.get()));
   int n_compared = 0;
   for (int i = 0; i < 2000 * test_scale(); ++i) {
-    std::string text = gen.gen(3);
+    std::string text = random_formula(rng, DIRECT, 3);
     Ref w = rd(text.c_str());
     Ref d = Ref::adopt(derivative(w.get(), rule.get()));
-    Point at = random_point(gen.rng);
+    Point at = random_point(rng);
     double got = formula_value(d.get(), at);
     // Two step sizes that agree mark a smooth neighbourhood; kinks and poles
     // within a step are skipped.
@@ -77,9 +77,9 @@ TEST(RandomFormulas, DerivativesAgreeWithCentralDifferences) {
 }
 
 TEST(RandomFormulas, CompareIsATotalOrder) {
-  Formula_Gen gen(4);
+  std::mt19937_64 rng(4);
   std::vector<Ref> ws;
-  for (int i = 0; i < 150 * test_scale(); ++i) ws.push_back(rd(gen.gen(3).c_str()));
+  for (int i = 0; i < 150 * test_scale(); ++i) ws.push_back(rd(random_formula(rng, DIRECT, 3).c_str()));
   ws.push_back(rd("x"));
   ws.push_back(rd("(^ x 2)"));
   for (const Ref& a : ws) {

@@ -26,62 +26,30 @@ bool undefined(const char* text) { return undefined_q(rd(text).get()); }
 }  // namespace
 
 TEST(Substitute, ReplacesSymbolsAndRefolds) {
-  EXPECT_EQ(substituted("(+ (* x 2) y)", "3"), "(+ y 6)");
-  EXPECT_EQ(substituted("(+ (* x 2) y)", "y"), "(* y 3)");
-  EXPECT_EQ(substituted("(sin (* x _π))", "1"), "0");
-  EXPECT_EQ(substituted("(^ x 2)", "0.5"), "0.25");
-  EXPECT_EQ(substituted("(= x 2)", "2"), "true");
-  EXPECT_EQ(substituted("7", "2"), "7");
-  EXPECT_EQ(substituted("2.5", "2"), "2.5");
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"(+ (* x 2) y)", "3", "(+ y 6)"}, {"(+ (* x 2) y)", "y", "(* y 3)"}, {"(sin (* x _π))", "1", "0"},
+      {"(^ x 2)", "0.5", "0.25"}, {"(= x 2)", "2", "true"}, {"7", "2", "7"}, {"2.5", "2", "2.5"}};
+  for (auto [text, x, result] : cases) EXPECT_EQ(substituted(text, x), result) << text << " at x = " << x;
 }
 
 TEST(GreatestSymbol, InDecreasingOrderOneByOne) {
-  EXPECT_EQ(greatest("(+ (* x 2) (sin y))", NO_HDL), "y");
-  EXPECT_EQ(greatest("(+ (* x 2) (sin y))", syms().y.get()), "x");
-  EXPECT_EQ(greatest("(+ (* x 2) (sin y))", syms().x.get()), "sin");
-  EXPECT_EQ(greatest("(+ (* _π 2) a)", syms().a.get()), "+");
-  EXPECT_EQ(greatest("(+ (* _π 2) a)", builtin(SYM_TIMES)), "_π");
-  EXPECT_EQ(greatest("(+ (* x 2) (sin y))", builtin(SYM_PI)), "none");
-  EXPECT_EQ(greatest("3", NO_HDL), "none");
-  EXPECT_EQ(greatest("2.5", NO_HDL), "none");
-  EXPECT_EQ(greatest("a", syms().b.get()), "a");
-  EXPECT_EQ(greatest("b", syms().a.get()), "none");
+  const char* f = "(+ (* x 2) (sin y))";
+  const std::tuple<const char*, wff, const char*> cases[] = {
+      {f, NO_HDL, "y"}, {f, syms().y.get(), "x"}, {f, syms().x.get(), "sin"}, {f, builtin(SYM_PI), "none"},
+      {"(+ (* _π 2) a)", syms().a.get(), "+"}, {"(+ (* _π 2) a)", builtin(SYM_TIMES), "_π"}, {"3", NO_HDL, "none"},
+      {"2.5", NO_HDL, "none"}, {"a", syms().b.get(), "a"}, {"b", syms().a.get(), "none"}};
+  for (auto [text, bound, result] : cases) EXPECT_EQ(greatest(text, bound), result) << text;
 }
 
-TEST(Undefined, NonFiniteRealsAnywhere) {
-  EXPECT_TRUE(undefined("nan"));
-  EXPECT_TRUE(undefined("inf"));
-  EXPECT_TRUE(undefined("(+ x -inf)"));
-  EXPECT_TRUE(undefined("(sin (+ x nan))"));
-  EXPECT_FALSE(undefined("(+ x 1.5)"));
-  EXPECT_FALSE(undefined("x"));
-  EXPECT_FALSE(undefined("-7"));
-}
-
-TEST(Undefined, PowersOfZeroAndOfNegativeNumbers) {
-  EXPECT_TRUE(undefined("(^ 0 -1)"));
-  EXPECT_TRUE(undefined("(* x (^ 0 -2))"));
-  EXPECT_TRUE(undefined("(^ 0.0 -0.5)"));
-  EXPECT_FALSE(undefined("(^ 0 x)"));
-  EXPECT_TRUE(undefined("(^ -2 0.5)"));
-  EXPECT_TRUE(undefined("(^ -2.0 0.5)"));
-  EXPECT_FALSE(undefined("(^ -2.0 x)"));
-  EXPECT_TRUE(undefined("(^ -2.0 1.0000011)"));
-  EXPECT_FALSE(undefined("(^ -2.0 100.0000001)"));
-  EXPECT_FALSE(undefined("(^ -2.0 2e9)"));
-  EXPECT_FALSE(undefined("(^ 2.0 0.5)"));
-}
-
-TEST(Undefined, LogarithmsOutsideTheirDomain) {
-  EXPECT_TRUE(undefined("(ln 0)"));
-  EXPECT_TRUE(undefined("(ln -2)"));
-  EXPECT_TRUE(undefined("(ln -2.0)"));
-  EXPECT_FALSE(undefined("(ln 2)"));
-  EXPECT_TRUE(undefined("(log 1 x)"));
-  EXPECT_TRUE(undefined("(log 1.0 x)"));
-  EXPECT_TRUE(undefined("(log -2 x)"));
-  EXPECT_TRUE(undefined("(log 0.0 x)"));
-  EXPECT_TRUE(undefined("(log 2 0)"));
-  EXPECT_TRUE(undefined("(log x -3)"));
-  EXPECT_FALSE(undefined("(log 2 x)"));
+// Non-finite reals anywhere, powers of zero and of negative numbers, and
+// logarithms outside their domain.
+TEST(Undefined, NonFiniteRealsPowersAndLogarithms) {
+  for (const char* text : {"nan", "inf", "(+ x -inf)", "(sin (+ x nan))", "(^ 0 -1)", "(* x (^ 0 -2))",
+                           "(^ 0.0 -0.5)", "(^ -2 0.5)", "(^ -2.0 0.5)", "(^ -2.0 1.0000011)", "(ln 0)", "(ln -2)",
+                           "(ln -2.0)", "(log 1 x)", "(log 1.0 x)", "(log -2 x)", "(log 0.0 x)", "(log 2 0)",
+                           "(log x -3)"})
+    EXPECT_TRUE(undefined(text)) << text;
+  for (const char* text : {"(+ x 1.5)", "x", "-7", "(^ 0 x)", "(^ -2.0 x)", "(^ -2.0 100.0000001)", "(^ -2.0 2e9)",
+                           "(^ 2.0 0.5)", "(ln 2)", "(log 2 x)"})
+    EXPECT_FALSE(undefined(text)) << text;
 }

@@ -263,8 +263,7 @@ const std::vector<Shape>& shapes() {
   using S = Random_System;
   using P = Rational_Point;
   static const std::vector<Shape> all = {
-      {"explicit", false, 3, explicit_chain},
-      {"power", false, 2, power_chain},
+      {"explicit", false, 3, explicit_chain}, {"power", false, 2, power_chain},
       {"implicit", false, 2, [](G& g, S& s, P& p) { implicit_chain(g, s, p, 3); }},
       {"implicit-deep", true, 1, [](G& g, S& s, P& p) { implicit_chain(g, s, p, 5); }},
       {"dense2", false, 2, [](G& g, S& s, P& p) { dense(g, s, p, 2, 2, 2); }},
@@ -295,15 +294,10 @@ struct Variant {
 // The combinations take small integer multipliers; the polynomial ones also
 // symbols, which make the extra equation one degree higher.
 const Variant VARIANTS[] = {
-    {"shifted-copy", Expect::FALSE, false},
-    {"combination+k", Expect::FALSE, false},
-    {"polynomial-combination+k", Expect::FALSE, true},
-    {"repeated", Expect::SAME, false},
-    {"scaled-copy", Expect::SAME, false},
-    {"sum-of-two", Expect::SAME, false},
-    {"combination", Expect::SAME, false},
-    {"polynomial-combination", Expect::SAME, true},
-    {"zero-equation", Expect::SAME, false},
+    {"shifted-copy", Expect::FALSE, false}, {"combination+k", Expect::FALSE, false},
+    {"polynomial-combination+k", Expect::FALSE, true}, {"repeated", Expect::SAME, false},
+    {"scaled-copy", Expect::SAME, false}, {"sum-of-two", Expect::SAME, false}, {"combination", Expect::SAME, false},
+    {"polynomial-combination", Expect::SAME, true}, {"zero-equation", Expect::SAME, false},
     {"reversed-order", Expect::SAME, false},
 };
 

@@ -19,6 +19,9 @@ TEST(Solve, DecimalsGiveDecimalsAndFractionsStayExact) {
   EXPECT_EQ(solved("(= y (* 0.5 x))", "x y"), "(= y (* x 0.5))");
   EXPECT_EQ(solved("(= y (/ x 2))", "x y"), "(= y (* x (^ 2 -1)))");
   EXPECT_EQ(solved("(\r (= (+ x y) 0.3) (= (- x y) 0.1))", "x y"), "(\r (= y 0.1) (= x 0.2))");
+  // Decimals become the fractions typed, not merely close ones: 1e20 is 10^20.
+  EXPECT_EQ(solved("(= y (* 1e20 x))", "x y"), "(= y (* x 1e+20))");
+  EXPECT_EQ(solved("(= y (* 0.1 x))", "x y"), "(= y (* x 0.1))");
 }
 
 TEST(Solve, PiStaysASymbol) {

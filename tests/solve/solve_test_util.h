@@ -9,6 +9,7 @@
 
 #include "algebra/solve.h"
 #include "formula/wff.h"
+#include "tests/err_text.h"
 
 struct Solve_Syms {
   std::vector<Ref> all;  // a b c m r x y z u w
@@ -65,10 +66,5 @@ inline std::string solved(const char* equations, const char* vars) {
 
 // The message Solve fails with, or "<no error>".
 inline std::string solve_failure(const char* equations, const char* vars) {
-  try {
-    solved(equations, vars);
-  } catch (const Err& e) {
-    return e.message();
-  }
-  return "<no error>";
+  return message_of([&] { solved(equations, vars); });
 }
