@@ -67,6 +67,11 @@ TEST(Slider, RangesAndThumbs) {
   Row row("-10", "10", "0");
   row.key(R, SHIFT_MOD);
   EXPECT_EQ(row.state(), std::make_tuple(5000, 5050, std::string("0.05")));
+  Slider quiet = row.s;  // where modifiers do not count, Shift+Right collapses the range
+  std::unique_ptr<Cmd> res;
+  Rect area = EMPTY_RECT;
+  EXPECT_TRUE(slider_command(quiet, Arrow_Cmd(R, SHIFT_MOD), false, res, area));
+  EXPECT_EQ(std::tie(quiet.a, quiet.p), std::make_tuple(5050, 5050));
   row.key(L);  // a plain key collapses the range to its end
   EXPECT_EQ(std::tie(row.s.a, row.s.p), std::make_tuple(5000, 5000));
   row.key(R, SHIFT_MOD);
