@@ -132,5 +132,7 @@ void comp_range_type(const Composite_Kind& k, void* e, Cmd_Args& args);
 // that is already all selected, like Select More, widens to all parts.
 int32_t comp_mouse_query(const Composite_Kind& k, const void* e, const Sel& s, const Mouse_Cmd& m);
 void comp_mouse(const Composite_Kind& k, void* e, Cmd_Args& args);
+// The square of the distance from p to r (0 inside).
+int64_t rect_distance2(const Rect& r, Point p);
 // The part nearest to p (distance to its bounds; the first one on a tie).
 int32_t comp_hit_part(const Composite_Kind& k, const void* e, Point p);

@@ -6,12 +6,6 @@
 
 namespace {
 
-int64_t distance2(const Rect& r, Point p) {
-  int64_t dx = std::max({int64_t(r.x0) - p.x, int64_t(0), int64_t(p.x) - r.x1});
-  int64_t dy = std::max({int64_t(r.y0) - p.y, int64_t(0), int64_t(p.y) - r.y1});
-  return dx * dx + dy * dy;
-}
-
 bool double_click_q(const Mouse_Cmd& m) {
   return m.phase == MOUSE_PRESS && (m.mods & (DOUBLE_MOD | SHIFT_MOD)) == DOUBLE_MOD;
 }
@@ -20,12 +14,18 @@ Mouse_Cmd shifted(const Mouse_Cmd& m, Point pt) { return Mouse_Cmd({m.pt.x - pt.
 
 }  // namespace
 
+int64_t rect_distance2(const Rect& r, Point p) {
+  int64_t dx = std::max({int64_t(r.x0) - p.x, int64_t(0), int64_t(p.x) - r.x1});
+  int64_t dy = std::max({int64_t(r.y0) - p.y, int64_t(0), int64_t(p.y) - r.y1});
+  return dx * dx + dy * dy;
+}
+
 int32_t comp_hit_part(const Composite_Kind& k, const void* e, Point p) {
   int32_t best_i = 0;
   int64_t best = INT64_MAX;
   for (int32_t i = 0; i < k.n_parts; ++i) {
     Sub_Elt part = comp_part(k, e, i);
-    int64_t d = distance2(rect_shift(part.kind_p->bounds(*part.kind_p, part.e), part.pt), p);
+    int64_t d = rect_distance2(rect_shift(part.kind_p->bounds(*part.kind_p, part.e), part.pt), p);
     if (d < best) {
       best = d;
       best_i = i;
