@@ -6,6 +6,12 @@
 
 namespace {
 
+// The parts as a sequence, for the range check of selecting one.
+struct Part_Seq {
+  int32_t n;
+};
+int32_t n_elts(const Part_Seq& v) { return v.n; }
+
 const Composite& comp_of(const void* e) { return *static_cast<const Composite*>(e); }
 Composite& comp_of(void* e) { return *static_cast<Composite*>(e); }
 
@@ -53,7 +59,9 @@ const Gui_Kind COMPOSITE_OPS = {op_initial_sel, op_sel_bounds, op_query,        
                                 op_bounds,      op_draw,       op_caret_region, op_release};
 
 Composite* composite_new(const Composite_Kind& k, std::vector<void*> parts) {
-  CHECK(k.n_parts > 0 && int32_t(parts.size()) == k.n_parts);
+  int32_t n = k.n_parts;
+  CHECK(n > 0);
+  CHECK(int32_t(parts.size()) == n);
   Composite* c_p = new Composite{std::move(parts), std::vector<Point>(size_t(k.n_parts)), EMPTY_RECT, 0};
   record_relayout(k, c_p);
   return c_p;
@@ -78,7 +86,6 @@ Sub_Elt comp_part(const Composite_Kind& k, const void* e, int32_t j) {
 }
 
 Sel comp_initial_sel(const Composite_Kind& k, const void* e) {
-  CHECK(k.n_parts > 0);
   int32_t j = 0;
   while (j < k.n_parts && k.parts_p[j].rank < 1) ++j;
   Sel s;
@@ -87,7 +94,8 @@ Sel comp_initial_sel(const Composite_Kind& k, const void* e) {
 }
 
 void comp_select_part(const Composite_Kind& k, const void* e, Sel& s, int32_t j) {
-  CHECK(0 <= j && j < k.n_parts);
+  const Part_Seq eAvs{k.n_parts};
+  CHECK(0 <= j && j < n_elts(eAvs));
   Sub_Elt p = comp_part(k, e, j);
   s.anchor_i = s.gen_i = j;
   s.e_sel_mp = std::make_unique<Sel>(p.kind_p->initial_sel(*p.kind_p, p.e));

@@ -188,12 +188,12 @@ Elt_List* elt_list_new(const Elt_List_Kind& k, std::vector<void*> elts) {
   return t_p;
 }
 
-void list_select_pos(const Elt_List_Kind& k, const Elt_List& t, Sel& s, int32_t m2) {
-  CHECK(0 <= m2 && m2 <= 2*n_elts(t));
+void list_select_pos(const Elt_List_Kind& k, const Elt_List& tg, Sel& s, int32_t m2) {
+  CHECK(0 <= m2 && m2 <= 2*n_elts(tg));
   s.anchor_i = s.gen_i = m2 / 2;
   s.e_sel_mp.reset();
   if (m2 % 2) {
-    Sub_Elt p = elt_of(k, t, m2 / 2);
+    Sub_Elt p = elt_of(k, tg, m2 / 2);
     s.e_sel_mp = std::make_unique<Sel>(p.kind_p->initial_sel(*p.kind_p, p.e));
   }
 }

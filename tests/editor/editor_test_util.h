@@ -2,7 +2,7 @@
 // short codes so that a failing random session prints as a table row:
 //   +abc type (refused or partly taken: a beep only)  *abc paste  !abc perform unasked
 //   < Backspace  > Delete  L2 R1 D0 U0 T0 an arrow and its modifiers
-//   P300 G-50 E900/2 mouse press, drag, release at x (/modifiers)
+//   P300 G-50 E900/2 P300,-900 mouse press, drag, release at x (,y) (/modifiers)
 //   A Select All  M Select More  C Copy  Z Undo  Y Redo
 #pragma once
 #include <gtest/gtest.h>
@@ -51,7 +51,8 @@ inline const Con_Window_Ops LOG_WINDOW = {
 struct Session {
   Window_Log log;
   Edit_Con con;
-  Session(const Text_Field_Kind& k, const char* text) : con(k.kind, text_field_new(text)) {
+  Session(const Text_Field_Kind& k, const char* text) : Session(k.kind, text_field_new(text)) {}
+  Session(const Gui_Kind& k, void* content) : con(k, content) {
     con.window_ops_mp = &LOG_WINDOW;
     con.window_mp = &log;
   }
@@ -70,8 +71,11 @@ inline std::unique_ptr<Cmd> cmd_of(const std::string& code, Byte_Str& out) {
   if (strchr("+*!", code[0])) return std::make_unique<Text_Partial_Cmd>(Byte_Str(arg.c_str()));
   if (arrows.find(code[0]) != std::string::npos)
     return std::make_unique<Arrow_Cmd>(arrows.find(code[0]), std::stoi(arg));
-  if (mice.find(code[0]) != std::string::npos)
-    return std::make_unique<Mouse_Cmd>(Point{std::stoi(arg.substr(0, slash)), 0}, mods, mice.find(code[0]));
+  if (mice.find(code[0]) != std::string::npos) {
+    size_t comma = arg.find(',');
+    int32_t y = comma < slash ? std::stoi(arg.substr(comma + 1)) : 0;
+    return std::make_unique<Mouse_Cmd>(Point{std::stoi(arg.substr(0, std::min(comma, slash))), y}, mods, mice.find(code[0]));
+  }
   if (code == "C") return std::make_unique<Copy_Cmd>(out);
   return std::make_unique<Cmd>(code == "A" ? SELECT_ALL_CMD : SELECT_MORE_CMD);
 }
