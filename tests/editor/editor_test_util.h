@@ -107,3 +107,14 @@ inline void run_step(Session& s, const std::string& code) {
   }
   if (code == "C") s.log.said += std::string(out.first_p, size_t(n_elts(out)));
 }
+
+// A character's last byte is written in hex too, so no digit follows an escape.
+inline std::string escaped(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    unsigned char c = s[i];
+    bool hex_q = c >= 0x80 || c < 32 || (i > 0 && uint8_t(s[i - 1]) >= 0x80);
+    out += hex_q ? std::string("\\x") + "0123456789ABCDEF"[c >> 4] + "0123456789ABCDEF"[c & 15] : std::string(1, c);
+  }
+  return out;
+}

@@ -26,17 +26,6 @@ std::string random_code(std::mt19937& rng) {
   return roll < 93 ? "Z" : "Y";
 }
 
-// A character's last byte is written in hex too, so no digit follows an escape.
-std::string escaped(const std::string& s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    unsigned char c = s[i];
-    bool hex_q = c >= 0x80 || (i > 0 && uint8_t(s[i - 1]) >= 0x80);
-    out += hex_q ? std::string("\\x") + "0123456789ABCDEF"[c >> 4] + "0123456789ABCDEF"[c & 15] : std::string(1, c);
-  }
-  return out;
-}
-
 // What is wrong after one step, or "". undo_texts and redo_texts model the lists.
 std::string fault(Session& s, const Text_Field_Kind& kind, const std::string& code, const std::string& before,
                   const Sel& sel_before, const Undo_Rec* newest_mp, std::vector<std::string> (&texts)[2]) {
