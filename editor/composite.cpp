@@ -207,10 +207,7 @@ Rect comp_sel_bounds(const Composite_Kind& k, const void* e, const Sel& s) {
     return rect_shift(p.kind_p->sel_bounds(*p.kind_p, p.e, *s.e_sel_mp), p.pt);
   }
   Rect r = EMPTY_RECT;
-  for (int32_t j = range_j(s); j < range_k(s); ++j) {
-    Sub_Elt p = comp_part(k, e, j);
-    r = rect_union(r, rect_shift(p.kind_p->bounds(*p.kind_p, p.e), p.pt));
-  }
+  for (int32_t j = range_j(s); j < range_k(s); ++j) r = rect_union(r, sub_extent(comp_part(k, e, j)));
   return r;
 }
 

@@ -132,7 +132,24 @@ void comp_range_type(const Composite_Kind& k, void* e, Cmd_Args& args);
 // that is already all selected, like Select More, widens to all parts.
 int32_t comp_mouse_query(const Composite_Kind& k, const void* e, const Sel& s, const Mouse_Cmd& m);
 void comp_mouse(const Composite_Kind& k, void* e, Cmd_Args& args);
+// Where sub lies in its container.
+Rect sub_extent(const Sub_Elt& sub);
 // The square of the distance from p to r (0 inside).
 int64_t rect_distance2(const Rect& r, Point p);
+// Of the elements sub_of(0) .. sub_of(n - 1), the index of the one nearest
+// to p, the first on a tie.
+template <class Sub_Of>
+int32_t nearest_sub(int32_t n, Sub_Of sub_of, Point p) {
+  int32_t best_i = 0;
+  int64_t best = INT64_MAX;
+  for (int32_t i = 0; i < n; ++i) {
+    int64_t d = rect_distance2(sub_extent(sub_of(i)), p);
+    if (d < best) {
+      best = d;
+      best_i = i;
+    }
+  }
+  return best_i;
+}
 // The part nearest to p (distance to its bounds; the first one on a tie).
 int32_t comp_hit_part(const Composite_Kind& k, const void* e, Point p);

@@ -20,18 +20,10 @@ int64_t rect_distance2(const Rect& r, Point p) {
   return dx * dx + dy * dy;
 }
 
+Rect sub_extent(const Sub_Elt& sub) { return rect_shift(sub.kind_p->bounds(*sub.kind_p, sub.e), sub.pt); }
+
 int32_t comp_hit_part(const Composite_Kind& k, const void* e, Point p) {
-  int32_t best_i = 0;
-  int64_t best = INT64_MAX;
-  for (int32_t i = 0; i < k.n_parts; ++i) {
-    Sub_Elt part = comp_part(k, e, i);
-    int64_t d = rect_distance2(rect_shift(part.kind_p->bounds(*part.kind_p, part.e), part.pt), p);
-    if (d < best) {
-      best = d;
-      best_i = i;
-    }
-  }
-  return best_i;
+  return nearest_sub(k.n_parts, [&](int32_t i) { return comp_part(k, e, i); }, p);
 }
 
 int32_t comp_mouse_query(const Composite_Kind& k, const void* e, const Sel& s, const Mouse_Cmd& m) {

@@ -31,8 +31,7 @@ Sel op_initial_sel(const Gui_Kind& k, const void* e) {
 // A point between elements is a bar across the gap before element i.
 Rect between_bounds(const Elt_List_Kind& k, const Elt_List& t, int32_t i) {
   if (n_elts(t) == 0) return {-CARET_HALF_WIDTH, CARET_HALF_WIDTH, -CARET_HALF_WIDTH, CARET_HALF_WIDTH};
-  Sub_Elt p = elt_of(k, t, std::min(i, n_elts(t) - 1));
-  Rect r = rect_shift(p.kind_p->bounds(*p.kind_p, p.e), p.pt);
+  Rect r = sub_extent(elt_of(k, t, std::min(i, n_elts(t) - 1)));
   bool end_q = i == n_elts(t);
   if (k.layout.layout_n == ROW_LAYOUT) {
     int32_t x = end_q ? r.x1 : r.x0;
@@ -51,25 +50,12 @@ Rect op_sel_bounds(const Gui_Kind& kind, const void* e, const Sel& s) {
   }
   if (s.anchor_i == s.gen_i) return between_bounds(k, t, s.gen_i);
   Rect r = EMPTY_RECT;
-  for (int32_t i = range_j(s); i < range_k(s); ++i) {
-    Sub_Elt p = elt_of(k, t, i);
-    r = rect_union(r, rect_shift(p.kind_p->bounds(*p.kind_p, p.e), p.pt));
-  }
+  for (int32_t i = range_j(s); i < range_k(s); ++i) r = rect_union(r, sub_extent(elt_of(k, t, i)));
   return r;
 }
 
 int32_t hit_elt(const Elt_List_Kind& k, const Elt_List& t, Point p) {
-  int32_t best_i = 0;
-  int64_t best = INT64_MAX;
-  for (int32_t i = 0; i < n_elts(t); ++i) {
-    Sub_Elt q = elt_of(k, t, i);
-    int64_t d = rect_distance2(rect_shift(q.kind_p->bounds(*q.kind_p, q.e), q.pt), p);
-    if (d < best) {
-      best = d;
-      best_i = i;
-    }
-  }
-  return best_i;
+  return nearest_sub(n_elts(t), [&](int32_t i) { return elt_of(k, t, i); }, p);
 }
 
 // As in composites: a press goes into the nearest element, a drag out of it

@@ -7,6 +7,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -117,4 +118,39 @@ inline std::string escaped(const std::string& s) {
     out += hex_q ? std::string("\\x") + "0123456789ABCDEF"[c >> 4] + "0123456789ABCDEF"[c & 15] : std::string(1, c);
   }
   return out;
+}
+
+// One random session: n_steps steps from next_code, then Undo and Redo
+// N_UNDO_MAX times each. check(code, text before, selection before, newest
+// undo record before) tells what is wrong after a step; codes collects the
+// steps for the report.
+template <class Next, class Text_Of, class Check>
+std::string drive_session(Session& s, int n_steps, Next next_code, Text_Of text_of, Check check, std::string& codes) {
+  std::string final_text;
+  for (int i = 0; i < n_steps + 2 * N_UNDO_MAX; ++i) {
+    std::string code = i < n_steps ? next_code() : i < n_steps + N_UNDO_MAX ? "Z" : "Y";
+    codes += (codes.empty() ? "\"" : ", \"") + escaped(code) + "\"";
+    std::string before = text_of(s);
+    Sel sel_before = sel_copy(s.con.sel);
+    const Undo_Rec* newest_mp = n_elts(s.con.undo_list) ? &s.con.undo_list[n_elts(s.con.undo_list) - 1] : nullptr;
+    run_step(s, code);
+    std::string f = check(code, before, sel_before, newest_mp);
+    if (!f.empty()) return f;
+    if (n_elts(s.con.redo_list) == 0) final_text = text_of(s);  // where redoing everything ends
+    if (i == n_steps + N_UNDO_MAX - 1 && n_elts(s.con.undo_list) > 0) return "undo list not emptied";
+  }
+  return text_of(s) == final_text ? "" : "redoing everything gave " + escaped(text_of(s));
+}
+
+// Sessions from seed 1 on, or from VEZA_TEST_SEED (a failing one); 10,000
+// of them, times VEZA_TEST_SCALE. run(seed, codes) gives a session's fault.
+template <class Run>
+void run_random_sessions(Run run) {
+  const char* seed_p = std::getenv("VEZA_TEST_SEED");
+  const char* scale_p = std::getenv("VEZA_TEST_SCALE");
+  uint32_t first = seed_p ? uint32_t(std::atoi(seed_p)) : 1, n = 10000 * (scale_p ? std::max(1, std::atoi(scale_p)) : 1);
+  for (uint32_t seed = first; seed < first + n; ++seed) {
+    std::string codes, f = run(seed, codes);
+    ASSERT_EQ(f, "") << "seed " << seed << ": {" << codes << "}";
+  }
 }
