@@ -192,6 +192,7 @@ void list_relayout(const Elt_List_Kind& k, Elt_List& t, Cmd_Args& args) {
   std::vector<Rect> items;
   for (void* elt_p : t.elts) items.push_back(k.elt_kind_p->bounds(*k.elt_kind_p, elt_p));
   t.pts.resize(t.elts.size());
-  t.bds = part_layout(k.layout, items, t.pts);
+  // An empty list still has an origin to measure from.
+  t.bds = items.empty() ? Rect{0, 0, 0, 0} : part_layout(k.layout, items, t.pts);
   inval_add(args, t.bds);
 }
