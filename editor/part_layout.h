@@ -1,5 +1,5 @@
-// Placing the parts of composites and lists. Kept behind this one function so
-// that it can give way to the row flow and column stack of draw/ unchanged.
+// Placing the parts of composites and lists, by the row flow and column
+// stack of draw/.
 #pragma once
 #include <span>
 
