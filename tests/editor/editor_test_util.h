@@ -2,11 +2,12 @@
 // short codes so that a failing random session prints as a table row:
 //   +abc type (refused or partly taken: a beep only)  *abc paste  !abc perform unasked
 //   < Backspace  > Delete  L2 R1 D0 U0 T0 an arrow and its modifiers
-//   P300 G-50 E900/2 mouse press, drag, release at x (/modifiers)
+//   P300 G-50 E900/2 P300,-900 mouse press, drag, release at x (,y) (/modifiers)
 //   A Select All  M Select More  C Copy  Z Undo  Y Redo
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -51,7 +52,8 @@ inline const Con_Window_Ops LOG_WINDOW = {
 struct Session {
   Window_Log log;
   Edit_Con con;
-  Session(const Text_Field_Kind& k, const char* text) : con(k.kind, text_field_new(text)) {
+  Session(const Text_Field_Kind& k, const char* text) : Session(k.kind, text_field_new(text)) {}
+  Session(const Gui_Kind& k, void* content) : con(k, content) {
     con.window_ops_mp = &LOG_WINDOW;
     con.window_mp = &log;
   }
@@ -70,8 +72,11 @@ inline std::unique_ptr<Cmd> cmd_of(const std::string& code, Byte_Str& out) {
   if (strchr("+*!", code[0])) return std::make_unique<Text_Partial_Cmd>(Byte_Str(arg.c_str()));
   if (arrows.find(code[0]) != std::string::npos)
     return std::make_unique<Arrow_Cmd>(arrows.find(code[0]), std::stoi(arg));
-  if (mice.find(code[0]) != std::string::npos)
-    return std::make_unique<Mouse_Cmd>(Point{std::stoi(arg.substr(0, slash)), 0}, mods, mice.find(code[0]));
+  if (mice.find(code[0]) != std::string::npos) {
+    size_t comma = arg.find(',');
+    int32_t y = comma < slash ? std::stoi(arg.substr(comma + 1)) : 0;
+    return std::make_unique<Mouse_Cmd>(Point{std::stoi(arg.substr(0, std::min(comma, slash))), y}, mods, mice.find(code[0]));
+  }
   if (code == "C") return std::make_unique<Copy_Cmd>(out);
   return std::make_unique<Cmd>(code == "A" ? SELECT_ALL_CMD : SELECT_MORE_CMD);
 }
@@ -102,4 +107,50 @@ inline void run_step(Session& s, const std::string& code) {
     s.log.said += e.message();
   }
   if (code == "C") s.log.said += std::string(out.first_p, size_t(n_elts(out)));
+}
+
+// A character's last byte is written in hex too, so no digit follows an escape.
+inline std::string escaped(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    unsigned char c = s[i];
+    bool hex_q = c >= 0x80 || c < 32 || (i > 0 && uint8_t(s[i - 1]) >= 0x80);
+    out += hex_q ? std::string("\\x") + "0123456789ABCDEF"[c >> 4] + "0123456789ABCDEF"[c & 15] : std::string(1, c);
+  }
+  return out;
+}
+
+// One random session: n_steps steps from next_code, then Undo and Redo
+// N_UNDO_MAX times each. check(code, text before, selection before, newest
+// undo record before) tells what is wrong after a step; codes collects the
+// steps for the report.
+template <class Next, class Text_Of, class Check>
+std::string drive_session(Session& s, int n_steps, Next next_code, Text_Of text_of, Check check, std::string& codes) {
+  std::string final_text;
+  for (int i = 0; i < n_steps + 2 * N_UNDO_MAX; ++i) {
+    std::string code = i < n_steps ? next_code() : i < n_steps + N_UNDO_MAX ? "Z" : "Y";
+    codes += (codes.empty() ? "\"" : ", \"") + escaped(code) + "\"";
+    std::string before = text_of(s);
+    Sel sel_before = sel_copy(s.con.sel);
+    const Undo_Rec* newest_mp = n_elts(s.con.undo_list) ? &s.con.undo_list[n_elts(s.con.undo_list) - 1] : nullptr;
+    run_step(s, code);
+    std::string f = check(code, before, sel_before, newest_mp);
+    if (!f.empty()) return f;
+    if (n_elts(s.con.redo_list) == 0) final_text = text_of(s);  // where redoing everything ends
+    if (i == n_steps + N_UNDO_MAX - 1 && n_elts(s.con.undo_list) > 0) return "undo list not emptied";
+  }
+  return text_of(s) == final_text ? "" : "redoing everything gave " + escaped(text_of(s));
+}
+
+// Sessions from seed 1 on, or from VEZA_TEST_SEED (a failing one); 10,000
+// of them, times VEZA_TEST_SCALE. run(seed, codes) gives a session's fault.
+template <class Run>
+void run_random_sessions(Run run) {
+  const char* seed_p = std::getenv("VEZA_TEST_SEED");
+  const char* scale_p = std::getenv("VEZA_TEST_SCALE");
+  uint32_t first = seed_p ? uint32_t(std::atoi(seed_p)) : 1, n = 10000 * (scale_p ? std::max(1, std::atoi(scale_p)) : 1);
+  for (uint32_t seed = first; seed < first + n; ++seed) {
+    std::string codes, f = run(seed, codes);
+    ASSERT_EQ(f, "") << "seed " << seed << ": {" << codes << "}";
+  }
 }
