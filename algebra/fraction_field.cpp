@@ -3,7 +3,7 @@
 
 namespace {
 
-void release_fraction(Rec* rec) {
+void release_fraction(Rec* rec) noexcept {
   Fraction_Rec* f = reinterpret_cast<Fraction_Rec*>(rec);
   hdl_release(f->num);
   hdl_release(f->den);

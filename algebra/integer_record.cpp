@@ -8,13 +8,14 @@
 namespace {
 
 // Releases a whole chain without recursion: long chains must not exhaust the stack.
-void release_int_rec(Rec* r) {
+void release_int_rec(Rec* r) noexcept {
   for (;;) {
     Integer high = reinterpret_cast<Int_Rec*>(r)->high;
     pool_return(r);
     if (imm_q(high)) return;
     r = rec_of(high);
-    if (--r->n_uses != 0) return;
+    if (r->n_uses != 1 || r->kind_i != INTEGER_KIND) return hdl_release(high);
+    r->n_uses = 0;
   }
 }
 

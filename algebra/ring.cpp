@@ -3,7 +3,7 @@
 
 namespace {
 
-void release_ring(Rec* rec) {
+void release_ring(Rec* rec) noexcept {
   Ring* r = reinterpret_cast<Ring*>(rec);
   hdl_release(r->zero);
   hdl_release(r->one);

@@ -63,3 +63,16 @@ int32_t os_code_from_errno(int errno_value);
 // line N:\rTEST". An orderly exception, not a process stop.
 #define CHECK(cond) \
   do { if (!(cond)) assertion_failed(__FILE__, __LINE__, #cond); } while (0)
+
+// Releases run in destructors, where raising would stop the program. A check
+// that fails there keeps its assertion text (the first one, until raised) and
+// the text is raised at the next safe point: the next pool request, or the
+// error boundary's own call of raise_deferred.
+void defer_assertion(const char* file, int line, const char* test_text) noexcept;
+extern const char* deferred_text_mp_;
+[[noreturn]] void raise_deferred_now();
+inline void raise_deferred() {
+  if (deferred_text_mp_) raise_deferred_now();
+}
+// True when cond holds, so the caller can skip what it cannot do safely.
+#define CHECK_DEFERRED(cond) ((cond) || (defer_assertion(__FILE__, __LINE__, #cond), false))

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-void release_fn_rec(Rec* r) {
+void release_fn_rec(Rec* r) noexcept {
   Fn_Rec* f = reinterpret_cast<Fn_Rec*>(r);
   for (uint32_t i = 0; i < f->n_caps; ++i)
     if (f->hdl_mask & (1u << i)) hdl_release(Hdl(f->cap[i]));
@@ -10,7 +10,7 @@ void release_fn_rec(Rec* r) {
 }
 
 // Releases a chain of pairs iteratively, so that long lists cannot exhaust the stack.
-void release_pair_rec(Rec* r) {
+void release_pair_rec(Rec* r) noexcept {
   for (;;) {
     Pair_Rec* p = reinterpret_cast<Pair_Rec*>(r);
     Hdl rest = p->rest;
@@ -18,8 +18,8 @@ void release_pair_rec(Rec* r) {
     pool_return(p);
     if (imm_q(rest)) return;
     Rec* next = rec_of(rest);
-    if (--next->n_uses != 0) return;
-    if (next->kind_i != PAIR_KIND) { kinds_[next->kind_i].release(next); return; }
+    if (next->n_uses != 1 || next->kind_i != PAIR_KIND) return hdl_release(rest);
+    next->n_uses = 0;
     r = next;
   }
 }

@@ -94,6 +94,7 @@ void refill(int ind) {
 }  // namespace
 
 void* pool_take(int k) {
+  raise_deferred();  // any request may raise, so every caller is a safe point
   if (!pool_base_) carve_pool();
   if (frees_[k] == NIL) refill(k);
   return pop_free(k);

@@ -9,7 +9,7 @@
 
 namespace {
 
-void release_dblsf(Rec* r) {
+void release_dblsf(Rec* r) noexcept {
   DblsF_Rec* f = reinterpret_cast<DblsF_Rec*>(r);
   hdl_release(f->value);
   hdl_release(f->interval);
