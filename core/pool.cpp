@@ -122,6 +122,22 @@ uint64_t pool_free_bytes() {
   return total;
 }
 
+void pool_check() {
+  if (!pool_base_) return;
+  char* end_p = region_p_ + uint64_t(n_pages_) * PAGE;
+  for (int k = 0; k <= INT_N_BITS; ++k) {
+    uint64_t size = uint64_t(1) << k, n_left = uint64_t(n_pages_) * PAGE / size;
+    for (uint32_t off = frees_[k]; off != NIL;) {
+      char* p = pool_base_ + off;
+      CHECK(p >= region_p_ && p + size <= end_p && uint64_t(end_p - p) % size == 0);
+      CHECK(pool_class_at(p) == k && n_left-- > 0);
+      UNPOISON(p, 4);
+      off = *reinterpret_cast<uint32_t*>(p);
+      POISON(p, 4);
+    }
+  }
+}
+
 uint64_t pool_usable_bytes() {
   if (!pool_base_) carve_pool();
   return uint64_t(n_pages_) * PAGE;

@@ -32,6 +32,10 @@ inline void* pool_alloc(int32_t n_bytes) { return pool_take(pool_class_of(n_byte
 
 // Bytes in blocks on the free lists: for tests and leak checks.
 uint64_t pool_free_bytes();
+// Checks every free list: each block lies inside the usable region, on a
+// boundary of its size, on a page recorded with its list's class, and no list
+// holds more blocks than the region could; an assertion stop otherwise.
+void pool_check();
 // Bytes the carving made available in all.
 uint64_t pool_usable_bytes();
 

@@ -1,0 +1,16 @@
+// The heap of a test program that runs code with the heap failing.
+#include <cstdlib>
+#include <new>
+
+#include "tests/memory_limits.h"
+
+int64_t heap_budget_ = -1;
+
+void* operator new(size_t n) {
+  if (heap_budget_ == 0) throw std::bad_alloc();
+  if (heap_budget_ > 0) --heap_budget_;
+  if (void* p = std::malloc(n ? n : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
