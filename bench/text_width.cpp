@@ -11,27 +11,23 @@
 
 #include "bench/bench_size.h"
 #include "bench/ratio_reporter.h"
-#include "core/code_point.h"
 #include "draw/font.h"
 #include "draw/rec_device.h"
 #include "draw/screen.h"
+#include "tests/core/internal_text.h"
 #include "tests/memory_limits.h"
 
 namespace {
 
 long n_heap_requests_ = 0;
 
-std::string internal_text(const std::u32string& text) {
-  std::string out;
-  for (char32_t cp : text) {
-    char buf[CODE_POINT_MAX_BYTES];
-    out.append(buf, size_t(put_code_point(buf, uint32_t(cp)) - buf));
-  }
-  return out;
-}
-
 const std::string& line() {
-  static const std::string text = internal_text(U"y = \u03B1\u00B7x\u00B2 + \u03B2\u00B7sin(\u03C9t + \u03C6) \u2264 \u03A3 c\u03C0");
+  static const std::string text = [] {
+    std::string out;
+    for (char32_t cp : U"y = \u03B1\u00B7x\u00B2 + \u03B2\u00B7sin(\u03C9t + \u03C6) \u2264 \u03A3 c\u03C0") out += internal(cp);
+    out.pop_back();  // the string literal's terminating zero
+    return out;
+  }();
   return text;
 }
 
