@@ -107,7 +107,9 @@ TEST(Solve, ShortagesEndInOutOfMemoryAndLeaveThePoolSound) {
       } catch (const Misc_Static_Err& e) {
         EXPECT_STREQ(e.message(), "Out of memory");
       }
-      if constexpr (std::is_same_v<decltype(in_force), Pool_Filler>) EXPECT_TRUE(in_force.intact_q());
+      if constexpr (std::is_same_v<decltype(in_force), Pool_Filler>) {
+        EXPECT_TRUE(in_force.intact_q());
+      }
     }
     EXPECT_NO_THROW(pool_check());
     EXPECT_EQ(pool_free_bytes(), free_before);
