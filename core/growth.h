@@ -15,5 +15,6 @@ int32_t seq_new_capacity(int32_t c, int64_t n, uint32_t elt_bytes);
 int32_t seq_capacity(const void* block_mp, uint32_t elt_bytes);
 // The block that holds n elements after a length change from n_old, by the
 // rule above; the kept elements are copied and a replaced block is returned
-// to the pool.
+// to the pool. Shrinking never raises (it may run in destructors): when the
+// pool has no smaller block, the block is kept.
 void* seq_resize_block(void* block_mp, int32_t n_old, int64_t n, uint32_t elt_bytes);
