@@ -3,7 +3,7 @@
 
 namespace {
 
-void release_fraction(Rec* rec) {
+void release_fraction(Rec* rec) noexcept {
   Fraction_Rec* f = reinterpret_cast<Fraction_Rec*>(rec);
   hdl_release(f->num);
   hdl_release(f->den);
@@ -17,9 +17,10 @@ uint32_t fraction_kind() {
 
 // The record of num / den, taking over both uses.
 Hdl fraction_adopt(Hdl num, Hdl den) {
+  Ref n = Ref::adopt(num), d = Ref::adopt(den);  // released when the pool has no room
   Fraction_Rec* f = reinterpret_cast<Fraction_Rec*>(rec_new(fraction_kind(), sizeof(Fraction_Rec)));
-  f->num = num;
-  f->den = den;
+  f->num = n.release();
+  f->den = d.release();
   return hdl_of(f);
 }
 
@@ -177,10 +178,11 @@ Hdl fraction_field_new(Hdl base) {
   Ring m{};
   m.compare = compare;
   m.add = add;
-  m.zero = fraction_adopt(hdl_copy(b.zero), hdl_copy(b.one));
+  Ref zero = Ref::adopt(fraction_adopt(hdl_copy(b.zero), hdl_copy(b.one)));
+  m.one = fraction_adopt(hdl_copy(b.one), hdl_copy(b.one));
+  m.zero = zero.release();
   m.negate = negate;
   m.multiply = multiply;
-  m.one = fraction_adopt(hdl_copy(b.one), hdl_copy(b.one));
   m.divide = divide;
   m.unit_part = unit_part;
   m.coef_ring = hdl_copy(base);

@@ -32,7 +32,7 @@ Integer add_chains(Integer a, Integer b, bool subtract_q) {
   // sign of the sum (the sum of two sign words and a carry lies in -2 .. 1).
   for (bool last = false; !last;) {
     last = sign_part_q(a) && sign_part_q(b);
-    if (n == sum.capacity()) w = sum.grow(2 * n);
+    if (n == sum.capacity()) w = sum.grow(n + 1);
     uint64_t t = uint64_t(next_word(a)) + (next_word(b) ^ flip) + carry;
     w[n++] = uint32_t(t);
     carry = t >> 32;

@@ -81,7 +81,7 @@ Integer int_read(In_Stream& s) {
     }
     uint32_t carry = multiply_add_words(w, n, scale, chunk);
     if (carry == 0) continue;
-    if (n == m.capacity()) w = m.grow(2 * n);
+    if (n == m.capacity()) w = m.grow(n + 1);
     w[n++] = carry;
   }
   return pack_magnitude(w, n, neg);

@@ -1,20 +1,23 @@
 // The word record, the canonical constructor, conversions and comparison.
 #include <cmath>
 #include <cstring>
+#include <new>
 
 #include "algebra/Integer.h"
 #include "algebra/integer_words.h"
+#include "core/growth.h"
 
 namespace {
 
 // Releases a whole chain without recursion: long chains must not exhaust the stack.
-void release_int_rec(Rec* r) {
+void release_int_rec(Rec* r) noexcept {
   for (;;) {
     Integer high = reinterpret_cast<Int_Rec*>(r)->high;
     pool_return(r);
     if (imm_q(high)) return;
     r = rec_of(high);
-    if (--r->n_uses != 0) return;
+    if (r->n_uses != 1 || r->kind_i != INTEGER_KIND) return hdl_release(high);
+    r->n_uses = 0;
   }
 }
 
@@ -159,11 +162,17 @@ Integer int_sign(Integer a) { return int_neg_q(a) ? minus1_z_ : imm_make(1); }
 
 // ---- word arrays
 
+std::unique_ptr<uint32_t[]> heap_words(int32_t n_words) {
+  uint32_t* p = new (std::nothrow) uint32_t[size_t(n_words)];
+  if (!p) raise_static("Out of memory");
+  return std::unique_ptr<uint32_t[]>(p);
+}
+
 uint32_t* Words::alloc(int n_words) {
   if (n_words > N_INLINE) {
-    heap_.reset(new uint32_t[size_t(n_words)]);
+    cap_ = seq_new_capacity(0, n_words, WORD_REC_BYTES);
+    heap_ = heap_words(cap_);
     w = heap_.get();
-    cap_ = n_words;
   } else {
     w = inline_;
     cap_ = N_INLINE;
@@ -179,12 +188,13 @@ uint32_t* Words::clear(int n_words) {
 
 uint32_t* Words::grow(int n_words) {
   if (n_words <= cap_) return w;
-  std::unique_ptr<uint32_t[]> bigger(new uint32_t[size_t(n_words)]);
+  int32_t cap = seq_new_capacity(cap_, n_words, WORD_REC_BYTES);
+  std::unique_ptr<uint32_t[]> bigger = heap_words(cap);
   std::memcpy(bigger.get(), w, sizeof(uint32_t) * size_t(cap_));
-  std::memset(bigger.get() + cap_, 0, sizeof(uint32_t) * size_t(n_words - cap_));
+  std::memset(bigger.get() + cap_, 0, sizeof(uint32_t) * size_t(cap - cap_));
   heap_ = std::move(bigger);
   w = heap_.get();
-  cap_ = n_words;
+  cap_ = cap;
   return w;
 }
 
@@ -199,7 +209,7 @@ void unpack_twos(Integer a, Words& out, int n_extra) {
   uint32_t* w = out.alloc(Words::N_INLINE);
   int i = 0;
   for (; !imm_q(a); a = int_high(a)) {
-    if (i + 1 + n_extra >= out.capacity()) w = out.grow(2 * (i + 1 + n_extra));
+    if (i + 1 + n_extra >= out.capacity()) w = out.grow(i + 2 + n_extra);
     w[i++] = int_low(a);
   }
   if (i + 1 + n_extra > out.capacity()) w = out.grow(i + 1 + n_extra);

@@ -9,6 +9,14 @@
 
 #include "algebra/Integer.h"
 
+// Each word of a result becomes a word record in the pool, so an array
+// longer than the pool could hold that way is "Out of memory" at once.
+constexpr uint32_t WORD_REC_BYTES = 16;
+
+// The heap block of a word array; a shortage of the heap is "Out of memory",
+// like the pool's.
+std::unique_ptr<uint32_t[]> heap_words(int32_t n_words);
+
 // A word array with room for small values inside itself.
 struct Words {
   static constexpr int N_INLINE = 40;
@@ -25,6 +33,7 @@ struct Words {
   // Room for n_words words of any content.
   uint32_t* alloc(int n_words);
   // Room for n_words words, keeping the present ones; the new ones are zero.
+  // The capacity grows by the rule of every sequence (core/growth.h).
   uint32_t* grow(int n_words);
   int capacity() const { return cap_; }
 

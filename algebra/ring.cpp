@@ -3,7 +3,7 @@
 
 namespace {
 
-void release_ring(Rec* rec) {
+void release_ring(Rec* rec) noexcept {
   Ring* r = reinterpret_cast<Ring*>(rec);
   hdl_release(r->zero);
   hdl_release(r->one);
@@ -19,10 +19,13 @@ uint32_t ring_kind() {
 }  // namespace
 
 Hdl ring_new(const Ring& members) {
+  // The members' uses are taken over even when the pool has no room for the record.
+  Ref zero = Ref::adopt(members.zero), one = Ref::adopt(members.one), coef_ring = Ref::adopt(members.coef_ring);
   Ring* r = reinterpret_cast<Ring*>(rec_new(ring_kind(), sizeof(Ring)));
   Rec hdr = r->hdr;
   *r = members;
   r->hdr = hdr;
+  zero.release(), one.release(), coef_ring.release();
   return hdl_of(r);
 }
 

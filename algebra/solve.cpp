@@ -29,17 +29,25 @@ std::vector<wff> symbols_used(Hdl list, wff equations) {
 // values come back when the scope ends, also when the conversion fails.
 class Alg_Rep_Scope {
  public:
+  // A constructor that fails runs no destructor: what it set it takes back itself.
   Alg_Rep_Scope(const Solve_Tower& t, const Solve_Names& names) {
-    for (size_t i = 0; i < names.coef_syms.size(); ++i) set(names.coef_syms[i], field_coef_symbol(t, int(i)));
-    for (size_t i = 0; i < names.vars.size(); ++i) set(names.vars[i], field_variable(t, int(i) + 1));
+    set_.reserve(names.coef_syms.size() + names.vars.size());
+    try {
+      for (size_t i = 0; i < names.coef_syms.size(); ++i) set(names.coef_syms[i], field_coef_symbol(t, int(i)));
+      for (size_t i = 0; i < names.vars.size(); ++i) set(names.vars[i], field_variable(t, int(i) + 1));
+    } catch (...) {
+      restore();
+      throw;
+    }
   }
-  ~Alg_Rep_Scope() {
-    for (size_t i = set_.size(); i-- > 0;) prop_remove(set_[i], ALG_REP);
-  }
+  ~Alg_Rep_Scope() { restore(); }
   Alg_Rep_Scope(const Alg_Rep_Scope&) = delete;
   Alg_Rep_Scope& operator=(const Alg_Rep_Scope&) = delete;
 
  private:
+  void restore() {
+    for (size_t i = set_.size(); i-- > 0;) prop_remove(set_[i], ALG_REP);
+  }
   void set(wff sym, const Ref& generator) {
     CHECK(symbol_p(sym));
     prop_set(sym, ALG_REP, generator.get());
@@ -48,9 +56,7 @@ class Alg_Rep_Scope {
   std::vector<wff> set_;
 };
 
-}  // namespace
-
-wff solve_equations(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
+wff solve_unguarded(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
   CHECK(!quadratic_q);
   Solve_Names names{symbols_used(vars, equations), symbols_used(coef_syms, equations)};
   Solve_Tower t = tower_new(int(names.coef_syms.size()), int(names.vars.size()));
@@ -69,4 +75,10 @@ wff solve_equations(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
   }
   if (st.inexact_q) result = Ref::adopt(approximate(result.get()));
   return result.release();
+}
+
+}  // namespace
+
+wff solve_equations(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
+  return heap_guarded([&] { return solve_unguarded(equations, coef_syms, vars, quadratic_q); });
 }

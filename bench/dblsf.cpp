@@ -78,7 +78,7 @@ Ref compile_formula(const Bench_Formula& bf) {
   Ref w = Ref::adopt(prefix_read(bf.text, syms().all.get()));
   Ref vars = Ref::adopt(pair_new(syms().x.get(), EMPTY_HDL));
   if (bf.n_inputs == 2) vars = Ref::adopt(pair_new(syms().x.get(), Ref::adopt(pair_new(syms().y.get(), EMPTY_HDL)).get()));
-  Ref rule = Ref::adopt(fn_new(reinterpret_cast<void*>(param_rule_apply), 1, 0, bf.n_inputs));
+  Ref rule = Ref::adopt(fn_new(param_rule_apply, 1, 0, bf.n_inputs));
   Symbol_Rules rules = {rule.get(), rule.get(), rule.get()};
   return Ref::adopt(dblsf_compile(vars.get(), w.get(), rules));
 }

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/growth.h"
+
 void put_bytes(Out_Stream& s, const char* bytes_p, int32_t n) {
   CHECK(n >= 0);
   while (n > 0) {
@@ -59,17 +61,10 @@ Byte_Str::~Byte_Str() { pool_return(first_p); }
 
 void Byte_Str::overflow() { reserve(*this, n_elts(*this) + 1); }
 
-void reserve(Byte_Str& s, int32_t n) {
-  if (n >= int32_t(POOL_BYTES)) raise_static("Out of memory");  // before n + 1 can overflow
+void reserve(Byte_Str& s, int64_t n) {
   int32_t c = block_size(s);
-  int32_t need = n + 1;
-  int32_t a_n;
-  if (need > c)
-    a_n = need > 2 * c ? need : 2 * c;
-  else if (need >= c / 4)
-    return;
-  else
-    a_n = need;
+  int32_t a_n = seq_new_capacity(c, n + 1, 1);  // one byte more for the NUL
+  if (a_n == c) return;
   int32_t nc = n_elts(s);
   CHECK(a_n > nc);
   char* old_p = s.first_p;
@@ -85,7 +80,7 @@ void append(Byte_Str& s, const char* bytes_p, int32_t n) {
     // The bytes may be the string's own, which the reserve moves.
     bool own_q = inside_q(s, bytes_p);
     ptrdiff_t off = bytes_p - s.first_p;
-    reserve(s, n_elts(s) + n);
+    reserve(s, int64_t(n_elts(s)) + n);
     if (own_q) bytes_p = s.first_p + off;
   }
   if (n > 0) std::memmove(s.write_p, bytes_p, size_t(n));
@@ -128,7 +123,7 @@ void set_length(Byte_Str& s, int32_t a_len, char fill) {
 void insert(Byte_Str& s, int32_t ind, const Byte_Str& to_insert) {
   CHECK(&s != &to_insert && 0 <= ind && ind <= n_elts(s));
   int32_t n = n_elts(to_insert);
-  if (n > s.last_p - s.write_p) reserve(s, n_elts(s) + n);
+  if (n > s.last_p - s.write_p) reserve(s, int64_t(n_elts(s)) + n);
   char* at_p = s.first_p + ind;
   std::memmove(at_p + n, at_p, size_t(s.write_p - at_p));
   if (n > 0) std::memcpy(at_p, to_insert.first_p, size_t(n));

@@ -57,7 +57,7 @@ inline int32_t block_size(const Byte_Str& s) { return s.first_p ? int32_t(pool_b
 // Sizes the block for n bytes plus the NUL: grows to max(n + 1, twice the
 // block), keeps it while n + 1 is at least a quarter of it, else shrinks to
 // n + 1 rounded up by the pool. The string's bytes are kept.
-void reserve(Byte_Str& s, int32_t n);
+void reserve(Byte_Str& s, int64_t n);
 // Appends n bytes; "n >= 0".
 void append(Byte_Str& s, const char* bytes_p, int32_t n);
 inline void append(Byte_Str& s, char c) { put_byte(s, c); }

@@ -41,9 +41,11 @@ void raise_os_err_from_errno() { throw OS_Err(os_code_from_errno(errno)); }
 
 void raise_static(const char* static_text) { throw Misc_Static_Err(static_text); }
 
+namespace {
+
 // Assertion texts are interned so the exception can hold a pointer that stays
 // valid for the whole run, like every other static message.
-void assertion_failed(const char* file, int line, const char* test_text) {
+const char* assertion_text(const char* file, int line, const char* test_text) {
   static std::set<std::string> interned_;
   std::string name = file;
   size_t slash = name.find_last_of("/\\");
@@ -51,5 +53,29 @@ void assertion_failed(const char* file, int line, const char* test_text) {
   size_t dot = name.find_last_of('.');
   if (dot != std::string::npos) name.erase(dot);
   std::string text = "Assertion failed - file " + name + ", line " + std::to_string(line) + ":\r" + test_text;
-  throw Misc_Static_Err(interned_.insert(std::move(text)).first->c_str());
+  return interned_.insert(std::move(text)).first->c_str();
+}
+
+}  // namespace
+
+void assertion_failed(const char* file, int line, const char* test_text) {
+  throw Misc_Static_Err(assertion_text(file, line, test_text));
+}
+
+const char* deferred_text_mp_ = nullptr;
+
+void defer_assertion(const char* file, int line, const char* test_text) noexcept {
+  if (deferred_text_mp_) return;
+  try {
+    deferred_text_mp_ = assertion_text(file, line, test_text);
+  } catch (...) {
+    // No heap left for the text: the bare heading still says what happened.
+    deferred_text_mp_ = "Assertion failed";
+  }
+}
+
+void raise_deferred_now() {
+  const char* text = deferred_text_mp_;
+  deferred_text_mp_ = nullptr;
+  raise_static(text);
 }

@@ -3,9 +3,12 @@
 // code in parentheses when there is one.
 #pragma once
 #include <cstdint>
+#include <new>
 #include <string>
 
 struct In_Stream;
+
+[[noreturn]] void raise_static(const char* static_text);
 
 // The text of the assertion that must never be reached.
 constexpr bool FALSE = false;
@@ -46,6 +49,19 @@ struct Misc_Err : Str_Err {
   explicit Misc_Err(std::string t) : Str_Err(std::move(t)) {}
 };
 
+// Runs f where memory is taken outside the pool (standard containers in
+// drawing and in Solve, the platform's own objects): a shortage of the C++
+// heap raises the pool's "Out of memory", so every shortage reaches the user
+// as the same error.
+template <class F>
+decltype(auto) heap_guarded(F&& f) {
+  try {
+    return f();
+  } catch (const std::bad_alloc&) {
+    raise_static("Out of memory");
+  }
+}
+
 // The text shown for an error: its message, then " (code)" when code is not 0.
 std::string err_display_text(const Err& e);
 
@@ -54,8 +70,6 @@ int32_t os_code_from_errno(int errno_value);
 
 // Raises OS_Err for the current errno.
 [[noreturn]] void raise_os_err_from_errno();
-
-[[noreturn]] void raise_static(const char* static_text);
 
 [[noreturn]] void assertion_failed(const char* file, int line, const char* test_text);
 
@@ -66,3 +80,16 @@ int32_t os_code_from_errno(int errno_value);
 // but which this code spells differently.
 #define CHECK_AS(cond, text) \
   do { if (!(cond)) assertion_failed(__FILE__, __LINE__, text); } while (0)
+
+// Releases run in destructors, where raising would stop the program. A check
+// that fails there keeps its assertion text (the first one, until raised) and
+// the text is raised at the next safe point: the next pool request, or the
+// error boundary's own call of raise_deferred.
+void defer_assertion(const char* file, int line, const char* test_text) noexcept;
+extern const char* deferred_text_mp_;
+[[noreturn]] void raise_deferred_now();
+inline void raise_deferred() {
+  if (deferred_text_mp_) raise_deferred_now();
+}
+// True when cond holds, so the caller can skip what it cannot do safely.
+#define CHECK_DEFERRED(cond) ((cond) || (defer_assertion(__FILE__, __LINE__, #cond), false))

@@ -2,35 +2,8 @@
 
 #include "core/code_point.h"
 #include "core/coding.h"
-#include "core/num_format.h"
 
 namespace {
-
-// Font bytes go to the stream; a change of coding opens a new run.
-struct Run_Writer {
-  Out_Stream& out;
-  Tuple& runs;
-  int open_coding = -1;  // coding of the run being written; -1 before the first
-};
-
-void put_run_byte(Run_Writer& w, int coding, char b) {
-  if (coding != w.open_coding) {
-    append(w.runs, uint32_t(coding));
-    append(w.runs, 0);
-    w.open_coding = coding;
-  }
-  put_byte(w.out, b);
-  ++w.runs[n_elts(w.runs) - 1];
-}
-
-// 0x1F and the code point in at least four upper-case hexadecimal digits.
-void put_run_escape(Run_Writer& w, uint32_t cp) {
-  put_run_byte(w, ROMAN_CODING, CHAR_ESCAPE);
-  format_hex(w.out, cp, "", 4);
-  int32_t n_digits = 4;
-  for (uint32_t high = cp >> 16; high != 0; high >>= 4) ++n_digits;
-  w.runs[n_elts(w.runs) - 1] += n_digits;
-}
 
 Font_Pos font_pos_for_runs(uint32_t cp, int prefer_coding) {
   // Font text uses these two as escapes, so they can only travel as Symbol bytes.
@@ -41,6 +14,19 @@ Font_Pos font_pos_for_runs(uint32_t cp, int prefer_coding) {
     if (symbol_b != 0) return Font_Pos{SYMBOL_CODING, symbol_b};
   }
   return pos;
+}
+
+// ASCII that stands for itself in roman font text: not the two escapes, and
+// not the carriage return, which becomes two bytes.
+bool own_byte_q(char c) { return uint8_t(c) < 0x80 && c != SYMBOL_ESCAPE && c != CHAR_ESCAPE && c != '\r'; }
+
+// 0x1F and the code point in at least four upper-case hexadecimal digits; gives the byte count.
+int32_t put_escape(char* buf, uint32_t cp) {
+  int32_t n_digits = 4;
+  for (uint32_t high = cp >> 16; high != 0; high >>= 4) ++n_digits;
+  buf[0] = CHAR_ESCAPE;
+  for (int32_t i = n_digits; i > 0; --i, cp >>= 4) buf[i] = "0123456789ABCDEF"[cp & 0xF];
+  return n_digits + 1;
 }
 
 void put_char(Out_Stream& text, uint32_t cp) {
@@ -58,36 +44,63 @@ int hex_digit_value(char c) {
 
 }  // namespace
 
-void to_runs(const char* text_p, int32_t n_bytes, int prefer_coding, Out_Stream& font_bytes, Tuple& runs) {
+Font_Walk font_walk(const char* text_p, int32_t n_bytes, int prefer_coding) {
   CHECK(unsigned(prefer_coding) <= N_CODINGS);
-  set_length(runs, 0);
-  Run_Writer w{font_bytes, runs};
-  const char* end_p = text_p + n_bytes;
-  for (const char* p = text_p; p < end_p;) {
-    uint8_t c = uint8_t(*p);
-    if (c == '\r') {
-      // Font text breaks lines with carriage return, line feed.
-      ++p;
-      int coding = w.open_coding < 0 ? ROMAN_CODING : w.open_coding;
-      put_run_byte(w, coding, '\r');
-      put_run_byte(w, coding, '\n');
-    } else if (c < 0x80 && c != uint8_t(SYMBOL_ESCAPE) && c != uint8_t(CHAR_ESCAPE) &&
-               w.open_coding != SYMBOL_CODING && prefer_coding == ROMAN_CODING) {
-      // The common case: ASCII in roman text is its own font byte.
-      ++p;
-      put_run_byte(w, ROMAN_CODING, char(c));
+  Font_Walk w;
+  w.p = text_p;
+  w.end_p = text_p + n_bytes;
+  w.prefer_coding = prefer_coding;
+  return w;
+}
+
+bool font_walk_next(Font_Walk& w, Font_Piece& piece) {
+  if (w.p >= w.end_p) return false;
+  const char* start_p = w.p;
+  int coding = ROMAN_CODING;
+  int32_t n = 1;
+  if (*w.p == '\r') {
+    // Font text breaks lines with carriage return, line feed.
+    ++w.p;
+    coding = w.open_coding < 0 ? ROMAN_CODING : w.open_coding;
+    start_p = w.buf;
+    w.buf[0] = '\r';
+    w.buf[1] = '\n';
+    n = 2;
+  } else if (own_byte_q(*w.p) && w.open_coding != SYMBOL_CODING && w.prefer_coding == ROMAN_CODING) {
+    // The common case: ASCII in roman text is its own font byte.
+    while (++w.p < w.end_p && own_byte_q(*w.p)) {}
+    n = int32_t(w.p - start_p);
+  } else {
+    uint32_t cp = take_code_point(w.p, w.end_p);
+    Font_Pos pos = font_pos_for_runs(cp, w.prefer_coding);
+    start_p = w.buf;
+    if (pos.coding == NO_CODING) {
+      n = put_escape(w.buf, cp);
+    } else if (pos.coding == SYMBOL_CODING && w.prefer_coding == EXPORT_CODING) {
+      w.buf[0] = SYMBOL_ESCAPE;
+      w.buf[1] = char(pos.b);
+      n = 2;
     } else {
-      uint32_t cp = take_code_point(p, end_p);
-      Font_Pos pos = font_pos_for_runs(cp, prefer_coding);
-      if (pos.coding == NO_CODING) {
-        put_run_escape(w, cp);
-      } else if (pos.coding == SYMBOL_CODING && prefer_coding == EXPORT_CODING) {
-        put_run_byte(w, ROMAN_CODING, SYMBOL_ESCAPE);
-        put_run_byte(w, ROMAN_CODING, char(pos.b));
-      } else {
-        put_run_byte(w, pos.coding, char(pos.b));
-      }
+      coding = pos.coding;
+      w.buf[0] = char(pos.b);
     }
+  }
+  w.open_coding = coding;
+  piece = {coding, start_p, n};
+  return true;
+}
+
+void to_runs(const char* text_p, int32_t n_bytes, int prefer_coding, Out_Stream& font_bytes, Tuple& runs) {
+  Font_Walk w = font_walk(text_p, n_bytes, prefer_coding);
+  set_length(runs, 0);
+  Font_Piece piece;
+  for (int open_coding = -1; font_walk_next(w, piece); open_coding = piece.coding) {
+    if (piece.coding != open_coding) {
+      append(runs, uint32_t(piece.coding));
+      append(runs, 0);
+    }
+    put_bytes(font_bytes, piece.bytes_p, piece.n_bytes);
+    runs[n_elts(runs) - 1] += uint32_t(piece.n_bytes);
   }
 }
 

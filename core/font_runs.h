@@ -19,6 +19,29 @@ constexpr char CHAR_ESCAPE = 0x1F;
 // Introduces a Symbol font byte inside exported roman text.
 constexpr char SYMBOL_ESCAPE = 0x1E;
 
+// The font bytes of internal text, walked in place: each piece is one
+// coding's bytes, either a stretch of the text itself (ASCII that is its own
+// roman byte) or the bytes of one other character, kept in the walk. Measuring
+// and drawing take text this way, without building anything.
+struct Font_Piece {
+  int coding;
+  const char* bytes_p;
+  int32_t n_bytes;
+};
+
+struct Font_Walk {
+  const char* p;
+  const char* end_p;
+  int prefer_coding;
+  int open_coding = -1;  // coding of the last piece; -1 before the first
+  char buf[8];           // an escape: 0x1F and at most six digits
+};
+
+// "unsigned(prefer_coding) <= N_CODINGS".
+Font_Walk font_walk(const char* text_p, int32_t n_bytes, int prefer_coding);
+// The next piece; false at the end of the text.
+bool font_walk_next(Font_Walk& w, Font_Piece& piece);
+
 // Writes the font bytes for n_bytes of internal text to font_bytes and sets
 // runs to two words per run, its coding and its byte count; consecutive
 // characters of one coding form one run. A carriage return becomes carriage

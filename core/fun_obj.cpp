@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-void release_fn_rec(Rec* r) {
+void release_fn_rec(Rec* r) noexcept {
   Fn_Rec* f = reinterpret_cast<Fn_Rec*>(r);
   for (uint32_t i = 0; i < f->n_caps; ++i)
     if (f->hdl_mask & (1u << i)) hdl_release(Hdl(f->cap[i]));
@@ -10,7 +10,7 @@ void release_fn_rec(Rec* r) {
 }
 
 // Releases a chain of pairs iteratively, so that long lists cannot exhaust the stack.
-void release_pair_rec(Rec* r) {
+void release_pair_rec(Rec* r) noexcept {
   for (;;) {
     Pair_Rec* p = reinterpret_cast<Pair_Rec*>(r);
     Hdl rest = p->rest;
@@ -18,8 +18,8 @@ void release_pair_rec(Rec* r) {
     pool_return(p);
     if (imm_q(rest)) return;
     Rec* next = rec_of(rest);
-    if (--next->n_uses != 0) return;
-    if (next->kind_i != PAIR_KIND) { kinds_[next->kind_i].release(next); return; }
+    if (next->n_uses != 1 || next->kind_i != PAIR_KIND) return hdl_release(rest);
+    next->n_uses = 0;
     r = next;
   }
 }
@@ -81,8 +81,6 @@ Hdl fun1_chain_apply(const Fn_Rec* f, Hdl x) {
   return fun1_apply(Hdl(cap(f, 1)), mid.get());
 }
 
-bool is_apply(Hdl f, void* apply) { return fn_rec(f)->apply == apply; }
-
 // Shared objects for the most common constants, built on first use.
 constexpr intptr_t ADD_CONST_MIN = -4, ADD_CONST_MAX = 20;
 Hdl add_const_cache_[ADD_CONST_MAX - ADD_CONST_MIN + 1];
@@ -91,30 +89,24 @@ Hdl load_at_cache_[8];
 }  // namespace
 
 
-Hdl fn_new(void* apply, uint32_t n_caps, uint32_t hdl_mask, intptr_t c0, intptr_t c1, intptr_t c2) {
-  CHECK(n_caps <= 3);
-  Fn_Rec* f = reinterpret_cast<Fn_Rec*>(rec_new(FN_KIND, int32_t(sizeof(Fn_Rec))));
+Hdl fn_alloc(bool static_q, uint8_t sig, void* apply, uint32_t tag, uint32_t n_caps, uint32_t hdl_mask, intptr_t c0,
+             intptr_t c1, intptr_t c2) {
+  CHECK(n_caps <= 3 && hdl_mask < (1u << n_caps));
+  Rec* r = static_q ? rec_new_static(int32_t(sizeof(Fn_Rec))) : rec_new(FN_KIND, int32_t(sizeof(Fn_Rec)));
+  Fn_Rec* f = reinterpret_cast<Fn_Rec*>(r);
   f->apply = apply;
-  f->n_caps = n_caps;
-  f->hdl_mask = hdl_mask;
+  f->n_caps = uint8_t(n_caps);
+  f->hdl_mask = uint8_t(hdl_mask);
+  f->sig = sig;
+  f->unused = 0;
+  f->tag = tag;
   f->cap[0] = c0;
   f->cap[1] = c1;
   f->cap[2] = c2;
   return hdl_of(f);
 }
 
-Hdl fn_new_static(void* apply, intptr_t c0, intptr_t c1) {
-  Fn_Rec* f = reinterpret_cast<Fn_Rec*>(rec_new_static(int32_t(sizeof(Fn_Rec))));
-  f->apply = apply;
-  f->n_caps = 2;
-  f->hdl_mask = 0;
-  f->cap[0] = c0;
-  f->cap[1] = c1;
-  f->cap[2] = 0;
-  return hdl_of(f);
-}
-
-#define STATIC_FN(name, fn) const Hdl name = fn_new_static(reinterpret_cast<void*>(fn))
+#define STATIC_FN(name, fn) const Hdl name = fn_new_static(fn)
 STATIC_FN(OP1_DEFAULT, op1_default);
 STATIC_FN(OP1_IDENTITY, op1_identity);
 STATIC_FN(OP1_LOAD, op1_load);
@@ -137,53 +129,52 @@ STATIC_FN(FUN2_PAIR, fun2_pair);
 #undef STATIC_FN
 
 Op2 op2_cmp_unsigned() {
-  static const Hdl f = fn_new_static(reinterpret_cast<void*>(op2_cmp_unsigned_apply));
+  static const Hdl f = fn_new_static(op2_cmp_unsigned_apply);
   return f;
 }
 
 Op1 op1_add_const(intptr_t c) {
   if (c == 0) return hdl_copy(OP1_IDENTITY);
-  if (c < ADD_CONST_MIN || c > ADD_CONST_MAX) return fn_new(reinterpret_cast<void*>(op1_add_const_apply), 1, 0, c);
+  if (c < ADD_CONST_MIN || c > ADD_CONST_MAX) return fn_new_tagged(OP1_ADD_CONST, op1_add_const_apply, 1, 0, c);
   Hdl& slot = add_const_cache_[c - ADD_CONST_MIN];
-  if (!slot) slot = fn_new_static(reinterpret_cast<void*>(op1_add_const_apply), c);
+  if (!slot) slot = fn_new_static(op1_add_const_apply, c, 0, OP1_ADD_CONST);
   return hdl_copy(slot);
 }
 
 Op1 op1_load_at(intptr_t c) {
-  if (c < 0 || c > 28 || c % 4 != 0) return fn_new(reinterpret_cast<void*>(op1_load_at_apply), 1, 0, c);
+  if (c < 0 || c > 28 || c % 4 != 0) return fn_new_tagged(OP1_LOAD_AT, op1_load_at_apply, 1, 0, c);
   Hdl& slot = load_at_cache_[c / 4];
-  if (!slot) slot = fn_new_static(reinterpret_cast<void*>(op1_load_at_apply), c);
+  if (!slot) slot = fn_new_static(op1_load_at_apply, c, 0, OP1_LOAD_AT);
   return hdl_copy(slot);
 }
 
-Op1 op1_elt_addr(intptr_t c) { return fn_new(reinterpret_cast<void*>(op1_elt_addr_apply), 1, 0, c); }
-Op1 op1_array_elt(intptr_t c) { return fn_new(reinterpret_cast<void*>(op1_array_elt_apply), 1, 0, c); }
-Fun1 fun1_const(Hdl value) { return fn_new(reinterpret_cast<void*>(fun1_const_apply), 1, 1, intptr_t(value)); }
-Fun2 fun2_const(Hdl value) { return fn_new(reinterpret_cast<void*>(fun2_const_apply), 1, 1, intptr_t(value)); }
+Op1 op1_elt_addr(intptr_t c) { return fn_new_tagged(OP1_ELT_ADDR, op1_elt_addr_apply, 1, 0, c); }
+Op1 op1_array_elt(intptr_t c) { return fn_new(op1_array_elt_apply, 1, 0, c); }
+Fun1 fun1_const(Hdl value) { return fn_new(fun1_const_apply, 1, 1, intptr_t(value)); }
+Fun2 fun2_const(Hdl value) { return fn_new(fun2_const_apply, 1, 1, intptr_t(value)); }
 
 Op1 op1_compose(Op1 f, Op1 g) {
   if (f == OP1_IDENTITY) return hdl_copy(g);
   if (g == OP1_IDENTITY) return hdl_copy(f);
-  void* add = reinterpret_cast<void*>(op1_add_const_apply);
-  if (is_apply(f, add) && is_apply(g, add)) return op1_add_const(fn_rec(f)->cap[0] + fn_rec(g)->cap[0]);
-  if (is_apply(f, add) && is_apply(g, reinterpret_cast<void*>(op1_load_at_apply)))
-    return op1_load_at(fn_rec(g)->cap[0] + fn_rec(f)->cap[0]);
-  if (is_apply(f, reinterpret_cast<void*>(op1_elt_addr_apply)) && g == OP1_LOAD) return op1_array_elt(fn_rec(f)->cap[0]);
-  return fn_new(reinterpret_cast<void*>(op1_chain_apply), 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
+  auto tag_q = [](Op1 h, uint32_t tag) { return fn_tag_q<Op1_Apply>(h, tag); };
+  if (tag_q(f, OP1_ADD_CONST) && tag_q(g, OP1_ADD_CONST)) return op1_add_const(fn_rec(f)->cap[0] + fn_rec(g)->cap[0]);
+  if (tag_q(f, OP1_ADD_CONST) && tag_q(g, OP1_LOAD_AT)) return op1_load_at(fn_rec(g)->cap[0] + fn_rec(f)->cap[0]);
+  if (tag_q(f, OP1_ELT_ADDR) && g == OP1_LOAD) return op1_array_elt(fn_rec(f)->cap[0]);
+  return fn_new(op1_chain_apply, 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
 }
 
 Op2 op1_after_op2(Op2 f, Op1 g) {
   if (g == OP1_IDENTITY) return hdl_copy(f);
-  return fn_new(reinterpret_cast<void*>(op1_after_op2_apply), 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
+  return fn_new(op1_after_op2_apply, 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
 }
 
 Op2 op2_after_op1(Op1 f, Op2 g) {
   if (f == OP1_IDENTITY) return hdl_copy(g);
-  return fn_new(reinterpret_cast<void*>(op2_after_op1_apply), 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
+  return fn_new(op2_after_op1_apply, 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
 }
 
 Fun1 fun1_compose(Fun1 f, Fun1 g) {
   if (f == FUN1_IDENTITY) return hdl_copy(g);
   if (g == FUN1_IDENTITY) return hdl_copy(f);
-  return fn_new(reinterpret_cast<void*>(fun1_chain_apply), 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
+  return fn_new(fun1_chain_apply, 2, 3, intptr_t(hdl_copy(f)), intptr_t(hdl_copy(g)));
 }

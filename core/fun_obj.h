@@ -18,37 +18,88 @@ typedef intptr_t (*Op2_Apply)(const Fn_Rec* f, intptr_t x, intptr_t y);
 typedef Hdl (*Fun1_Apply)(const Fn_Rec* f, Hdl x);
 typedef Hdl (*Fun2_Apply)(const Fn_Rec* f, Hdl x, Hdl y);
 
+// What a function object may be applied as: one number per apply signature,
+// given by specialising Fn_Sig once for the signature's type, so that a
+// function object is built only from an apply function of a known signature
+// and applied only as that signature. The core numbers its four families;
+// libraries above it number theirs from FN_SIG_FIRST_FREE on.
+template <class Apply> struct Fn_Sig;
+template <> struct Fn_Sig<Op1_Apply> { static constexpr uint8_t id = 1; };
+template <> struct Fn_Sig<Op2_Apply> { static constexpr uint8_t id = 2; };
+template <> struct Fn_Sig<Fun1_Apply> { static constexpr uint8_t id = 3; };
+template <> struct Fn_Sig<Fun2_Apply> { static constexpr uint8_t id = 4; };
+constexpr uint8_t FN_SIG_FIRST_FREE = 5;
+
+// What a function object is, for code that simplifies by it (composition,
+// numeric trees). Tags are read together with the signature, so each
+// signature numbers its own; 0 is an object with nothing to know about.
+enum Op1_Tag : uint32_t { FN_PLAIN = 0, OP1_ADD_CONST, OP1_LOAD_AT, OP1_ELT_ADDR };
+
 struct Fn_Rec {
   Rec hdr;
-  void* apply;
-  uint32_t n_caps;
-  uint32_t hdl_mask;  // bit i set: cap[i] is a handle this record owns
+  void* apply;  // of the signature that sig numbers
+  uint8_t n_caps;
+  uint8_t hdl_mask;  // bit i set: cap[i] is a handle this record owns
+  uint8_t sig;
+  uint8_t unused;
+  uint32_t tag;
   intptr_t cap[3];
 };
 
 inline const Fn_Rec* fn_rec(Hdl f) { return rec_as<Fn_Rec>(f); }
 
+// The apply function of f as the signature Apply; an assertion stop when f
+// was built for another one.
+template <class Apply>
+inline Apply fn_apply_of(const Fn_Rec* r) {
+  CHECK(r->sig == Fn_Sig<Apply>::id);
+  return reinterpret_cast<Apply>(r->apply);
+}
+// Whether f is a function object of signature Apply with this tag.
+template <class Apply>
+inline bool fn_tag_q(Hdl f, uint32_t tag) {
+  const Fn_Rec* r = fn_rec(f);
+  return r->sig == Fn_Sig<Apply>::id && r->tag == tag;
+}
+
 inline intptr_t op1_apply(Op1 f, intptr_t x) {
   const Fn_Rec* r = fn_rec(f);
-  return reinterpret_cast<Op1_Apply>(r->apply)(r, x);
+  return fn_apply_of<Op1_Apply>(r)(r, x);
 }
 inline intptr_t op2_apply(Op2 f, intptr_t x, intptr_t y) {
   const Fn_Rec* r = fn_rec(f);
-  return reinterpret_cast<Op2_Apply>(r->apply)(r, x, y);
+  return fn_apply_of<Op2_Apply>(r)(r, x, y);
 }
 inline Hdl fun1_apply(Fun1 f, Hdl x) {
   const Fn_Rec* r = fn_rec(f);
-  return reinterpret_cast<Fun1_Apply>(r->apply)(r, x);
+  return fn_apply_of<Fun1_Apply>(r)(r, x);
 }
 inline Hdl fun2_apply(Fun2 f, Hdl x, Hdl y) {
   const Fn_Rec* r = fn_rec(f);
-  return reinterpret_cast<Fun2_Apply>(r->apply)(r, x, y);
+  return fn_apply_of<Fun2_Apply>(r)(r, x, y);
 }
 
-// A fresh function object; handle captures (per hdl_mask) are taken over, not copied.
-Hdl fn_new(void* apply, uint32_t n_caps, uint32_t hdl_mask, intptr_t c0 = 0, intptr_t c1 = 0, intptr_t c2 = 0);
+// The record of every constructor below; static_q: lives for the whole run.
+Hdl fn_alloc(bool static_q, uint8_t sig, void* apply, uint32_t tag, uint32_t n_caps, uint32_t hdl_mask, intptr_t c0,
+             intptr_t c1, intptr_t c2);
+
+// A fresh function object of apply's signature; handle captures (per
+// hdl_mask) are taken over, not copied.
+template <class Apply>
+Hdl fn_new(Apply apply, uint32_t n_caps = 0, uint32_t hdl_mask = 0, intptr_t c0 = 0, intptr_t c1 = 0, intptr_t c2 = 0) {
+  return fn_alloc(false, Fn_Sig<Apply>::id, reinterpret_cast<void*>(apply), FN_PLAIN, n_caps, hdl_mask, c0, c1, c2);
+}
+// The same with a tag saying what it is.
+template <class Apply>
+Hdl fn_new_tagged(uint32_t tag, Apply apply, uint32_t n_caps, uint32_t hdl_mask, intptr_t c0 = 0, intptr_t c1 = 0,
+                  intptr_t c2 = 0) {
+  return fn_alloc(false, Fn_Sig<Apply>::id, reinterpret_cast<void*>(apply), tag, n_caps, hdl_mask, c0, c1, c2);
+}
 // A function object that lives for the whole run.
-Hdl fn_new_static(void* apply, intptr_t c0 = 0, intptr_t c1 = 0);
+template <class Apply>
+Hdl fn_new_static(Apply apply, intptr_t c0 = 0, intptr_t c1 = 0, uint32_t tag = FN_PLAIN) {
+  return fn_alloc(true, Fn_Sig<Apply>::id, reinterpret_cast<void*>(apply), tag, 2, 0, c0, c1, 0);
+}
 
 // The static objects of the core library.
 extern const Op1 OP1_DEFAULT, OP1_IDENTITY, OP1_LOAD, OP1_NEGATE, OP1_NOT, OP1_SIGN_BIT, OP1_COMPLEMENT;

@@ -16,7 +16,8 @@ struct Rec {
   uint32_t kind_i;
 };
 
-typedef void (*Release_Fn)(Rec* r);
+// Release functions never raise: they run in destructors (see CHECK_DEFERRED).
+typedef void (*Release_Fn)(Rec* r) noexcept;
 
 struct Kind {
   Release_Fn release;
@@ -63,10 +64,17 @@ inline Hdl hdl_copy(Hdl h) {
   return h;
 }
 
-inline void hdl_release(Hdl h) {
+// The last use of a record: checks that the record is sound and runs its
+// kind's release. Never raises (see CHECK_DEFERRED).
+void rec_release_last(Rec* r) noexcept;
+
+inline void hdl_release(Hdl h) noexcept {
   if (imm_q(h)) return;
   Rec* r = rec_of(h);
-  if (--r->n_uses == 0) kinds_[r->kind_i].release(r);
+  if (r->n_uses > 1)
+    --r->n_uses;
+  else
+    rec_release_last(r);
 }
 
 // Takes a pool block for a new record of n_bytes with use count 1.

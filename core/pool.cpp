@@ -72,11 +72,13 @@ void carve_pool() {
   }
 }
 
+void* take(int k);
+
 void refill(int ind) {
   CHECK(unsigned(ind) <= INT_N_BITS);
   if (ind == INT_N_BITS) raise_static("Out of memory");
   if (ind < BLOCK_SIZE_LOG2) {
-    char* page = static_cast<char*>(pool_take(BLOCK_SIZE_LOG2));
+    char* page = static_cast<char*>(take(BLOCK_SIZE_LOG2));
     page_table_[page_index(page)] = uint32_t(ind);
     CHECK_AS(frees_[ind] == NIL, "frees_p == NULL");
     // Pushed from the top down so the list runs in ascending address order.
@@ -84,7 +86,7 @@ void refill(int ind) {
     for (uint32_t off = PAGE; off > 0; off -= size) push_free(ind, page + off - size);
     return;
   }
-  char* lower = static_cast<char*>(pool_take(ind + 1));
+  char* lower = static_cast<char*>(take(ind + 1));
   char* upper = lower + (uint64_t(1) << ind);
   page_table_[page_index(lower)] = uint32_t(ind);
   page_table_[page_index(upper)] = uint32_t(ind);
@@ -92,12 +94,25 @@ void refill(int ind) {
   push_free(ind, lower);
 }
 
-}  // namespace
-
-void* pool_take(int k) {
+void* take(int k) {
   if (!pool_base_) carve_pool();
   if (frees_[k] == NIL) refill(k);
   return pop_free(k);
+}
+
+}  // namespace
+
+void* pool_take(int k) {
+  raise_deferred();  // any request may raise, so every caller is a safe point
+  return take(k);
+}
+
+void* pool_take_spare(int k) {
+  if (!pool_base_) return nullptr;
+  // A refill splits a block of a higher class, a page at least.
+  bool some_q = frees_[k] != NIL;
+  for (int j = k > BLOCK_SIZE_LOG2 ? k : BLOCK_SIZE_LOG2; j < INT_N_BITS && !some_q; ++j) some_q = frees_[j] != NIL;
+  return some_q ? take(k) : nullptr;
 }
 
 void pool_return(void* p) {
@@ -120,6 +135,22 @@ uint64_t pool_free_bytes() {
     }
   }
   return total;
+}
+
+void pool_check() {
+  if (!pool_base_) return;
+  char* end_p = region_p_ + uint64_t(n_pages_) * PAGE;
+  for (int k = 0; k <= INT_N_BITS; ++k) {
+    uint64_t size = uint64_t(1) << k, n_left = uint64_t(n_pages_) * PAGE / size;
+    for (uint32_t off = frees_[k]; off != NIL;) {
+      char* p = pool_base_ + off;
+      CHECK(p >= region_p_ && p + size <= end_p && uint64_t(end_p - p) % size == 0);
+      CHECK(pool_class_at(p) == k && n_left-- > 0);
+      UNPOISON(p, 4);
+      off = *reinterpret_cast<uint32_t*>(p);
+      POISON(p, 4);
+    }
+  }
 }
 
 uint64_t pool_usable_bytes() {

@@ -22,6 +22,10 @@ constexpr int pool_class_of(int32_t s) {
 
 // Takes a block of size class k (1 << k bytes); raises "Out of memory".
 void* pool_take(int k);
+// A block of class k if the pool has one, else null; never raises, so code
+// that may run in destructors (a sequence shrinking) can use it and keep its
+// bigger block when the pool is exhausted.
+void* pool_take_spare(int k);
 // Returns a block to the list of the class recorded for its page; null is ignored.
 void pool_return(void* p);
 // Class recorded for the page a pool address lies in.
@@ -32,6 +36,10 @@ inline void* pool_alloc(int32_t n_bytes) { return pool_take(pool_class_of(n_byte
 
 // Bytes in blocks on the free lists: for tests and leak checks.
 uint64_t pool_free_bytes();
+// Checks every free list: each block lies inside the usable region, on a
+// boundary of its size, on a page recorded with its list's class, and no list
+// holds more blocks than the region could; an assertion stop otherwise.
+void pool_check();
 // Bytes the carving made available in all.
 uint64_t pool_usable_bytes();
 

@@ -1,23 +1,5 @@
 #include "core/tuple.h"
 
-void* seq_resize_block(void* block_mp, int32_t n_old, int32_t n, uint32_t elt_bytes) {
-  int32_t c = seq_capacity(block_mp, elt_bytes);
-  int32_t n_words;
-  if (n > c)
-    n_words = n > 2 * c ? n : 2 * c;
-  else if (n < c / 4)
-    n_words = n;
-  else
-    return block_mp;
-  // Beyond the pool the byte count would also overflow the size request.
-  if (uint64_t(n_words) * elt_bytes > POOL_BYTES) raise_static("Out of memory");
-  void* new_p = pool_alloc(int32_t(uint32_t(n_words) * elt_bytes));
-  int32_t n_kept = n_old < n ? n_old : n;
-  if (n_kept > 0) std::memcpy(new_p, block_mp, size_t(n_kept) * elt_bytes);
-  pool_return(block_mp);
-  return new_p;
-}
-
 void set_length(Tuple& t, int32_t n) {
   CHECK(0 <= n);
   t.elts_p = static_cast<uint32_t*>(seq_resize_block(t.elts_p, t.n_elts, n, 4));

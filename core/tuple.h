@@ -12,17 +12,8 @@
 #include <utility>
 
 #include "core/fun_obj.h"
+#include "core/growth.h"
 #include "core/sort.h"
-
-// Capacity in elements of a block of elements of elt_bytes; 0 for no block.
-inline int32_t seq_capacity(const void* block_mp, uint32_t elt_bytes) {
-  return block_mp ? int32_t(pool_block_size(block_mp) / elt_bytes) : 0;
-}
-// The block that holds n elements after a length change from n_old, by the
-// growth rule (max(2c, n) when growing past the capacity c, exactly n when
-// shrinking below c/4); the kept elements are copied and a replaced block is
-// returned to the pool.
-void* seq_resize_block(void* block_mp, int32_t n_old, int32_t n, uint32_t elt_bytes);
 
 struct Tuple {
   uint32_t* elts_p = nullptr;  // null until the first length change

@@ -18,21 +18,31 @@ Styl make_style(std::shared_ptr<Font> font, int32_t prefer_coding, int32_t style
   return s;
 }
 
-int32_t font_bytes_width(const Styl& s, int32_t coding, int32_t style_bits, const char* bytes, int32_t n_bytes) {
-  CHECK(unsigned(coding) < unsigned(N_CODINGS));
-  const Width_Table& widths = font_widths(*s.fonts[coding], style_bits & 3);
+namespace {
+
+int32_t table_sum(const Width_Table& widths, const char* bytes, int32_t n_bytes) {
   int32_t w = 0;
   for (int32_t i = 0; i < n_bytes; ++i) w += widths[uint8_t(bytes[i])];
   return w;
 }
 
+}  // namespace
+
+int32_t font_bytes_width(const Styl& s, int32_t coding, int32_t style_bits, const char* bytes, int32_t n_bytes) {
+  CHECK(unsigned(coding) < unsigned(N_CODINGS));
+  return table_sum(font_widths(*s.fonts[coding], style_bits & 3), bytes, n_bytes);
+}
+
+// Walked in place: the editor measures on every keystroke.
 int32_t text_width(const char* text, int32_t n_bytes, int32_t style_bits, const Styl& s) {
-  Font_Text ft = font_text(text, n_bytes, s.prefer_coding_);
-  int32_t w = 0, at = 0;
-  for (int32_t run_i = 0; run_i < n_runs(ft.runs); ++run_i) {
-    int32_t n = run_n_bytes(ft.runs, run_i);
-    w += font_bytes_width(s, run_coding(ft.runs, run_i), style_bits, ft.bytes.first_p + at, n);
-    at += n;
+  const Width_Table* tables[N_CODINGS] = {};
+  Font_Walk walk = font_walk(text, n_bytes, s.prefer_coding_);
+  Font_Piece piece;
+  int32_t w = 0;
+  while (font_walk_next(walk, piece)) {
+    const Width_Table*& t = tables[piece.coding];
+    if (!t) t = &font_widths(*s.fonts[piece.coding], style_bits & 3);
+    w += table_sum(*t, piece.bytes_p, piece.n_bytes);
   }
   return w;
 }

@@ -74,8 +74,8 @@ wff make_symbol(const Builtin_Def& d) {
   wff s = symbol_new_static(d.name);
   if (d.n_args) prop_set(s, N_ARGS, imm_make(d.n_args));
   if (d.fun2_flags) prop_set(s, FUN2_FLAGS, imm_make(d.fun2_flags));
-  if (d.make) set_static_prop(s, APPLY_FUN1_ARGS, fn_new_static(reinterpret_cast<void*>(d.make)));
-  if (d.partial) set_static_prop(s, DERIV_F_ARGS_J, fn_new_static(reinterpret_cast<void*>(d.partial)));
+  if (d.make) set_static_prop(s, APPLY_FUN1_ARGS, fn_new_static(d.make));
+  if (d.partial) set_static_prop(s, DERIV_F_ARGS_J, fn_new_static(d.partial));
   return s;
 }
 

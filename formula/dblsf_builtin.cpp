@@ -83,7 +83,7 @@ DblsF dblsf_int_power(int32_t k) {
   bool keep = -KEPT_POWER <= k && k <= KEPT_POWER;
   if (keep && kept_[k + KEPT_POWER]) return hdl_copy(kept_[k + KEPT_POWER]);
   DblsF f = k == 0 ? dblsf_constant(1, 1.0)
-                   : prim_dblsf(PRIM_INT_POWER, k, fn_new(reinterpret_cast<void*>(int_power_partial), 1, 0, k));
+                   : prim_dblsf(PRIM_INT_POWER, k, fn_new(int_power_partial, 1, 0, k));
   if (keep) kept_[k + KEPT_POWER] = hdl_copy(f);
   return f;
 }
@@ -95,7 +95,7 @@ void attach_numeric_implementations() {
   for (const Sym_Prim& sp : IMPLEMENTED) {
     wff sym = builtin(sp.sym);
     int32_t n = prim_n_args(sp.prim);
-    Ref f = Ref::adopt(prim_dblsf(sp.prim, 0, fn_new(reinterpret_cast<void*>(symbol_partial), 2, 0, intptr_t(sym), n)));
+    Ref f = Ref::adopt(prim_dblsf(sp.prim, 0, fn_new(symbol_partial, 2, 0, intptr_t(sym), n)));
     prop_set(sym, DBLS_F1N, f.get());
   }
 }

@@ -126,7 +126,7 @@ DblsF compiled_partial(const Fn_Rec* f, int32_t j) {
 }  // namespace
 
 Fun1 illegal_symbol_rule() {
-  static const Fun1 rule = fn_new_static(reinterpret_cast<void*>(illegal_symbol));
+  static const Fun1 rule = fn_new_static(illegal_symbol);
   return rule;
 }
 
@@ -141,7 +141,7 @@ DblsF dblsf_compile(Hdl vars, wff w, const Symbol_Rules& rules) {
   Ref rule_list = Ref::adopt(pair_new(rules.smoothness, EMPTY_HDL));
   rule_list = Ref::adopt(pair_new(rules.interval, rule_list.get()));
   rule_list = Ref::adopt(pair_new(rules.value, rule_list.get()));
-  Hdl partial = fn_new(reinterpret_cast<void*>(compiled_partial), 3, 7, intptr_t(hdl_copy(approx.get())),
+  Hdl partial = fn_new(compiled_partial, 3, 7, intptr_t(hdl_copy(approx.get())),
                        intptr_t(hdl_copy(vars)), intptr_t(rule_list.release()));
   return dblsf_of_roots(n_vars, roots, partial);
 }

@@ -23,7 +23,7 @@ DblsF counted_partial(const Fn_Rec* f, int32_t j) {
 }
 
 Hdl facet(auto apply, DblsF f, Facet_Counts* counts_p) {
-  return fn_new(reinterpret_cast<void*>(apply), 2, 1, intptr_t(hdl_copy(f)), reinterpret_cast<intptr_t>(counts_p));
+  return fn_new(apply, 2, 1, intptr_t(hdl_copy(f)), reinterpret_cast<intptr_t>(counts_p));
 }
 
 }  // namespace

@@ -56,16 +56,10 @@ Order_Iv whole_sm(const Fn_Rec* r, const Interval* box) {
   return {dblsf_enclose1(fn_of(r), box), dblsf_smoothness(fn_of(r), box)};
 }
 
-void* const CONST_APPLY[N_FACETS] = {reinterpret_cast<void*>(const_val), reinterpret_cast<void*>(const_iv),
-                                     reinterpret_cast<void*>(const_sm)};
-void* const PROJ_APPLY[N_FACETS] = {reinterpret_cast<void*>(proj_val), reinterpret_cast<void*>(proj_iv),
-                                    reinterpret_cast<void*>(proj_sm)};
-void* const COMPOSE_APPLY[N_FACETS] = {reinterpret_cast<void*>(compose_val), reinterpret_cast<void*>(compose_iv),
-                                       reinterpret_cast<void*>(compose_sm)};
-void* const WHOLE_APPLY[N_FACETS] = {reinterpret_cast<void*>(whole_val), reinterpret_cast<void*>(whole_iv),
-                                     reinterpret_cast<void*>(whole_sm)};
-
-bool apply_q(Hdl node, void* apply) { return fn_rec(node)->apply == apply; }
+const Node_Applies CONST_APPLY = {const_val, const_iv, const_sm};
+const Node_Applies PROJ_APPLY = {proj_val, proj_iv, proj_sm};
+const Node_Applies COMPOSE_APPLY = {compose_val, compose_iv, compose_sm};
+const Node_Applies WHOLE_APPLY = {whole_val, whole_iv, whole_sm};
 
 // An operand of an operation node, substituted, as a node of its own; factor
 // is the node's third word.
@@ -86,20 +80,33 @@ Hdl operand_subst(Facet facet, Leaf_Kind kind, intptr_t cap, intptr_t factor, co
 
 }  // namespace
 
-Hdl const_node(Facet facet, double c) {
-  return fn_new(CONST_APPLY[facet], 1, 0, intptr_t(std::bit_cast<int64_t>(c)));
+Hdl node_new(Facet facet, const Node_Applies& applies, uint32_t tag, uint32_t n_caps, uint32_t hdl_mask, intptr_t c0,
+             intptr_t c1, intptr_t c2) {
+  if (facet == FACET_VALUE) return fn_new_tagged(tag, applies.val, n_caps, hdl_mask, c0, c1, c2);
+  if (facet == FACET_INTERVAL) return fn_new_tagged(tag, applies.iv, n_caps, hdl_mask, c0, c1, c2);
+  return fn_new_tagged(tag, applies.sm, n_caps, hdl_mask, c0, c1, c2);
 }
 
-Hdl proj_node(Facet facet, int32_t i) { return fn_new(PROJ_APPLY[facet], 1, 0, i); }
+uint32_t node_tag(Facet facet, Hdl node) {
+  const Fn_Rec* r = fn_rec(node);
+  constexpr uint8_t SIGS[N_FACETS] = {Fn_Sig<Val_Apply>::id, Fn_Sig<Iv_Apply>::id, Fn_Sig<Sm_Apply>::id};
+  return r->sig == SIGS[facet] ? r->tag : FN_PLAIN;
+}
+
+Hdl const_node(Facet facet, double c) {
+  return node_new(facet, CONST_APPLY, NODE_CONST, 1, 0, intptr_t(std::bit_cast<int64_t>(c)));
+}
+
+Hdl proj_node(Facet facet, int32_t i) { return node_new(facet, PROJ_APPLY, NODE_PROJ, 1, 0, i); }
 
 bool const_node_q(Facet facet, Hdl node, double* c_p) {
-  if (!apply_q(node, CONST_APPLY[facet])) return false;
+  if (node_tag(facet, node) != NODE_CONST) return false;
   *c_p = const_of(fn_rec(node));
   return true;
 }
 
 bool proj_node_q(Facet facet, Hdl node, int32_t* i_p) {
-  if (!apply_q(node, PROJ_APPLY[facet])) return false;
+  if (node_tag(facet, node) != NODE_PROJ) return false;
   *i_p = int32_t(fn_rec(node)->cap[0]);
   return true;
 }
@@ -109,12 +116,12 @@ Hdl compose_node(Facet facet, Hdl f, const Hdl* children, int32_t n_children) {
   intptr_t c1 = n_children > 0 ? intptr_t(hdl_copy(children[0])) : 0;
   intptr_t c2 = n_children > 1 ? intptr_t(hdl_copy(children[1])) : 0;
   uint32_t mask = 1u | (n_children > 0 ? 2u : 0u) | (n_children > 1 ? 4u : 0u);
-  return fn_new(COMPOSE_APPLY[facet], 3, mask, intptr_t(hdl_copy(f)), c1, c2);
+  return node_new(facet, COMPOSE_APPLY, NODE_COMPOSE, 3, mask, intptr_t(hdl_copy(f)), c1, c2);
 }
 
 Hdl whole_node(Facet facet, Hdl f) {
   CHECK(tgt_dim(f) == 1);
-  return fn_new(WHOLE_APPLY[facet], 1, 1, intptr_t(hdl_copy(f)));
+  return node_new(facet, WHOLE_APPLY, NODE_WHOLE, 1, 1, intptr_t(hdl_copy(f)));
 }
 
 Hdl node_subst(Facet facet, Hdl node, const Hdl* args, int32_t n_args) {
@@ -135,7 +142,7 @@ Hdl node_subst(Facet facet, Hdl node, const Hdl* args, int32_t n_args) {
     Ref b = Ref::adopt(operand_subst(facet, kinds[1], r->cap[1], 0, args, n_args));
     return prim_node(facet, id, a.get(), b.get(), 0);
   }
-  if (apply_q(node, COMPOSE_APPLY[facet])) {
+  if (node_tag(facet, node) == NODE_COMPOSE) {
     DblsF f = fn_of(r);
     Ref kids[MAX_CHILDREN];
     Hdl kid_hdls[MAX_CHILDREN] = {};
@@ -145,6 +152,6 @@ Hdl node_subst(Facet facet, Hdl node, const Hdl* args, int32_t n_args) {
     }
     return compose_node(facet, f, kid_hdls, src_dim(f));
   }
-  CHECK(apply_q(node, WHOLE_APPLY[facet]));
+  CHECK(node_tag(facet, node) == NODE_WHOLE);
   return compose_node(facet, fn_of(r), args, n_args);
 }

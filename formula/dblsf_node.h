@@ -21,18 +21,41 @@ typedef double (*Val_Apply)(const Fn_Rec* f, const double* xs);
 typedef Interval (*Iv_Apply)(const Fn_Rec* f, const Interval* box);
 typedef Order_Iv (*Sm_Apply)(const Fn_Rec* f, const Interval* box);
 
+// The node signatures; the facets of DblsF_Rec number theirs after these.
+template <> struct Fn_Sig<Val_Apply> { static constexpr uint8_t id = FN_SIG_FIRST_FREE; };
+template <> struct Fn_Sig<Iv_Apply> { static constexpr uint8_t id = FN_SIG_FIRST_FREE + 1; };
+template <> struct Fn_Sig<Sm_Apply> { static constexpr uint8_t id = FN_SIG_FIRST_FREE + 2; };
+constexpr uint8_t FN_SIG_AFTER_NODES = FN_SIG_FIRST_FREE + 3;
+
 inline double val_eval(Hdl node, const double* xs) {
   const Fn_Rec* r = fn_rec(node);
-  return reinterpret_cast<Val_Apply>(r->apply)(r, xs);
+  return fn_apply_of<Val_Apply>(r)(r, xs);
 }
 inline Interval iv_eval(Hdl node, const Interval* box) {
   const Fn_Rec* r = fn_rec(node);
-  return reinterpret_cast<Iv_Apply>(r->apply)(r, box);
+  return fn_apply_of<Iv_Apply>(r)(r, box);
 }
 inline Order_Iv sm_eval(Hdl node, const Interval* box) {
   const Fn_Rec* r = fn_rec(node);
-  return reinterpret_cast<Sm_Apply>(r->apply)(r, box);
+  return fn_apply_of<Sm_Apply>(r)(r, box);
 }
+
+// What a node is (its tag): the leaves, the nodes over numeric functions,
+// and from NODE_PRIM on the operation nodes, NODE_PRIM + the operation's id
+// * N_LEAF_COMBOS + the kinds of its operands (see Leaf_Kind).
+enum Node_Tag : uint32_t { NODE_CONST = 1, NODE_PROJ, NODE_COMPOSE, NODE_WHOLE, NODE_PRIM };
+
+// One apply function per facet, for the node constructors.
+struct Node_Applies {
+  Val_Apply val;
+  Iv_Apply iv;
+  Sm_Apply sm;
+};
+// A new node of the facet; captures as fn_new.
+Hdl node_new(Facet facet, const Node_Applies& applies, uint32_t tag, uint32_t n_caps, uint32_t hdl_mask,
+             intptr_t c0 = 0, intptr_t c1 = 0, intptr_t c2 = 0);
+// The tag of a node of the facet (0 for a node of another facet).
+uint32_t node_tag(Facet facet, Hdl node);
 
 // The built-in operations.
 enum Prim_Id {
@@ -93,6 +116,7 @@ Hdl dblsf_of_roots(int32_t n, const Roots& roots, Hdl partial);
 // two-operand node only, such a power times a constant kept in the node's
 // third word. So c x^k + (...) costs one node.
 enum Leaf_Kind { LEAF_NODE, LEAF_CONST, LEAF_PROJ, LEAF_POWER, LEAF_SCALED, N_LEAF_KINDS };
+constexpr uint32_t N_LEAF_COMBOS = N_LEAF_KINDS * N_LEAF_KINDS;
 
 inline intptr_t power_leaf(int32_t i, int32_t k) { return intptr_t((uint64_t(uint32_t(k)) << 32) | uint32_t(i)); }
 inline int32_t power_leaf_input(intptr_t cap) { return int32_t(uint32_t(uint64_t(cap))); }

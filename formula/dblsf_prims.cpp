@@ -125,14 +125,12 @@ Order_Iv binary_sm(const Fn_Rec* f, const Interval* box) {
 // The apply functions of one operation: [facet][kind of operand 0 * N_LEAF_KINDS + kind of operand 1].
 struct Prim_Op {
   int32_t n_args;
-  void* applies[N_FACETS][N_LEAF_KINDS * N_LEAF_KINDS];
+  Node_Applies applies[N_LEAF_COMBOS];
 };
 
 template <class Op, int A>
 void fill_unary(Prim_Op& p) {
-  p.applies[FACET_VALUE][A * N_LEAF_KINDS] = reinterpret_cast<void*>(unary_val<Op, A>);
-  p.applies[FACET_INTERVAL][A * N_LEAF_KINDS] = reinterpret_cast<void*>(unary_iv<Op, A>);
-  p.applies[FACET_SMOOTH][A * N_LEAF_KINDS] = reinterpret_cast<void*>(unary_sm<Op, A>);
+  p.applies[A * N_LEAF_KINDS] = {unary_val<Op, A>, unary_iv<Op, A>, unary_sm<Op, A>};
 }
 
 template <class Op>
@@ -147,9 +145,7 @@ Prim_Op unary_op() {
 
 template <class Op, int A, int B>
 void fill_binary(Prim_Op& p) {
-  p.applies[FACET_VALUE][A * N_LEAF_KINDS + B] = reinterpret_cast<void*>(binary_val<Op, A, B>);
-  p.applies[FACET_INTERVAL][A * N_LEAF_KINDS + B] = reinterpret_cast<void*>(binary_iv<Op, A, B>);
-  p.applies[FACET_SMOOTH][A * N_LEAF_KINDS + B] = reinterpret_cast<void*>(binary_sm<Op, A, B>);
+  p.applies[A * N_LEAF_KINDS + B] = {binary_val<Op, A, B>, binary_iv<Op, A, B>, binary_sm<Op, A, B>};
 }
 
 template <class Op, int A>
@@ -238,20 +234,16 @@ Hdl prim_node(Facet facet, Prim_Id id, Hdl a, Hdl b, intptr_t param) {
   if (op.n_args == 2) kind_b = operand_of(facet, b, &cap_b);
   uint32_t mask = (kind_a == LEAF_NODE ? 1u : 0u) | (op.n_args == 2 && kind_b == LEAF_NODE ? 2u : 0u);
   int combo = kind_a * N_LEAF_KINDS + (op.n_args == 2 ? kind_b : 0);
-  return fn_new(op.applies[facet][combo], 3, mask, cap_a, cap_b, cap_c);
+  return node_new(facet, op.applies[combo], NODE_PRIM + uint32_t(id) * N_LEAF_COMBOS + uint32_t(combo), 3, mask, cap_a,
+                  cap_b, cap_c);
 }
 
 bool prim_parts(Facet facet, Hdl node, Prim_Id* id_p, Leaf_Kind* kinds_p) {
-  void* apply = fn_rec(node)->apply;
-  for (int id = 0; id < N_PRIMS; ++id) {
-    const Prim_Op& op = prim_table()[id];
-    for (int combo = 0; combo < N_LEAF_KINDS * N_LEAF_KINDS; ++combo)
-      if (op.applies[facet][combo] == apply) {
-        *id_p = Prim_Id(id);
-        kinds_p[0] = Leaf_Kind(combo / N_LEAF_KINDS);
-        kinds_p[1] = Leaf_Kind(combo % N_LEAF_KINDS);
-        return true;
-      }
-  }
-  return false;
+  uint32_t tag = node_tag(facet, node);
+  if (tag < NODE_PRIM) return false;
+  uint32_t combo = (tag - NODE_PRIM) % N_LEAF_COMBOS;
+  *id_p = Prim_Id((tag - NODE_PRIM) / N_LEAF_COMBOS);
+  kinds_p[0] = Leaf_Kind(combo / N_LEAF_KINDS);
+  kinds_p[1] = Leaf_Kind(combo % N_LEAF_KINDS);
+  return true;
 }

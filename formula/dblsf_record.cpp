@@ -9,7 +9,7 @@
 
 namespace {
 
-void release_dblsf(Rec* r) {
+void release_dblsf(Rec* r) noexcept {
   DblsF_Rec* f = reinterpret_cast<DblsF_Rec*>(r);
   hdl_release(f->value);
   hdl_release(f->interval);
@@ -21,15 +21,25 @@ void release_dblsf(Rec* r) {
 double bits_double(intptr_t c) { return std::bit_cast<double>(int64_t(c)); }
 intptr_t double_bits(double x) { return intptr_t(std::bit_cast<int64_t>(x)); }
 
-void* fn_ptr(auto f) { return reinterpret_cast<void*>(f); }
-
 // ---- The facets of a function made of trees ----
 
 void tree_value(const Fn_Rec* f, const double* xs, double* ys) { ys[0] = val_eval(Hdl(f->cap[0]), xs); }
 void tree_interval(const Fn_Rec* f, const Interval* box, Interval* out) { out[0] = iv_eval(Hdl(f->cap[0]), box); }
 int32_t tree_smooth(const Fn_Rec* f, const Interval* box) { return sm_eval(Hdl(f->cap[0]), box).order; }
 
-void* const TREE_FACET[N_FACETS] = {fn_ptr(tree_value), fn_ptr(tree_interval), fn_ptr(tree_smooth)};
+// The facet over tree k, and whether a facet is one.
+Hdl tree_facet(Facet k, Hdl root) {
+  intptr_t c = intptr_t(hdl_copy(root));
+  if (k == FACET_VALUE) return fn_new_tagged(FACET_TREE, tree_value, 1, 1, c);
+  if (k == FACET_INTERVAL) return fn_new_tagged(FACET_TREE, tree_interval, 1, 1, c);
+  return fn_new_tagged(FACET_TREE, tree_smooth, 1, 1, c);
+}
+
+bool tree_facet_q(Facet k, Hdl facet) {
+  if (k == FACET_VALUE) return fn_tag_q<Value_Facet>(facet, FACET_TREE);
+  if (k == FACET_INTERVAL) return fn_tag_q<Interval_Facet>(facet, FACET_TREE);
+  return fn_tag_q<Smooth_Facet>(facet, FACET_TREE);
+}
 
 Hdl facet_of(DblsF f, Facet facet) {
   const DblsF_Rec& r = dblsf_rec(f);
@@ -125,7 +135,7 @@ DblsF dblsf_new(int32_t tgt_dim, int32_t src_dim, Hdl value, Hdl interval, Hdl p
 DblsF dblsf_derive(DblsF f, int32_t j) {
   CHECK(unsigned(j) < unsigned(src_dim(f)));
   const Fn_Rec* r = fn_rec(dblsf_rec(f).partial);
-  return reinterpret_cast<Partial_Facet>(r->apply)(r, j);
+  return fn_apply_of<Partial_Facet>(r)(r, j);
 }
 
 Roots const_roots(double c) {
@@ -143,8 +153,8 @@ Roots proj_roots(int32_t i) {
 Roots roots_of(Hdl f) {
   Roots roots;
   for (int k = 0; k < N_FACETS; ++k) {
-    const Fn_Rec* r = fn_rec(facet_of(f, Facet(k)));
-    roots.node[k] = r->apply == TREE_FACET[k] ? Ref::share(Hdl(r->cap[0])) : Ref::adopt(whole_node(Facet(k), f));
+    Hdl facet = facet_of(f, Facet(k));
+    roots.node[k] = tree_facet_q(Facet(k), facet) ? Ref::share(Hdl(fn_rec(facet)->cap[0])) : Ref::adopt(whole_node(Facet(k), f));
   }
   return roots;
 }
@@ -165,19 +175,19 @@ Hdl dblsf_of_roots(int32_t n, const Roots& roots, Hdl partial) {
   Ref partial_ref = Ref::adopt(partial);
   Ref facets[N_FACETS];
   for (int k = 0; k < N_FACETS; ++k)
-    facets[k] = Ref::adopt(fn_new(TREE_FACET[k], 1, 1, intptr_t(hdl_copy(roots.node[k].get()))));
+    facets[k] = Ref::adopt(tree_facet(Facet(k), roots.node[k].get()));
   return dblsf_new(1, n, facets[FACET_VALUE].release(), facets[FACET_INTERVAL].release(), partial_ref.release(),
                    facets[FACET_SMOOTH].release());
 }
 
 DblsF dblsf_constant(int32_t n, double c) {
   if (std::isnan(c)) raise_static("Numeric overflow");
-  return dblsf_of_roots(n, const_roots(c), fn_new(fn_ptr(constant_partial), 1, 0, n));
+  return dblsf_of_roots(n, const_roots(c), fn_new(constant_partial, 1, 0, n));
 }
 
 DblsF dblsf_projection(int32_t n, int32_t i) {
   CHECK(0 <= i && i < n);
-  return dblsf_of_roots(n, proj_roots(i), fn_new(fn_ptr(projection_partial), 2, 0, n, i));
+  return dblsf_of_roots(n, proj_roots(i), fn_new(projection_partial, 2, 0, n, i));
 }
 
 DblsF dblsf_split(double t, DblsF g, DblsF h) {
@@ -185,11 +195,11 @@ DblsF dblsf_split(double t, DblsF g, DblsF h) {
   CHECK(m > 0);
   CHECK(src_dim(g) == 1 && tgt_dim(h) == m && src_dim(h) == 1);
   if (std::isnan(t)) raise_static("Numeric overflow");
-  auto split_fn = [&](void* apply) { return fn_new(apply, 3, 6, double_bits(t), intptr_t(hdl_copy(g)), intptr_t(hdl_copy(h))); };
-  Ref value = Ref::adopt(split_fn(fn_ptr(split_value)));
-  Ref interval = Ref::adopt(split_fn(fn_ptr(split_interval)));
-  Ref partial = Ref::adopt(split_fn(fn_ptr(split_partial)));
-  Ref smooth = Ref::adopt(split_fn(fn_ptr(split_smooth)));
+  auto split_fn = [&](auto apply) { return fn_new(apply, 3, 6, double_bits(t), intptr_t(hdl_copy(g)), intptr_t(hdl_copy(h))); };
+  Ref value = Ref::adopt(split_fn(split_value));
+  Ref interval = Ref::adopt(split_fn(split_interval));
+  Ref partial = Ref::adopt(split_fn(split_partial));
+  Ref smooth = Ref::adopt(split_fn(split_smooth));
   return dblsf_new(m, 1, value.release(), interval.release(), partial.release(), smooth.release());
 }
 
@@ -199,6 +209,6 @@ DblsF dblsf_restrict(DblsF f, int32_t fixed_i, double fixed_value) {
   args[fixed_i] = const_roots(fixed_value);
   args[1 - fixed_i] = proj_roots(0);
   Roots line = roots_subst(roots_of(f), args, 2);
-  Hdl partial = fn_new(fn_ptr(restrict_partial), 3, 1, intptr_t(hdl_copy(f)), fixed_i, double_bits(fixed_value));
+  Hdl partial = fn_new(restrict_partial, 3, 1, intptr_t(hdl_copy(f)), fixed_i, double_bits(fixed_value));
   return dblsf_of_roots(1, line, partial);
 }

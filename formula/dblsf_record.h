@@ -27,6 +27,14 @@ typedef void (*Interval_Facet)(const Fn_Rec* f, const Interval* box, Interval* o
 typedef DblsF (*Partial_Facet)(const Fn_Rec* f, int32_t j);
 typedef int32_t (*Smooth_Facet)(const Fn_Rec* f, const Interval* box);
 
+template <> struct Fn_Sig<Value_Facet> { static constexpr uint8_t id = FN_SIG_FIRST_FREE + 3; };
+template <> struct Fn_Sig<Interval_Facet> { static constexpr uint8_t id = FN_SIG_FIRST_FREE + 4; };
+template <> struct Fn_Sig<Partial_Facet> { static constexpr uint8_t id = FN_SIG_FIRST_FREE + 5; };
+template <> struct Fn_Sig<Smooth_Facet> { static constexpr uint8_t id = FN_SIG_FIRST_FREE + 6; };
+
+// A facet that evaluates a tree of nodes (its one capture).
+constexpr uint32_t FACET_TREE = 1;
+
 uint32_t dblsf_kind();
 inline bool dblsf_q(Hdl h) { return kind_q(h, dblsf_kind()); }
 inline const DblsF_Rec& dblsf_rec(DblsF f) { return *rec_as<DblsF_Rec>(f); }
@@ -41,15 +49,15 @@ DblsF dblsf_new(int32_t tgt_dim, int32_t src_dim, Hdl value, Hdl interval, Hdl p
 // The facets. xs and box hold src_dim entries, ys and out tgt_dim.
 inline void dblsf_evaluate(DblsF f, const double* xs, double* ys) {
   const Fn_Rec* r = fn_rec(dblsf_rec(f).value);
-  reinterpret_cast<Value_Facet>(r->apply)(r, xs, ys);
+  fn_apply_of<Value_Facet>(r)(r, xs, ys);
 }
 inline void dblsf_enclose(DblsF f, const Interval* box, Interval* out) {
   const Fn_Rec* r = fn_rec(dblsf_rec(f).interval);
-  reinterpret_cast<Interval_Facet>(r->apply)(r, box, out);
+  fn_apply_of<Interval_Facet>(r)(r, box, out);
 }
 inline int32_t dblsf_smoothness(DblsF f, const Interval* box) {
   const Fn_Rec* r = fn_rec(dblsf_rec(f).smoothness);
-  return reinterpret_cast<Smooth_Facet>(r->apply)(r, box);
+  return fn_apply_of<Smooth_Facet>(r)(r, box);
 }
 // A new DblsF, rebuilt on every call: callers that need it again keep it.
 DblsF dblsf_derive(DblsF f, int32_t j);

@@ -41,10 +41,10 @@ Hdl implicit_rule_apply(const Fn_Rec* f, Hdl sym) {
 
 }  // namespace
 
-Fun1 deriv_var_rule(wff x) { return fn_new(reinterpret_cast<void*>(var_rule_apply), 1, 1, intptr_t(hdl_copy(x))); }
+Fun1 deriv_var_rule(wff x) { return fn_new(var_rule_apply, 1, 1, intptr_t(hdl_copy(x))); }
 
 Fun1 deriv_implicit_rule(wff x) {
-  return fn_new(reinterpret_cast<void*>(implicit_rule_apply), 2, 3, intptr_t(hdl_copy(x)), intptr_t(EMPTY_HDL));
+  return fn_new(implicit_rule_apply, 2, 3, intptr_t(hdl_copy(x)), intptr_t(EMPTY_HDL));
 }
 
 wff derivative(wff w, Fun1 symbol_rule) {

@@ -1,11 +1,5 @@
 #include "formula/tree.h"
 
-int32_t n_elts(Hdl list) {
-  int32_t n = 0;
-  for (; pair_q(list); list = pair_rest(list)) ++n;
-  return n;
-}
-
 wff elt(Hdl list, int32_t i) {
   for (; i > 0; --i) list = pair_rest(list);
   CHECK(pair_q(list));

@@ -2,7 +2,7 @@
 
 namespace {
 
-void release_real(Rec* r) { pool_return(r); }
+void release_real(Rec* r) noexcept { pool_return(r); }
 
 // Registered here, beside the only maker of real records, so that linking any
 // user of reals links the registration too.

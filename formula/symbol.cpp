@@ -5,7 +5,7 @@
 
 namespace {
 
-void release_symbol(Rec* r) {
+void release_symbol(Rec* r) noexcept {
   Symbol* s = reinterpret_cast<Symbol*>(r);
   s->props.~Hdl_Tuple();
   pool_return(s->name_p);

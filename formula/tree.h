@@ -12,6 +12,7 @@
 
 #include "algebra/Integer.h"
 #include "core/cpp2.h"
+#include "core/list.h"
 #include "core/tuple.h"
 
 using wff = Hdl;
@@ -68,8 +69,7 @@ extern const Prop_Key LITERAL_Q, NUMBER_KIND, VAR_INDEX, APPROX1, N_ARGS, FUN2_F
 
 // ---- Applications (lists) ----
 inline bool nonempty_q(Hdl list) { return pair_q(list); }
-// Elements of a list, head included for an application.
-int32_t n_elts(Hdl list);
+// n_elts of a list (core/list.h) counts the head of an application too.
 // Element i of a list (borrowed); i must be below n_elts.
 wff elt(Hdl list, int32_t i);
 inline bool appl_q(wff w) { return pair_q(w); }

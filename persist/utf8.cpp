@@ -72,7 +72,7 @@ int32_t internal_of_utf8(const char* from_p, int32_t n, char* to_p, bool end_q, 
 Byte_Str utf8_name(const char* name) {
   int32_t n = text_length(name);
   Byte_Str s;
-  reserve(s, UTF8_GROWTH * n);
+  reserve(s, int64_t(UTF8_GROWTH) * n);  // in 64 bits: "Out of memory", not a wrapped size
   s.write_p += utf8_of_internal(name, n, s.first_p);
   c_str(s);
   return s;

@@ -119,6 +119,8 @@ TEST(Integer, ShiftsAndConversions) {
   EXPECT_EQ(int_to_double(z("18446744073709553665").get()), 18446744073709555712.0);
   EXPECT_EQ(int_to_double(z("-18446744073709553664").get()), -18446744073709551616.0);  // tie to even
   EXPECT_EQ(text(Ref::adopt(int_power(imm_make(-3), 41))), "-36472996377170786403");
+  // Refused before its word array is taken, as no pool could hold the result.
+  EXPECT_EQ(message_of([] { int_shift(imm_make(1), INT32_MAX); }), "Out of memory");
 }
 
 TEST(Integer, LongChainsReleaseWithoutRecursion) {

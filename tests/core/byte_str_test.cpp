@@ -75,6 +75,7 @@ TEST(ByteStr, AssertionTexts) {
   EXPECT_EQ(check_text([&] { char_start_before(s.first_p, s.first_p); }), "Assertion failed - file byte_str:\rp > a");
   EXPECT_EQ(text_of(s), "abc");
   EXPECT_EQ(check_text([&] { set_length(s, INT32_MAX); }), "Out of memory");
+  EXPECT_EQ(check_text([&] { append(s, s.first_p, INT32_MAX); }), "Out of memory");  // the length sum wraps
   EXPECT_EQ(text_of(s), "abc");
 }
 

@@ -13,6 +13,20 @@ TEST(FunObj, DefaultsRaiseTheirNames) {
   EXPECT_EQ(message_of<Misc_Static_Err>([] { fun2_apply(FUN2_DEFAULT, EMPTY_HDL, EMPTY_HDL); }), "Internal Error - Fun2");
 }
 
+// A function object records the signature it was built for: applied as
+// another one it is an assertion, not a call through the wrong type.
+TEST(FunObj, AppliedOnlyAsTheSignatureItWasBuiltFor) {
+  const std::string WRONG = "Assertion failed - file fun_obj:\rr->sig == Fn_Sig<Apply>::id";
+  Hdl pair = pair_new(imm_make(1), EMPTY_HDL);
+  EXPECT_EQ(check_text([] { op1_apply(FUN1_IDENTITY, 8); }), WRONG);
+  EXPECT_EQ(check_text([&] { fun1_apply(OP1_IDENTITY, pair); }), WRONG);
+  EXPECT_EQ(check_text([] { op2_apply(OP1_NEGATE, 1, 2); }), WRONG);
+  EXPECT_EQ(check_text([] { fun2_apply(OP2_SUM, 3, 5); }), WRONG);
+  EXPECT_EQ(check_text([] { op1_apply(OP2_CMP_DOUBLE, 0); }), WRONG);
+  EXPECT_EQ(rec_of(pair)->n_uses, 1u);
+  hdl_release(pair);
+}
+
 TEST(FunObj, StaticWordOperations) {
   uint32_t word = 77;
   EXPECT_EQ(op1_apply(OP1_LOAD, intptr_t(&word)), 77);

@@ -32,7 +32,7 @@ TEST(List, CountReverseAndMap) {
     Ref rev = Ref::adopt(list_reverse_onto(xs.get(), acc.get()));
     EXPECT_EQ(values_of(rev.get()), (std::vector<int32_t>{3, 2, 1, 9}));
     EXPECT_EQ(rec_of(acc.get())->n_uses, 2u);  // shared as the tail, not copied
-    Ref f = Ref::adopt(fn_new(reinterpret_cast<void*>(times_ten), 0, 0));
+    Ref f = Ref::adopt(fn_new(times_ten, 0, 0));
     Ref mapped = Ref::adopt(list_map(xs.get(), f.get()));
     EXPECT_EQ(values_of(mapped.get()), (std::vector<int32_t>{10, 20, 30}));
     EXPECT_EQ(list_map(EMPTY_HDL, f.get()), EMPTY_HDL);

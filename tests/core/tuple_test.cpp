@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/err_text.h"
+#include "tests/memory_limits.h"
 
 
 TEST(Tuple, GrowsByDoublingAtPowersOfTwoPlusOne) {
@@ -38,6 +39,24 @@ TEST(Tuple, ShrinksOnlyBelowAQuarter) {
   // A length whose byte count overflows a size request is beyond the pool too.
   for (int32_t n : {1 << 30, INT32_MAX}) EXPECT_EQ(check_text([&] { set_length(t, n); }), "Out of memory");
   EXPECT_EQ(n_elts(t), 15);
+}
+
+// Shrinking may run in destructors, so it never raises: it keeps the bigger
+// block when the pool has no smaller one, and leaves a waiting assertion for
+// the next request that may raise.
+TEST(Tuple, ShrinkingNeverRaises) {
+  Tuple t;
+  set_length(t, 64);
+  const uint32_t* block_p = t.elts_p;
+  {
+    Pool_Filler full(0);
+    set_length(t, 15);
+  }
+  EXPECT_EQ(t.elts_p, block_p);
+  defer_assertion("waiting.cpp", 7, "x");
+  set_length(t, 2);
+  EXPECT_EQ(capacity(t), 2);
+  EXPECT_EQ(check_text([] { raise_deferred(); }), "Assertion failed - file waiting:\rx");
 }
 
 TEST(Tuple, InsertAppendFillFind) {

@@ -11,6 +11,8 @@
 #include "draw/colour.h"
 #include "draw/rec_device.h"
 #include "rec_screen.h"
+#include "tests/err_text.h"
+#include "tests/memory_limits.h"
 
 // The substitute screen is 96 dpi; a 12-point font is 16 pixels high there.
 // Roman characters are em * (5 + b % 4) / 10 pixels wide, Symbol ones
@@ -135,4 +137,46 @@ TEST(Font, TextIsDrawnRunByRunAtItsMeasuredPositions) {
   c_p.reset();
   EXPECT_EQ(rec_take_calls(printer),
             (std::vector<std::string>{"restore", "delete_font 0", "delete_font 1", "delete_font 2"}));
+}
+
+// The editor measures on every keystroke: measuring takes no memory at all,
+// and drawing text none from the pool. A drawing that needs the heap (a
+// strand's points, the recording device's log) and finds it refused ends in
+// "Out of memory" at the error boundary, with the pool sound.
+TEST(Font, TextTakesNoMemoryAndHeapShortagesEndInOutOfMemory) {
+  rec_screen();
+  Styl s = make_style(make_font(family("Times"), 12), ROMAN_CODING);
+  Rec_Device printer = rec_device_new(600, 5000, 6000);
+  Canvas c(rec_device(printer), 0, 0);
+  const char text[] = "a\xE4\x44\x93\x43\rb";  // a, less-or-equal, a down arrow's escape, a line break
+  canvas_draw_text(c, text, 7, 0, NO_COLOUR, s);   // selects the fonts once
+  int32_t width = text_width(text, 7, 0, s), measured;
+  rec_take_calls(printer);
+  std::string drawn_full;
+  {
+    Pool_Filler full(0);
+    {
+      Heap_Budget none(0);
+      measured = text_width(text, 7, 0, s);
+    }
+    c.cur = {};
+    drawn_full = message_of([&] { canvas_draw_text(c, text, 7, 0, NO_COLOUR, s); });
+    EXPECT_TRUE(full.intact_q());
+  }
+  EXPECT_EQ(measured, width);
+  EXPECT_EQ(drawn_full, "<no error>");
+  EXPECT_EQ(rec_take_calls(printer),
+            (std::vector<std::string>{"move_to 0 -1", "text 0 \"a\"", "select_font 1", "move_to 59 -1",
+                                      "text 1 \"\\xA3\"", "select_font 0", "move_to 129 -1",
+                                      "text 0 \"\\x1F2193\\x0D\\x0Ab\""}));
+  std::vector<Hermite_Point> strand = {{0, 0, -96, 0, 0}, {1, 1920, -96, 0, 0}, {2, 0, 0, 5, 5}};
+  std::string got = "Out of memory";
+  int n_short = 0;
+  for (int64_t n = 0; got == "Out of memory"; ++n, ++n_short) {
+    Heap_Budget budget(n);
+    got = message_of([&] { heap_guarded([&] { canvas_hermite_strand(c, 2, strand); }); });
+  }
+  EXPECT_EQ(got, "<no error>");
+  EXPECT_GT(n_short, 2);
+  EXPECT_NO_THROW(pool_check());
 }

@@ -27,6 +27,8 @@ TEST(DblsArray, CapacityDoublesShrinksBelowAQuarterAndKeepsValues) {
     EXPECT_EQ(a.xs_p[0], 0.5);
     EXPECT_EQ(a.xs_p[3], 3.5);
     EXPECT_EQ(a.n_xs, 7);
+    EXPECT_EQ(check_text([&] { dbls_resize(a, 1 << 28); }), "Out of memory");  // 2^31 bytes wrap
+    EXPECT_EQ(dbls_capacity(a), 8);
     EXPECT_NE(message_of<Misc_Static_Err>([&] { dbls_reserve(a, 6); }).find("0 <= n_xs && n_xs <= n_xs_to_alloc"),
               std::string::npos);
     Dbls_Array b;

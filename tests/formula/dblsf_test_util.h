@@ -17,7 +17,7 @@ inline Hdl bound_param_apply(const Fn_Rec* f, Hdl sym) {
   return fun1_apply(illegal_symbol_rule(), sym);
 }
 inline Ref bound_param_rule(wff sym, int32_t n_vars, double value) {
-  return Ref::adopt(fn_new(reinterpret_cast<void*>(bound_param_apply), 3, 0, intptr_t(sym), n_vars,
+  return Ref::adopt(fn_new(bound_param_apply, 3, 0, intptr_t(sym), n_vars,
                            intptr_t(std::bit_cast<int64_t>(value))));
 }
 

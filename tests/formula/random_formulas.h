@@ -118,7 +118,7 @@ inline Hdl point_rule_apply(const Fn_Rec* f, Hdl s) {
 // The formula's value at a point: symbols replaced by reals, then approximated.
 // NaN when it does not fold to a real.
 inline double formula_value(wff w, Point at) {
-  Ref rule = Ref::adopt(fn_new(reinterpret_cast<void*>(random_formulas_detail::point_rule_apply), 1, 0,
+  Ref rule = Ref::adopt(fn_new(random_formulas_detail::point_rule_apply, 1, 0,
                                intptr_t(&at)));
   Ref s = Ref::adopt(substitute(w, rule.get()));
   Ref v = Ref::adopt(approximate(s.get()));

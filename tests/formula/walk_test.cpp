@@ -10,7 +10,7 @@ Hdl replace_x_apply(const Fn_Rec* f, Hdl s) {
 
 std::string substituted(const char* text, const char* x_value) {
   Ref value = rd(x_value);
-  Ref rule = Ref::adopt(fn_new(reinterpret_cast<void*>(replace_x_apply), 1, 1, intptr_t(value.release())));
+  Ref rule = Ref::adopt(fn_new(replace_x_apply, 1, 1, intptr_t(value.release())));
   Ref w = Ref::adopt(substitute(rd(text).get(), rule.get()));
   return prefix_text(w.get());
 }

@@ -3,6 +3,8 @@
 // properties it borrows.
 #include "tests/solve/solve_test_util.h"
 
+#include "tests/memory_limits.h"
+
 namespace {
 
 TEST(Solve, SimpleModelsGiveTheirSolvedForms) {
@@ -88,6 +90,38 @@ TEST(Solve, AlgRepPropertiesAreRestoredAfterSuccessAndEachFailure) {
     EXPECT_EQ(prop_get(builtin(SYM_PI), ALG_REP), NO_HDL) << c[0];
   }
   prop_remove(sym("x"), ALG_REP);
+}
+
+// Every shortage ends in "Out of memory" and leaves the pool as it was: the
+// pool nearly full (Solve's own records) and the C++ heap failing (its
+// standard containers and the word arrays of big integers).
+TEST(Solve, ShortagesEndInOutOfMemoryAndLeaveThePoolSound) {
+  Ref eqs = rd("(\r (= (* y y) (+ (* a (* x x)) (+ (* b x) c))) (= z (+ (* 2 y) x)))");
+  Ref coef = Ref::adopt(pair_new(builtin(SYM_PI), EMPTY_HDL)), vars = sym_list("a b c x y z");
+  Ref warm_up = Ref::adopt(solve_equations(eqs.get(), coef.get(), vars.get(), false));  // builds the caches
+  uint64_t free_before = pool_free_bytes();
+  auto attempt = [&](auto&& limit) {
+    std::string got = "Out of memory";
+    {
+      auto in_force = limit();
+      try {
+        Ref r = Ref::adopt(solve_equations(eqs.get(), coef.get(), vars.get(), false));
+        got = "";
+      } catch (const Misc_Static_Err& e) {
+        EXPECT_STREQ(e.message(), "Out of memory");
+      }
+      if constexpr (std::is_same_v<decltype(in_force), Pool_Filler>) {
+        EXPECT_TRUE(in_force.intact_q());
+      }
+    }
+    EXPECT_NO_THROW(pool_check());
+    EXPECT_EQ(pool_free_bytes(), free_before);
+    return got.empty();
+  };
+  int n_short = 0;
+  for (uint64_t n_free = 0; !attempt([&] { return Pool_Filler(n_free); }); n_free += 512) ++n_short;
+  for (int64_t n = 0; !attempt([&] { return Heap_Budget(n); }); ++n) ++n_short;
+  EXPECT_GT(n_short, 20);
 }
 
 }  // namespace
