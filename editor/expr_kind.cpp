@@ -1,0 +1,69 @@
+#include <new>
+
+#include "editor/Expr.h"
+#include "editor/expr_nav.h"
+
+namespace {
+
+const Expr& expr_of(const void* e) { return *static_cast<const Expr*>(e); }
+const Expr_Kind& kind_of(const Gui_Kind& k) { return reinterpret_cast<const Expr_Kind&>(k); }
+
+Sel initial_sel(const Gui_Kind&, const void* e) { return edge_sel(expr_of(e), false); }
+
+bool copyable_q(const Expr& e, const Sel& s) {
+  if (e.case_i == EXPR_STYLED_STR1) return s.anchor_i != s.gen_i;
+  return s.anchor_i != s.gen_i || s.anchor_i % 2 || copyable_q(expr_part(e, s.anchor_i), *s.e_sel_mp);
+}
+
+// Typing is asked by typing into a copy: what the copy takes, the real one would.
+int32_t text_query(const Expr_Kind& k, const Expr& e, const Sel& s, Text_Partial_Cmd& c) {
+  Expr e2 = expr_copy(e);
+  Sel s2 = sel_copy(s);
+  Text_Partial_Cmd c2{Byte_Str(c.text)};
+  c2.n_consumed = c.n_consumed;
+  Cmd_Args args(s2, c2);
+  int32_t answer;
+  try {
+    answer = expr_type(e2, *k.env_p, args);
+  } catch (const Str_Err&) {
+    return QUERY_REFUSED;
+  }
+  if (answer <= 0) return answer;
+  if (!args.changed_q && c2.n_consumed == c.n_consumed && sel_equal_q(s, s2)) return QUERY_PASSED;
+  c.n_consumed = c2.n_consumed;
+  // Shown as mathematics, the containing element decides.
+  return k.env_p->source_form_q ? k.accept_n : QUERY_PASSED;
+}
+
+int32_t query(const Gui_Kind& k, const void* ev, const Sel& s, Cmd& c) {
+  const Expr& e = expr_of(ev);
+  switch (c.cmd_n) {
+    case SELECT_ALL_CMD: return entire_q(s, e) ? QUERY_PASSED : 1;
+    case COPY_CMD: return copyable_q(e, s);
+    case ARROW_CMD: {
+      Sel s2 = sel_copy(s);
+      return expr_arrow(e, s2, static_cast<const Arrow_Cmd&>(c));
+    }
+    case TEXT_PARTIAL_CMD: return text_query(kind_of(k), e, s, static_cast<Text_Partial_Cmd&>(c));
+    default: return QUERY_PASSED;
+  }
+}
+
+void perform(const Gui_Kind& k, void* ev, Cmd_Args& args) {
+  Expr& e = *static_cast<Expr*>(ev);
+  switch (args.cmd_p->cmd_n) {
+    case SELECT_ALL_CMD: *args.sel_p = entire_sel(e); break;
+    case COPY_CMD: static_cast<Copy_Cmd&>(*args.cmd_p).out = expr_sel_text(e, *args.sel_p); break;
+    case ARROW_CMD: expr_arrow(e, *args.sel_p, static_cast<const Arrow_Cmd&>(*args.cmd_p)); break;
+    case TEXT_PARTIAL_CMD: expr_type(e, *kind_of(k).env_p, args); break;
+    default: break;
+  }
+}
+
+void release(const Gui_Kind&, void* e) { delete static_cast<Expr*>(e); }
+
+}  // namespace
+
+const Gui_Kind EXPR_OPS = {initial_sel, nullptr, query, perform, nullptr, nullptr, nullptr, release};
+
+Expr* expr_new() { return new Expr(); }
