@@ -8,8 +8,10 @@
 
 #include "core/byte_str.h"
 #include "draw/geom.h"
+#include "draw/math_layout.h"
 #include "draw/styl.h"
 #include "editor/gui_kind.h"
+#include "editor/text_field.h"
 
 enum Expr_Case : int32_t { EXPR_STYLED_STR1, EXPR_INFIX, EXPR_GROUPED };
 
@@ -81,6 +83,9 @@ struct Infix_Node : Expr_Node {
   const void* info_mp = nullptr;  // format information; none draws the operator invisibly
   Expr z;
   Point pts[3] = {};
+  const Styl* op_style_p = nullptr;
+  Rect op_text_bds = NO_BOUNDS;  // the operator's text as measured
+  Rect op_bds = NO_BOUNDS;       // as laid out, relative to pts[1]: for stacks, the bar's
 };
 
 struct Group_Node : Expr_Node {
@@ -92,6 +97,7 @@ struct Group_Node : Expr_Node {
   Delim close;
   Expr suffix;
   Point pts[5] = {};
+  Rect open_bds = NO_BOUNDS, close_bds = NO_BOUNDS;  // relative to pts[1] and pts[3]
 };
 
 inline Str_Node& str_of(const Expr& e) { return *static_cast<Str_Node*>(e.node_p); }
@@ -137,10 +143,12 @@ struct Expr_Kind {
 };
 extern const Gui_Kind EXPR_OPS;
 // A content for a controller to own, released through the kind.
-Expr* expr_new();
+Expr* expr_new(const Expr_Env& env);
 
 // Recomputes styles, format information and hidden parentheses below e.
 void expr_restyle(Expr& e, const Expr_Env& env, int32_t depth);
+// Hides or shows the plain parentheses of e's parts, as e's operator wants.
+void expr_hide_parens(Expr& e, const Expr_Env& env);
 // The format information of an infix node's operator at this script depth.
 const void* op_format_info(const Infix_Node& n, const Expr_Env& env, int32_t depth);
 
@@ -166,3 +174,23 @@ void expr_rebalance(Expr& e, const Expr_Env& env, int32_t depth, std::vector<Sel
 // text is for the containing element, QUERY_REFUSED when it cannot go here.
 // May raise Str_Err.
 int32_t expr_type(Expr& e, const Expr_Env& env, Cmd_Args& args);
+
+// Layout: a string measures itself, a node places its parts from their
+// cached bounds, so an edit lays out only the nodes above it.
+void expr_layout_node(Expr& e);
+// The node's bounds around its origin (cached; a string's measured).
+Rect expr_bounds(const Expr& e);
+// The point of a node's part, and where the part lies in the node.
+Point part_pt(const Expr& e, int32_t pos);
+Rect part_area(const Expr& e, int32_t pos);
+// The x lying on the alignment line of a column: a decimal point, the
+// number after a sign, or else the middle.
+int32_t expr_align_x(const Expr& e);
+// The plain text field options of a string: its style, the validity test given.
+Text_Opts str_text_opts(const Str_Node& s, bool (*valid_q)(const char*, int32_t));
+void expr_draw(const Expr& e, Canvas& c, Point origin);
+// What shows the selection: the caret, the operator or delimiter, or the parts.
+Rect expr_sel_bounds(const Expr& e, const Sel& s);
+// The insertion point nearest to p (e's coordinates); a double click selects
+// the string there.
+Sel expr_hit(const Expr& e, Point p, bool word_q);

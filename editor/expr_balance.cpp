@@ -9,7 +9,15 @@ bool plain_parens_q(const Expr& e) {
   return g.open.cp == '(' && g.close.cp == ')' && expr_empty_q(g.prefix) && expr_empty_q(g.suffix);
 }
 
-void hide_parens(Expr& e) { group_of(e).open.shown_q = group_of(e).close.shown_q = false; }
+// A plain pair of parentheses in part pos of e is hidden when hide_q.
+void show_parens(Expr& e, int32_t pos, bool hide_q) {
+  Expr& part = expr_part(e, pos);
+  if (!plain_parens_q(part)) return;
+  Group_Node& g = group_of(part);
+  if (g.open.shown_q == !hide_q && g.close.shown_q == !hide_q) return;
+  g.open.shown_q = g.close.shown_q = !hide_q;
+  expr_layout_node(part);
+}
 
 bool raises_right_q(const Expr& e) {
   return e.case_i == EXPR_INFIX && (infix_of(e).op_p->format_p->hide_parens_n & HIDE_RIGHT_PARENS);
@@ -120,28 +128,41 @@ void expr_restyle(Expr& e, const Expr_Env& env, int32_t depth) {
     }
     case EXPR_INFIX: {
       Infix_Node& n = infix_of(e);
-      int32_t hide_n = n.op_p->format_p->hide_parens_n;
       expr_restyle(n.x, env, depth);
       expr_restyle(n.z, env, depth + n.op_p->format_p->script_n);
       n.info_mp = op_format_info(n, env, depth);
-      if (env.source_form_q) break;
-      if ((hide_n & HIDE_LEFT_PARENS) && plain_parens_q(n.x)) hide_parens(n.x);
-      if ((hide_n & HIDE_RIGHT_PARENS) && plain_parens_q(n.z)) hide_parens(n.z);
+      const Byte_Str& t = n.op_p->text;
+      n.op_style_p = &env.style(t.first_p, n_elts(t), depth);
+      n.op_text_bds = n.info_mp ? styled_str_bounds(t.first_p, n_elts(t), *n.op_style_p) : NO_BOUNDS;
       break;
     }
     default: {
       Group_Node& g = group_of(e);
       for (int32_t pos : {0, 2, 4}) expr_restyle(expr_part(e, pos), env, depth);
       g.open.shown_q = g.close.shown_q = true;
-      // A bracketed power before a group, as in (x^2)(y), loses its brackets.
-      if (!env.source_form_q && plain_parens_q(g.prefix) && raises_right_q(group_of(g.prefix).inner))
-        hide_parens(g.prefix);
     }
+  }
+  expr_hide_parens(e, env);
+  expr_layout_node(e);
+}
+
+void expr_hide_parens(Expr& e, const Expr_Env& env) {
+  if (e.case_i == EXPR_INFIX) {
+    int32_t hide_n = infix_of(e).op_p->format_p->hide_parens_n;
+    show_parens(e, 0, !env.source_form_q && (hide_n & HIDE_LEFT_PARENS));
+    show_parens(e, 2, !env.source_form_q && (hide_n & HIDE_RIGHT_PARENS));
+  } else if (e.case_i == EXPR_GROUPED) {
+    // A bracketed power before a group, as in (x^2)(y), loses its brackets.
+    const Expr& prefix = group_of(e).prefix;
+    show_parens(e, 0, !env.source_form_q && plain_parens_q(prefix) && raises_right_q(group_of(prefix).inner));
+    show_parens(e, 2, false);
+    show_parens(e, 4, false);
   }
 }
 
 void expr_rebalance(Expr& e, const Expr_Env& env, int32_t depth, std::vector<Sel*>& sels, Cmd_Args& args) {
   if (e.case_i == EXPR_STYLED_STR1) return;
+  Rect old = expr_bounds(e);
   int32_t l = last_pos(e);
   int32_t rp = right_prec(expr_part(e, 0)), lp = left_prec(expr_part(e, l));
   if (rp < lp && rp < left_prec(e)) {
@@ -165,6 +186,10 @@ void expr_rebalance(Expr& e, const Expr_Env& env, int32_t depth, std::vector<Sel
     for (Sel* s : sels)
       if (s) map_merged(*s, nx, n_elts(str_of(e).text));
     expr_restyle(e, env, depth);
+  } else {
+    return;
   }
-  (void)args;
+  // Parts keep their places on screen only as far as the layout allows.
+  inval_add(args, old);
+  inval_add(args, expr_bounds(e));
 }

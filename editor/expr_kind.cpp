@@ -45,8 +45,27 @@ int32_t query(const Gui_Kind& k, const void* ev, const Sel& s, Cmd& c) {
       return expr_arrow(e, s2, static_cast<const Arrow_Cmd&>(c));
     }
     case TEXT_PARTIAL_CMD: return text_query(kind_of(k), e, s, static_cast<Text_Partial_Cmd&>(c));
+    case MOUSE_CMD: return IBEAM_CURSOR;
     default: return QUERY_PASSED;
   }
+}
+
+// The expression lies with its alignment point on x = 0.
+Point origin_of(const Expr& e) { return {-expr_align_x(e), 0}; }
+
+// A press puts the insertion point nearest to the click, a double click
+// selects the name or number there; a drag within one string extends there.
+void mouse(const Expr& e, Sel& s, const Mouse_Cmd& m) {
+  Point o = origin_of(e);
+  Sel hit = expr_hit(e, {m.pt.x - o.x, m.pt.y - o.y}, (m.mods & (DOUBLE_MOD | SHIFT_MOD)) == DOUBLE_MOD);
+  if (m.phase == MOUSE_PRESS && !(m.mods & SHIFT_MOD)) {
+    s = std::move(hit);
+    return;
+  }
+  Sel* a = &s;
+  const Sel* h = &hit;
+  while (a->e_sel_mp && h->e_sel_mp && a->anchor_i == h->anchor_i) a = a->e_sel_mp.get(), h = h->e_sel_mp.get();
+  if (!a->e_sel_mp && !h->e_sel_mp) a->gen_i = h->gen_i;
 }
 
 void perform(const Gui_Kind& k, void* ev, Cmd_Args& args) {
@@ -55,15 +74,42 @@ void perform(const Gui_Kind& k, void* ev, Cmd_Args& args) {
     case SELECT_ALL_CMD: *args.sel_p = entire_sel(e); break;
     case COPY_CMD: static_cast<Copy_Cmd&>(*args.cmd_p).out = expr_sel_text(e, *args.sel_p); break;
     case ARROW_CMD: expr_arrow(e, *args.sel_p, static_cast<const Arrow_Cmd&>(*args.cmd_p)); break;
-    case TEXT_PARTIAL_CMD: expr_type(e, *kind_of(k).env_p, args); break;
+    case MOUSE_CMD: mouse(e, *args.sel_p, static_cast<const Mouse_Cmd&>(*args.cmd_p)); break;
+    case TEXT_PARTIAL_CMD: {
+      Point o0 = origin_of(e);
+      Rect old = rect_offset(expr_bounds(e), o0);
+      expr_type(e, *kind_of(k).env_p, args);
+      Point o1 = origin_of(e);
+      if (nonempty_q(args.inval_bds0)) args.inval_bds0 = rect_offset(args.inval_bds0, o1);
+      if (o0 == o1) break;
+      // A new alignment point moves everything.
+      inval_add(args, old);
+      inval_add(args, rect_offset(expr_bounds(e), o1));
+      break;
+    }
     default: break;
   }
+}
+
+Rect sel_bounds(const Gui_Kind&, const void* ev, const Sel& s) {
+  return rect_offset(expr_sel_bounds(expr_of(ev), s), origin_of(expr_of(ev)));
+}
+
+Rect bounds(const Gui_Kind&, const void* ev) { return rect_offset(expr_bounds(expr_of(ev)), origin_of(expr_of(ev))); }
+
+void draw(const Gui_Kind&, const void* ev, Canvas& c, Point at) {
+  Point o = origin_of(expr_of(ev));
+  expr_draw(expr_of(ev), c, {at.x + o.x, at.y + o.y});
 }
 
 void release(const Gui_Kind&, void* e) { delete static_cast<Expr*>(e); }
 
 }  // namespace
 
-const Gui_Kind EXPR_OPS = {initial_sel, nullptr, query, perform, nullptr, nullptr, nullptr, release};
+const Gui_Kind EXPR_OPS = {initial_sel, sel_bounds, query, perform, bounds, draw, caret_region_of_sel_bounds, release};
 
-Expr* expr_new() { return new Expr(); }
+Expr* expr_new(const Expr_Env& env) {
+  Expr* e = new Expr();
+  expr_restyle(*e, env, 0);
+  return e;
+}

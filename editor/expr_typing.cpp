@@ -77,23 +77,32 @@ Typed type_at_str_point(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit,
   return TYPED_EDITED;
 }
 
-const Styl* edited_style_mp_;  // the style of the string being edited, for the text workers
-const Styl& edited_style() { return *edited_style_mp_; }
-
 // Step 1d: the string as a plain text field.
 void edit_str(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   Str_Node& s = str_of(e);
-  if (!s.style_p) expr_restyle(e, t.env, depth);
-  edited_style_mp_ = s.style_p;
-  Text_Opts opts = {t.env.valid_q, edited_style, nullptr, 1};
-  text_type(s.text, opts, args);
+  text_type(s.text, str_text_opts(s, t.env.valid_q), args);
   s.width = -1;
   const Styl* style_p = &t.env.style(s.text.first_p, n_elts(s.text), depth);
   if (style_p != s.style_p) expr_restyle(e, t.env, depth);
 }
 
+// The bytes of the next piece of a text typed at once: one operator or
+// delimiter character, or a run of others.
+int32_t token_len(const Typing& t) {
+  const char* p = t.rest_p();
+  const char* end_p = t.cmd.text.write_p;
+  while (p < end_p) {
+    const char* q = p;
+    uint32_t cp = take_code_point(q, end_p);
+    if (op_start_q(t.env, cp) || t.env.open_q(cp) || t.env.close_q(cp)) return p == t.rest_p() ? int32_t(q - p) : int32_t(p - t.rest_p());
+    p = q;
+  }
+  return int32_t(p - t.rest_p());
+}
+
 // Step 2: e replaced as a whole by the typed characters up to the first
-// operator or delimiter; the rest is typed into the new string.
+// operator or delimiter; the rest is typed into the new string piece by
+// piece, as if typed key by key. One record undoes it all.
 Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t depth) {
   bool record_q = t.cmd.n_consumed == 0;
   Byte_Str old_text = expr_text(e);
@@ -115,12 +124,23 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   expr_restyle(e, t.env, depth);
   *args.sel_p = sel_of(n_elts(run), n_elts(run));
   args.changed_q = true;
+  Sel* prev_sel_mp = args.prev_undo_sel_p;
+  Cmd* prev_cmd_mp = args.prev_undo_cmd_p;
+  args.prev_undo_sel_p = nullptr;
+  args.prev_undo_cmd_p = nullptr;
   Typed typed = TYPED_EDITED;
-  for (int32_t before = -1; t.cmd.n_consumed < n_elts(t.cmd.text) && t.cmd.n_consumed != before;) {
-    before = t.cmd.n_consumed;
-    typed = type_at(e, t, args, limit, depth);
-    if (typed != TYPED_EDITED && typed != TYPED_STR && typed != TYPED_STRUCT) break;
+  while (t.cmd.n_consumed < n_elts(t.cmd.text)) {
+    Text_Partial_Cmd piece{Byte_Str(t.rest_p(), token_len(t))};
+    args.cmd_p = &piece;
+    typed = type_at(e, Typing{t.env, piece}, args, limit, depth);
+    args.cmd_p = &t.cmd;
+    t.cmd.n_consumed += piece.n_consumed;
+    if ((typed != TYPED_EDITED && typed != TYPED_STR && typed != TYPED_STRUCT) || piece.n_consumed == 0) break;
   }
+  args.prev_undo_sel_p = prev_sel_mp;
+  args.prev_undo_cmd_p = prev_cmd_mp;
+  args.undo.sel_mp.reset();
+  args.undo.cmd_mp.reset();
   if (record_q) record(args, entire_sel(e), old_text);
   if (typed == TYPED_CLOSE_HERE) return typed;
   return e.case_i == EXPR_STYLED_STR1 ? TYPED_STR : TYPED_STRUCT;
@@ -165,6 +185,7 @@ Typed type_on_delim(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   if (d.cp == cp) return TYPED_EDITED;
   if (record_q) record(args, sel_of(pos, pos), cp_text(d.cp));
   d.cp = cp;
+  expr_layout_node(e);
   args.changed_q = true;
   return TYPED_EDITED;
 }
@@ -213,10 +234,23 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   int32_t part_depth = depth + (e.case_i == EXPR_INFIX && pos == 2 ? infix_of(e).op_p->format_p->script_n : 0);
   Cmd_Args a(*s.e_sel_mp, t.cmd);
   if ((a.prev_undo_sel_p = prev_in_part(args, pos))) a.prev_undo_cmd_p = args.prev_undo_cmd_p;
+  Rect old_areas[5];
+  for (int32_t i = 0; i <= last_pos(e); ++i) old_areas[i] = part_area(e, i);
   Typed typed = type_at(part, t, a, INT_MIN, part_depth);
-  inval_add(args, a.inval_bds0);
   args.changed_q |= a.changed_q;
-  if (typed == TYPED_STRUCT && conflict_q(e, pos, part)) parenthesise(part, s, a, t.env, part_depth);
+  if (typed == TYPED_STRUCT && conflict_q(e, pos, part)) parenthesise(part, *s.e_sel_mp, a, t.env, part_depth);
+  expr_hide_parens(e, t.env);
+  if (a.changed_q) {
+    // Only parts that moved or changed size are drawn again whole.
+    expr_layout_node(e);
+    for (int32_t i = 0; i <= last_pos(e); ++i) {
+      Rect r = part_area(e, i);
+      if (r == old_areas[i]) continue;
+      inval_add(args, old_areas[i]);
+      inval_add(args, r);
+    }
+  }
+  if (nonempty_q(a.inval_bds0)) inval_add(args, rect_offset(a.inval_bds0, part_pt(e, pos)));
   if (a.undo.sel_mp) args.undo.sel_mp = std::make_unique<Sel>(sel_in(pos, std::move(*a.undo.sel_mp)));
   if (a.undo.cmd_mp) args.undo.cmd_mp = std::move(a.undo.cmd_mp);
   if (a.res_cmd_mp) args.res_cmd_mp = std::move(a.res_cmd_mp);
@@ -231,27 +265,38 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   return typed == TYPED_EDITED || typed == TYPED_STR || typed == TYPED_STRUCT ? TYPED_EDITED : typed;
 }
 
+// Typing that replaces the node at this level, or changes an operator or a
+// delimiter, redraws the node's old and new extent.
+Typed redrawn(Typed typed, const Rect& old, const Expr& e, Cmd_Args& args) {
+  if (typed == TYPED_EDITED || typed == TYPED_STR || typed == TYPED_STRUCT) {
+    inval_add(args, old);
+    inval_add(args, expr_bounds(e));
+  }
+  return typed;
+}
+
 Typed type_at(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t depth) {
   Sel& s = *args.sel_p;
+  Rect old = expr_bounds(e);
   bool point_q = s.anchor_i == s.gen_i;
   if (e.case_i == EXPR_STYLED_STR1) {
     if (point_q) {
       Typed typed = type_at_str_point(e, t, args, limit, depth);
-      if (typed != TYPED_NOTHING) return typed;
+      if (typed != TYPED_NOTHING) return redrawn(typed, old, e, args);
       if (t.n_rest() == 0) return TYPED_NOTHING;
     }
-    if (entire_q(s, e)) return replace_whole(e, t, args, limit, depth);
+    if (entire_q(s, e)) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
     edit_str(e, t, args, depth);
     return TYPED_EDITED;
   }
-  if (!point_q) return replace_whole(e, t, args, limit, depth);
+  if (!point_q) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
   if (s.anchor_i % 2 == 0) return type_in_part(e, t, args, depth);
   bool deleting_q = t.n_rest() == 0;
   Typed typed = type_on_delim(e, t, args, depth);
   if (typed == TYPED_REFUSED) return typed;
   rebalance(e, t, args, depth);
   move_across(e, s, deleting_q);
-  return typed;
+  return redrawn(typed, old, e, args);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // tree and its selection, and a driver that sends keys as the keyboard does.
 //   a character types itself; `L `R `l `r Left, Right, Shift+Left, Shift+Right;
 //   `H `E Ctrl+Left, Ctrl+Right; `B `D Backspace, Delete; `N Enter; `V Alt+Enter;
-//   `A Select All; `Z `Y Undo, Redo
+//   `A Select All; `Z `Y Undo, Redo; {text} a paste
 #pragma once
 #include <string>
 
@@ -80,7 +80,7 @@ inline std::string debug_form(const Expr& e, const Sel* s_mp = nullptr, bool top
 struct Expr_Session {
   Window_Log log;
   Edit_Con con;
-  explicit Expr_Session(const Expr_Kind& k) : con(k.kind, expr_new()) {
+  explicit Expr_Session(const Expr_Kind& k) : con(k.kind, expr_new(*k.env_p)) {
     con.window_ops_mp = &LOG_WINDOW;
     con.window_mp = &log;
   }
@@ -117,7 +117,8 @@ inline void expr_key_delete(Expr_Session& s, bool back_q) {
 
 inline void expr_key(Expr_Session& s, const std::string& key) {
   try {
-    if (key[0] != '`') return expr_key_type(s, key == "\\" ? "\r" : key);
+    if (key[0] == '{') return expr_key_type(s, key.substr(1, key.size() - 2));
+    if (key[0] != '`') return expr_key_type(s, key);
     char k = key[1];
     if (k == 'Z' || k == 'Y') {
       if (n_elts(k == 'Z' ? s.con.undo_list : s.con.redo_list) > 0) k == 'Z' ? con_undo(s.con) : con_redo(s.con);
@@ -141,9 +142,13 @@ inline void expr_key(Expr_Session& s, const std::string& key) {
   }
 }
 
-// Splits "ab`L" into keys: characters and backquoted codes.
+// Splits "ab`L{c+d}" into keys: characters, backquoted codes and pastes.
 inline std::vector<std::string> keys_of(const std::string& text) {
   std::vector<std::string> keys;
-  for (size_t i = 0; i < text.size(); ++i) keys.push_back(text[i] == '`' ? text.substr(i++, 2) : text.substr(i, 1));
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t n = text[i] == '`' ? 2 : text[i] == '{' ? text.find('}', i) + 1 - i : 1;
+    keys.push_back(text.substr(i, n));
+    i += n - 1;
+  }
   return keys;
 }

@@ -29,7 +29,7 @@ const Typing_Case CASES[] = {
     {"sin(x]", "sin(x]|", false},
     {"a)", "a|", false, "<beep>"},
     {"a+b`L`L*", "a*|b"},
-    {"a+b`L`Lq", "a@+b", false, "Illegal infix operator"},
+    {"a+b`L`Lq", "a@+b", false, "<beep>"},
     {"a+b`L`B", "a|b"},
     {"a+b`L`L`D", "a|b"},
     {"ab`L+`B", "a|b"},
@@ -40,8 +40,12 @@ const Typing_Case CASES[] = {
     {"(a`D", "(a|)"},
     {"a+b`A7", "7|"},
     {"a+b`A7-", "7-|"},
-    {"2*x`L`l`l9", "2*9|"},
-    {"2*x`L`l+c+d", "2*(c+d)|"},
+    {"2*x`L`r9", "2*9|"},
+    {"2*x`L`r{c+d}", "2*(c+d)|"},
+    {"2*x`L`r{c*d}", "2*(c*d)|"},
+    {"2^x`L`r{c^d}", "2^(c^d|)"},
+    {"a-x`L`r{b-c}", "a-(b-c)|"},
+    {"`A{sin(x)+1}", "sin(x)+1|"},
     {"(x`R`Ry", "(x)y|"},
     {"a(`B", "a|"},
     {"12.5`H`E", "12.5|"},
@@ -94,7 +98,7 @@ TEST(ExprTyping, CopyAndText) {
   struct Row {
     const char* keys;
     const char* copied;
-  } rows[] = {{"", ""}, {"`A", "f(x+y)^2"}, {"`L`L", "^"}, {"`L`L`L", ")"}, {"`H`R", "("}, {"`H`R`R`r", "x"}};
+  } rows[] = {{"", ""}, {"`A", "f(x+y)^2"}, {"`L`L", "^"}, {"`L`L`L`L", ")"}, {"`H`R`R", "("}, {"`H`R`R`R`r", "x"}};
   for (const Row& r : rows) {
     Expr_Session t(SOURCE_EXPR);
     for (const std::string& k : keys_of(std::string("f(x+y)^2") + r.keys)) expr_key(t, k);
@@ -105,6 +109,15 @@ TEST(ExprTyping, CopyAndText) {
   }
   Byte_Str text = expr_text(s.expr());
   EXPECT_TRUE(equal_q(text, "f(x+y)^2"));
+}
+
+TEST(ExprTyping, IllegalOperatorChangesNothing) {
+  Expr_Session s(SOURCE_EXPR);
+  for (const std::string& k : keys_of("a+b`L`L")) expr_key(s, k);
+  Text_Partial_Cmd q{Byte_Str("q")};
+  EXPECT_EQ(message_of<Str_Err>([&] { con_perform(s.con, q, true); }), "Illegal infix operator");
+  EXPECT_EQ(s.form(), "a@+b");
+  EXPECT_EQ(n_elts(s.con.undo_list), 3);
 }
 
 TEST(ExprTyping, StoredOperators) {
