@@ -119,6 +119,8 @@ int32_t right_prec(const Expr& e);
 // The text of an expression: its strings, operators and delimiters in order.
 Byte_Str expr_text(const Expr& e);
 void append_expr_text(Byte_Str& out, const Expr& e);
+// The text of a node's parts j to k - 1.
+void append_parts_text(Byte_Str& out, const Expr& e, int32_t j, int32_t k);
 // The selected text: a range at a node's level is the whole node's.
 Byte_Str expr_sel_text(const Expr& e, const Sel& s);
 
@@ -166,7 +168,8 @@ bool expr_sel_valid_q(const Expr& e, const Sel& s);
 
 // Rebalances e after an edit in one of its parts: rotations that restore
 // precedence, and the merging of juxtaposed strings. The selections given,
-// at e's level, follow the parts they point into.
+// at e's level, follow the parts they point into; the second is the undo
+// record's, widened to all of a node when a rotation would cut its range.
 void expr_rebalance(Expr& e, const Expr_Env& env, int32_t depth, std::vector<Sel*>& sels, Cmd_Args& args);
 
 // Typing (TEXT_PARTIAL_CMD) into e with the selection in args; the top-level

@@ -9,10 +9,12 @@ bool plain_parens_q(const Expr& e) {
   return g.open.cp == '(' && g.close.cp == ')' && expr_empty_q(g.prefix) && expr_empty_q(g.suffix);
 }
 
-// A plain pair of parentheses in part pos of e is hidden when hide_q.
+// A group in part pos of e shows its delimiters unless hide_q and they are
+// plain parentheses.
 void show_parens(Expr& e, int32_t pos, bool hide_q) {
   Expr& part = expr_part(e, pos);
-  if (!plain_parens_q(part)) return;
+  if (part.case_i != EXPR_GROUPED) return;
+  hide_q = hide_q && plain_parens_q(part);
   Group_Node& g = group_of(part);
   if (g.open.shown_q == !hide_q && g.close.shown_q == !hide_q) return;
   g.open.shown_q = g.close.shown_q = !hide_q;
@@ -72,11 +74,11 @@ void map_merged(Sel& s, int32_t nx, int32_t n) {
   s = sel_of(start(j), k == 3 ? n : nx);
 }
 
-// The nested selections of those that lie inside the part at pos.
+// The nested selections of those that lie inside the part at pos, in the
+// same places (none for the others).
 std::vector<Sel*> sels_in(const std::vector<Sel*>& sels, int32_t pos) {
   std::vector<Sel*> out;
-  for (Sel* s : sels)
-    if (s && point_q(*s) && s->anchor_i == pos && s->e_sel_mp) out.push_back(s->e_sel_mp.get());
+  for (Sel* s : sels) out.push_back(s && point_q(*s) && s->anchor_i == pos ? s->e_sel_mp.get() : nullptr);
   return out;
 }
 
@@ -104,6 +106,24 @@ void rotate_first(Expr& e, std::vector<Sel*>& sels) {
 bool juxtaposed_strs_q(const Expr& e) {
   return e.case_i == EXPR_INFIX && infix_of(e).op_p == &juxt_op() && infix_of(e).x.case_i == EXPR_STYLED_STR1 &&
          infix_of(e).z.case_i == EXPR_STYLED_STR1;
+}
+
+// A record that replaces a range of the part at pos would be cut by moving
+// that part: it is widened to replace all of e, whose old text it then holds.
+void widen_cut_record(const Expr& e, int32_t pos, const std::vector<Sel*>& sels, Cmd_Args& args) {
+  Sel* u = sels.size() > 1 ? sels[1] : nullptr;
+  if (!u || !args.undo.cmd_mp || !point_q(*u) || u->anchor_i != pos || !u->e_sel_mp || point_q(*u->e_sel_mp)) return;
+  const Expr& part = expr_part(e, pos);
+  int32_t j = std::min(u->e_sel_mp->anchor_i, u->e_sel_mp->gen_i), k = std::max(u->e_sel_mp->anchor_i, u->e_sel_mp->gen_i);
+  if (part.case_i == EXPR_STYLED_STR1) return;
+  Byte_Str text;
+  append_parts_text(text, e, 0, pos);
+  append_parts_text(text, part, 0, j);
+  append(text, static_cast<Text_Partial_Cmd&>(*args.undo.cmd_mp).text);
+  append_parts_text(text, part, k, last_pos(part) + 1);
+  append_parts_text(text, e, pos + 1, last_pos(e) + 1);
+  static_cast<Text_Partial_Cmd&>(*args.undo.cmd_mp).text = std::move(text);
+  *u = entire_sel(e);
 }
 
 }  // namespace
@@ -166,12 +186,14 @@ void expr_rebalance(Expr& e, const Expr_Env& env, int32_t depth, std::vector<Sel
   int32_t l = last_pos(e);
   int32_t rp = right_prec(expr_part(e, 0)), lp = left_prec(expr_part(e, l));
   if (rp < lp && rp < left_prec(e)) {
+    widen_cut_record(e, 0, sels, args);
     rotate_first(e, sels);
     int32_t lf = last_pos(e);
     std::vector<Sel*> moved = sels_in(sels, lf);
     expr_rebalance(expr_part(e, lf), env, depth, moved, args);
     expr_restyle(e, env, depth);
   } else if (rp >= lp && lp <= right_prec(e)) {
+    widen_cut_record(e, l, sels, args);
     rotate_last(e, sels);
     std::vector<Sel*> moved = sels_in(sels, 0);
     expr_rebalance(expr_part(e, 0), env, depth, moved, args);

@@ -16,7 +16,16 @@ bool copyable_q(const Expr& e, const Sel& s) {
 }
 
 // Typing is asked by typing into a copy: what the copy takes, the real one would.
+// Whether s ends in an insertion point inside a string.
+bool str_point_q(const Expr& e, const Sel& s) {
+  if (s.anchor_i != s.gen_i) return false;
+  if (e.case_i == EXPR_STYLED_STR1) return true;
+  return s.anchor_i % 2 == 0 && str_point_q(expr_part(e, s.anchor_i), *s.e_sel_mp);
+}
+
 int32_t text_query(const Expr_Kind& k, const Expr& e, const Sel& s, Text_Partial_Cmd& c) {
+  // Deleting at an insertion point is for the element around to select first.
+  if (c.n_consumed >= n_elts(c.text) && str_point_q(e, s)) return QUERY_PASSED;
   Expr e2 = expr_copy(e);
   Sel s2 = sel_copy(s);
   Text_Partial_Cmd c2{Byte_Str(c.text)};

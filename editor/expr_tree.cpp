@@ -121,6 +121,14 @@ int32_t right_prec(const Expr& e) {
   return e.case_i == EXPR_STYLED_STR1 ? STR_PREC : e.case_i == EXPR_INFIX ? infix_of(e).op_p->right_prec : GROUP_RIGHT_PREC;
 }
 
+void append_parts_text(Byte_Str& out, const Expr& e, int32_t j, int32_t k) {
+  for (int32_t pos = j; pos < k; ++pos) {
+    if (pos % 2 == 0) append_expr_text(out, expr_part(e, pos));
+    else if (e.case_i == EXPR_INFIX) append(out, infix_of(e).op_p->text);
+    else append_cp(out, pos == 1 ? group_of(e).open.cp : group_of(e).close.cp);
+  }
+}
+
 void append_expr_text(Byte_Str& out, const Expr& e) {
   switch (e.case_i) {
     case EXPR_STYLED_STR1: append(out, str_of(e).text); break;
@@ -152,8 +160,7 @@ Byte_Str expr_sel_text(const Expr& e, const Sel& s) {
   if (j != k) return expr_text(e);  // a range of parts copies the whole node
   if (j % 2 == 0) return expr_sel_text(expr_part(e, j), *s.e_sel_mp);
   Byte_Str out;
-  if (e.case_i == EXPR_INFIX) append(out, infix_of(e).op_p->text);
-  else append_cp(out, j == 1 ? group_of(e).open.cp : group_of(e).close.cp);
+  append_parts_text(out, e, j, j + 1);
   return out;
 }
 

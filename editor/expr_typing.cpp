@@ -80,10 +80,30 @@ Typed type_at_str_point(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit,
 // Step 1d: the string as a plain text field.
 void edit_str(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   Str_Node& s = str_of(e);
+  // Typing extends only a record of typing: one that put back an operator
+  // or a bracket looks the same but restores no text.
+  const Text_Partial_Cmd* prev_mp = static_cast<const Text_Partial_Cmd*>(args.prev_undo_cmd_p);
+  if (prev_mp && prev_mp->cmd_n == TEXT_PARTIAL_CMD && t.env.valid_q && !t.env.valid_q(prev_mp->text.first_p, n_elts(prev_mp->text)))
+    args.prev_undo_sel_p = nullptr;
   text_type(s.text, str_text_opts(s, t.env.valid_q), args);
   s.width = -1;
   const Styl* style_p = &t.env.style(s.text.first_p, n_elts(s.text), depth);
   if (style_p != s.style_p) expr_restyle(e, t.env, depth);
+}
+
+// The bytes of the valid characters before the first operator or delimiter.
+int32_t leading_run(const Typing& t) {
+  Byte_Str run;
+  const char* p = t.rest_p();
+  while (p < t.cmd.text.write_p) {
+    const char* q = p;
+    uint32_t cp = take_code_point(q, t.cmd.text.write_p);
+    if (op_start_q(t.env, cp) || t.env.open_q(cp) || t.env.close_q(cp)) break;
+    append(run, p, int32_t(q - p));
+    if (t.env.valid_q && !t.env.valid_q(run.first_p, n_elts(run))) break;
+    p = q;
+  }
+  return int32_t(p - t.rest_p());
 }
 
 // The bytes of the next piece of a text typed at once: one operator or
@@ -104,26 +124,14 @@ int32_t token_len(const Typing& t) {
 // operator or delimiter; the rest is typed into the new string piece by
 // piece, as if typed key by key. One record undoes it all.
 Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t depth) {
-  bool record_q = t.cmd.n_consumed == 0;
+  int32_t n_before = t.cmd.n_consumed;
   Byte_Str old_text = expr_text(e);
-  Byte_Str run;
-  const char* p = t.rest_p();
-  while (p < t.cmd.text.write_p) {
-    const char* q = p;
-    uint32_t cp = take_code_point(q, t.cmd.text.write_p);
-    if (op_start_q(t.env, cp) || t.env.open_q(cp) || t.env.close_q(cp)) break;
-    append(run, p, int32_t(q - p));
-    if (t.env.valid_q && !t.env.valid_q(run.first_p, n_elts(run))) {
-      set_length(run, n_elts(run) - int32_t(q - p));
-      break;
-    }
-    p = q;
-  }
-  t.cmd.n_consumed = int32_t(p - t.cmd.text.first_p);
-  e = expr_str(run.first_p, n_elts(run));
+  Expr old = std::move(e);
+  Sel old_sel = sel_copy(*args.sel_p);
+  e = expr_str(t.rest_p(), leading_run(t));
+  t.cmd.n_consumed += n_elts(str_of(e).text);
   expr_restyle(e, t.env, depth);
-  *args.sel_p = sel_of(n_elts(run), n_elts(run));
-  args.changed_q = true;
+  *args.sel_p = sel_of(n_elts(str_of(e).text), n_elts(str_of(e).text));
   Sel* prev_sel_mp = args.prev_undo_sel_p;
   Cmd* prev_cmd_mp = args.prev_undo_cmd_p;
   args.prev_undo_sel_p = nullptr;
@@ -132,7 +140,9 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   while (t.cmd.n_consumed < n_elts(t.cmd.text)) {
     Text_Partial_Cmd piece{Byte_Str(t.rest_p(), token_len(t))};
     args.cmd_p = &piece;
-    typed = type_at(e, Typing{t.env, piece}, args, limit, depth);
+    // A piece that is not an operator or a delimiter is no valid text.
+    if (e.case_i == EXPR_STYLED_STR1) typed = type_at_str_point(e, Typing{t.env, piece}, args, limit, depth);
+    else typed = type_at(e, Typing{t.env, piece}, args, limit, depth);
     args.cmd_p = &t.cmd;
     t.cmd.n_consumed += piece.n_consumed;
     if ((typed != TYPED_EDITED && typed != TYPED_STR && typed != TYPED_STRUCT) || piece.n_consumed == 0) break;
@@ -141,7 +151,14 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   args.prev_undo_cmd_p = prev_cmd_mp;
   args.undo.sel_mp.reset();
   args.undo.cmd_mp.reset();
-  if (record_q) record(args, entire_sel(e), old_text);
+  if (t.cmd.n_consumed == n_before && (n_elts(old_text) == 0 || typed == TYPED_CLOSE_HERE)) {
+    // Nothing taken, or only a closing bracket to step over: as if nothing was typed here.
+    e = std::move(old);
+    *args.sel_p = std::move(old_sel);
+    return typed == TYPED_EDITED ? TYPED_NOTHING : typed;
+  }
+  args.changed_q = true;
+  if (n_before == 0) record(args, entire_sel(e), old_text);
   if (typed == TYPED_CLOSE_HERE) return typed;
   return e.case_i == EXPR_STYLED_STR1 ? TYPED_STR : TYPED_STRUCT;
 }
@@ -183,7 +200,7 @@ Typed type_on_delim(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
     return TYPED_EDITED;
   }
   if (d.cp == cp) return TYPED_EDITED;
-  if (record_q) record(args, sel_of(pos, pos), cp_text(d.cp));
+  if (record_q && !args.undo.cmd_mp) record(args, sel_of(pos, pos), cp_text(d.cp));
   d.cp = cp;
   expr_layout_node(e);
   args.changed_q = true;
@@ -280,12 +297,15 @@ Typed type_at(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t d
   Rect old = expr_bounds(e);
   bool point_q = s.anchor_i == s.gen_i;
   if (e.case_i == EXPR_STYLED_STR1) {
-    if (point_q) {
+    // An empty string takes a text of several pieces as a whole, so that
+    // replaying the record of a replacement types it the same way again.
+    if (point_q && (!expr_empty_q(e) || token_len(t) == t.n_rest())) {
       Typed typed = type_at_str_point(e, t, args, limit, depth);
       if (typed != TYPED_NOTHING) return redrawn(typed, old, e, args);
-      if (t.n_rest() == 0) return TYPED_NOTHING;
     }
-    if (entire_q(s, e)) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
+    // Nothing typed at a point replays the record of typing that was all
+    // deleted again: the text field records it once more, for Redo.
+    if (entire_q(s, e) && !(point_q && t.n_rest() == 0)) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
     edit_str(e, t, args, depth);
     return TYPED_EDITED;
   }

@@ -99,20 +99,19 @@ inline void expr_key_type(Expr_Session& s, const std::string& text) {
   con_perform(s.con, c, true);
 }
 
-// Backspace and Delete: the empty text, or first a Shift step that selects
-// what to delete when the empty text changes nothing.
+// Backspace and Delete: the empty text, after a Shift step that selects what
+// to delete when the caret is in a string.
 inline void expr_key_delete(Expr_Session& s, bool back_q) {
-  auto erase = [&] {
-    Sel before = sel_copy(s.con.sel);
-    int32_t n = n_elts(s.con.undo_list);
-    Text_Partial_Cmd empty{Byte_Str()};
-    con_perform(s.con, empty, true);
-    return n_elts(s.con.undo_list) != n || !sel_equal_q(before, s.con.sel);
-  };
-  if (erase()) return;
-  Arrow_Cmd step(back_q ? Arrow_Cmd::LEFT : Arrow_Cmd::RIGHT, SHIFT_MOD);
-  con_perform(s.con, step, true);
-  erase();
+  const Sel* leaf = &s.con.sel;
+  while (leaf->e_sel_mp) leaf = leaf->e_sel_mp.get();
+  const Expr* e = &s.expr();
+  for (const Sel* p = &s.con.sel; p->e_sel_mp; p = p->e_sel_mp.get()) e = &expr_part(*e, p->anchor_i);
+  if (e->case_i == EXPR_STYLED_STR1 && leaf->anchor_i == leaf->gen_i) {
+    Arrow_Cmd step(back_q ? Arrow_Cmd::LEFT : Arrow_Cmd::RIGHT, SHIFT_MOD);
+    con_perform(s.con, step, true);
+  }
+  Text_Partial_Cmd empty{Byte_Str()};
+  if (con_query(s.con, empty) >= 0) con_perform(s.con, empty, true);
 }
 
 inline void expr_key(Expr_Session& s, const std::string& key) {

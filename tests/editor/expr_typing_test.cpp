@@ -60,7 +60,9 @@ std::vector<std::string> type_keys(Expr_Session& s, const char* keys) {
     int32_t n = n_elts(s.con.undo_list);
     expr_key(s, k);
     EXPECT_TRUE(expr_sel_valid_q(s.expr(), s.con.sel)) << keys << " after " << k;
-    if (n_elts(s.con.undo_list) != n || (n && &s.con.undo_list[n - 1] != newest_mp)) before_change.push_back(before);
+    if (n_elts(s.con.undo_list) == n && (!n || &s.con.undo_list[n - 1] == newest_mp)) continue;
+    if (n == N_UNDO_MAX) before_change.erase(before_change.begin());
+    before_change.push_back(before);
   }
   return before_change;
 }
