@@ -191,7 +191,9 @@ Rect part_area(const Expr& e, int32_t pos);
 int32_t expr_align_x(const Expr& e);
 // The plain text field options of a string: its style, the validity test given.
 Text_Opts str_text_opts(const Str_Node& s, bool (*valid_q)(const char*, int32_t));
-void expr_draw(const Expr& e, Canvas& c, Point origin);
+// Draws e with its origin at origin; only parts that reach into area (in the
+// same coordinates) are drawn.
+void expr_draw(const Expr& e, Canvas& c, Point origin, const Rect& area);
 // What shows the selection: the caret, the operator or delimiter, or the parts.
 Rect expr_sel_bounds(const Expr& e, const Sel& s);
 // The insertion point nearest to p (e's coordinates); a double click selects

@@ -1,5 +1,6 @@
 #include <new>
 
+#include "core/code_point.h"
 #include "editor/Expr.h"
 #include "editor/expr_nav.h"
 
@@ -16,16 +17,43 @@ bool copyable_q(const Expr& e, const Sel& s) {
 }
 
 // Typing is asked by typing into a copy: what the copy takes, the real one would.
-// Whether s ends in an insertion point inside a string.
-bool str_point_q(const Expr& e, const Sel& s) {
-  if (s.anchor_i != s.gen_i) return false;
-  if (e.case_i == EXPR_STYLED_STR1) return true;
-  return s.anchor_i % 2 == 0 && str_point_q(expr_part(e, s.anchor_i), *s.e_sel_mp);
+// The string holding the insertion point of s, if s ends in one.
+const Expr* str_point_mp(const Expr& e, const Sel& s) {
+  if (s.anchor_i != s.gen_i) return nullptr;
+  if (e.case_i == EXPR_STYLED_STR1) return &e;
+  return s.anchor_i % 2 == 0 ? str_point_mp(expr_part(e, s.anchor_i), *s.e_sel_mp) : nullptr;
+}
+
+// Plain characters typed into a string go in as they are when they keep it
+// valid: the common keystroke is answered without typing into a copy.
+bool plain_chars_q(const Expr_Env& env, const Byte_Str& text, int32_t from_i) {
+  for (const char* p = text.first_p + from_i; p < text.write_p;) {
+    const char* q = p;
+    uint32_t cp = take_code_point(q, text.write_p);
+    if (env.open_q(cp) || env.close_q(cp) || env.op_lookup(p, int32_t(q - p))) return false;
+    p = q;
+  }
+  return true;
+}
+
+int32_t plain_typing_answer(const Expr_Kind& k, const Expr& str, const Sel& leaf, Text_Partial_Cmd& c) {
+  const Byte_Str& t = str_of(str).text;
+  Byte_Str out(t.first_p, leaf.gen_i);
+  append(out, c.text.first_p + c.n_consumed, n_elts(c.text) - c.n_consumed);
+  append(out, t.first_p + leaf.gen_i, n_elts(t) - leaf.gen_i);
+  if (k.env_p->valid_q && !k.env_p->valid_q(out.first_p, n_elts(out))) return QUERY_REFUSED;
+  c.n_consumed = n_elts(c.text);
+  return k.env_p->source_form_q ? k.accept_n : QUERY_PASSED;
 }
 
 int32_t text_query(const Expr_Kind& k, const Expr& e, const Sel& s, Text_Partial_Cmd& c) {
-  // Deleting at an insertion point is for the element around to select first.
-  if (c.n_consumed >= n_elts(c.text) && str_point_q(e, s)) return QUERY_PASSED;
+  if (const Expr* str_mp = str_point_mp(e, s)) {
+    // Deleting at an insertion point is for the element around to select first.
+    if (c.n_consumed >= n_elts(c.text)) return QUERY_PASSED;
+    const Sel* leaf = &s;
+    while (leaf->e_sel_mp) leaf = leaf->e_sel_mp.get();
+    if (!expr_empty_q(*str_mp) && plain_chars_q(*k.env_p, c.text, c.n_consumed)) return plain_typing_answer(k, *str_mp, *leaf, c);
+  }
   Expr e2 = expr_copy(e);
   Sel s2 = sel_copy(s);
   Text_Partial_Cmd c2{Byte_Str(c.text)};
@@ -108,7 +136,8 @@ Rect bounds(const Gui_Kind&, const void* ev) { return rect_offset(expr_bounds(ex
 
 void draw(const Gui_Kind&, const void* ev, Canvas& c, Point at) {
   Point o = origin_of(expr_of(ev));
-  expr_draw(expr_of(ev), c, {at.x + o.x, at.y + o.y});
+  Point origin = {at.x + o.x, at.y + o.y};
+  expr_draw(expr_of(ev), c, origin, rect_offset(expr_bounds(expr_of(ev)), origin));
 }
 
 void release(const Gui_Kind&, void* e) { delete static_cast<Expr*>(e); }

@@ -20,6 +20,8 @@ Delimiter delimiter_of(const Group_Node& g, const Delim& d) {
   return {d.cp, delimiter_height(expr_bounds(g.inner), d.shown_q)};
 }
 
+bool overlap_q(const Rect& a, const Rect& b) { return a.x0 <= b.x1 && b.x0 <= a.x1 && a.y0 <= b.y1 && b.y0 <= a.y1; }
+
 int64_t distance(const Rect& r, Point p) {
   int64_t dx = p.x < r.x0 ? r.x0 - p.x : p.x > r.x1 ? p.x - r.x1 : 0;
   int64_t dy = p.y < r.y0 ? r.y0 - p.y : p.y > r.y1 ? p.y - r.y1 : 0;
@@ -87,15 +89,17 @@ int32_t expr_align_x(const Expr& e) {
   return centre_align_x(expr_bounds(e));
 }
 
-void expr_draw(const Expr& e, Canvas& c, Point origin) {
+void expr_draw(const Expr& e, Canvas& c, Point origin, const Rect& area) {
   if (e.case_i == EXPR_STYLED_STR1) {
     const Str_Node& s = str_of(e);
     canvas_draw_styled_str(c, origin, s.text.first_p, n_elts(s.text), *s.style_p);
     return;
   }
+  // Parts outside the area to redraw are not drawn at all.
   for (int32_t pos = 0; pos <= last_pos(e); pos += 2) {
     Point p = part_pt(e, pos);
-    expr_draw(expr_part(e, pos), c, {origin.x + p.x, origin.y + p.y});
+    if (overlap_q(rect_offset(part_area(e, pos), origin), area))
+      expr_draw(expr_part(e, pos), c, {origin.x + p.x, origin.y + p.y}, area);
   }
   if (e.case_i == EXPR_INFIX) {
     const Infix_Node& n = infix_of(e);
