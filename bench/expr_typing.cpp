@@ -40,7 +40,7 @@ void redraw(const Edit_Con& w, const Rect& area) {
     Point o = {-area.x0, -area.y1};
     const Expr& e = *static_cast<const Expr*>(w.content_p);
     Point origin = {o.x - expr_align_x(e), o.y};
-    expr_draw(e, c, origin, rect_offset(area, o));
+    expr_draw(e, c, origin, rect_shift(area, o));
   });
   benchmark::DoNotOptimize(img.constBits());
 }

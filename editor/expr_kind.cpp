@@ -114,14 +114,14 @@ void perform(const Gui_Kind& k, void* ev, Cmd_Args& args) {
     case MOUSE_CMD: mouse(e, *args.sel_p, static_cast<const Mouse_Cmd&>(*args.cmd_p)); break;
     case TEXT_PARTIAL_CMD: {
       Point o0 = origin_of(e);
-      Rect old = rect_offset(expr_bounds(e), o0);
+      Rect old = rect_shift(expr_bounds(e), o0);
       expr_type(e, *kind_of(k).env_p, args);
       Point o1 = origin_of(e);
-      if (nonempty_q(args.inval_bds0)) args.inval_bds0 = rect_offset(args.inval_bds0, o1);
+      if (nonempty_q(args.inval_bds0)) args.inval_bds0 = rect_shift(args.inval_bds0, o1);
       if (o0 == o1) break;
       // A new alignment point moves everything.
       inval_add(args, old);
-      inval_add(args, rect_offset(expr_bounds(e), o1));
+      inval_add(args, rect_shift(expr_bounds(e), o1));
       break;
     }
     default: break;
@@ -129,15 +129,15 @@ void perform(const Gui_Kind& k, void* ev, Cmd_Args& args) {
 }
 
 Rect sel_bounds(const Gui_Kind&, const void* ev, const Sel& s) {
-  return rect_offset(expr_sel_bounds(expr_of(ev), s), origin_of(expr_of(ev)));
+  return rect_shift(expr_sel_bounds(expr_of(ev), s), origin_of(expr_of(ev)));
 }
 
-Rect bounds(const Gui_Kind&, const void* ev) { return rect_offset(expr_bounds(expr_of(ev)), origin_of(expr_of(ev))); }
+Rect bounds(const Gui_Kind&, const void* ev) { return rect_shift(expr_bounds(expr_of(ev)), origin_of(expr_of(ev))); }
 
 void draw(const Gui_Kind&, const void* ev, Canvas& c, Point at) {
   Point o = origin_of(expr_of(ev));
   Point origin = {at.x + o.x, at.y + o.y};
-  expr_draw(expr_of(ev), c, origin, rect_offset(expr_bounds(expr_of(ev)), origin));
+  expr_draw(expr_of(ev), c, origin, rect_shift(expr_bounds(expr_of(ev)), origin));
 }
 
 void release(const Gui_Kind&, void* e) { delete static_cast<Expr*>(e); }

@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "core/code_point.h"
 #include "draw/canvas_text.h"
 #include "editor/Expr.h"
 #include "editor/text_field.h"
@@ -40,11 +39,11 @@ Text_Opts str_text_opts(const Str_Node& s, bool (*valid_q)(const char*, int32_t)
 Rect part_area(const Expr& e, int32_t pos) {
   if (e.case_i == EXPR_INFIX) {
     const Infix_Node& n = infix_of(e);
-    return rect_offset(pos == 1 ? n.op_bds : expr_bounds(expr_part(e, pos)), n.pts[pos]);
+    return rect_shift(pos == 1 ? n.op_bds : expr_bounds(expr_part(e, pos)), n.pts[pos]);
   }
   const Group_Node& g = group_of(e);
   const Rect& r = pos == 1 ? g.open_bds : pos == 3 ? g.close_bds : expr_bounds(expr_part(e, pos));
-  return rect_offset(r, g.pts[pos]);
+  return rect_shift(r, g.pts[pos]);
 }
 
 Point part_pt(const Expr& e, int32_t pos) { return e.case_i == EXPR_INFIX ? infix_of(e).pts[pos] : group_of(e).pts[pos]; }
@@ -80,8 +79,9 @@ void expr_layout_node(Expr& e) {
 int32_t expr_align_x(const Expr& e) {
   if (e.case_i == EXPR_STYLED_STR1) {
     const Str_Node& s = str_of(e);
-    if (find_code_point(s.text.first_p, n_elts(s.text), '.') >= 0) return str_align_x(s.text.first_p, n_elts(s.text), *s.style_p);
-  } else if (e.case_i == EXPR_INFIX) {
+    return str_align_x(s.text.first_p, n_elts(s.text), *s.style_p);
+  }
+  if (e.case_i == EXPR_INFIX) {
     // A signed number lines up with the number.
     const Infix_Node& n = infix_of(e);
     if (expr_empty_q(n.x) && (equal_q(n.op_p->text, "-") || equal_q(n.op_p->text, "+"))) return n.pts[2].x + expr_align_x(n.z);
@@ -98,7 +98,7 @@ void expr_draw(const Expr& e, Canvas& c, Point origin, const Rect& area) {
   // Parts outside the area to redraw are not drawn at all.
   for (int32_t pos = 0; pos <= last_pos(e); pos += 2) {
     Point p = part_pt(e, pos);
-    if (overlap_q(rect_offset(part_area(e, pos), origin), area))
+    if (overlap_q(rect_shift(part_area(e, pos), origin), area))
       expr_draw(expr_part(e, pos), c, {origin.x + p.x, origin.y + p.y}, area);
   }
   if (e.case_i == EXPR_INFIX) {
@@ -121,7 +121,7 @@ Rect expr_sel_bounds(const Expr& e, const Sel& s) {
     return text_sel_bounds(n.text, str_text_opts(n, nullptr), s);
   }
   int32_t j = std::min(s.anchor_i, s.gen_i), k = std::max(s.anchor_i, s.gen_i);
-  if (j == k && j % 2 == 0) return rect_offset(expr_sel_bounds(expr_part(e, j), *s.e_sel_mp), part_pt(e, j));
+  if (j == k && j % 2 == 0) return rect_shift(expr_sel_bounds(expr_part(e, j), *s.e_sel_mp), part_pt(e, j));
   Rect r = EMPTY_RECT;
   for (int32_t pos = j; pos < std::max(k, j + 1); ++pos) r = rect_union(r, part_area(e, pos));
   if (rect_empty_q(r)) {  // an invisible operator or a hidden delimiter: a caret where it stands

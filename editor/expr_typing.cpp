@@ -267,7 +267,7 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
       inval_add(args, r);
     }
   }
-  if (nonempty_q(a.inval_bds0)) inval_add(args, rect_offset(a.inval_bds0, part_pt(e, pos)));
+  if (nonempty_q(a.inval_bds0)) inval_add(args, rect_shift(a.inval_bds0, part_pt(e, pos)));
   if (a.undo.sel_mp) args.undo.sel_mp = std::make_unique<Sel>(sel_in(pos, std::move(*a.undo.sel_mp)));
   if (a.undo.cmd_mp) args.undo.cmd_mp = std::move(a.undo.cmd_mp);
   if (a.res_cmd_mp) args.res_cmd_mp = std::move(a.res_cmd_mp);

@@ -59,8 +59,8 @@ TEST(Expr_Gallery, TypedExpressionsDrawInsideTheirBounds) {
     int32_t px = UNITS_PER_INCH / DPI;
     Point origin = {MARGIN * px - b.x0, -MARGIN * px - b.y1};
     int32_t w = (b.x1 - b.x0) / px + 2 * MARGIN, h = (b.y1 - b.y0) / px + 2 * MARGIN;
-    QImage img = qt_draw_image(w, h, DPI, [&](Canvas& c) { expr_draw(e, c, origin, rect_offset(b, origin)); });
-    Device_Rect d = device_rect(rect_offset(b, origin), DPI, -DPI);
+    QImage img = qt_draw_image(w, h, DPI, [&](Canvas& c) { expr_draw(e, c, origin, rect_shift(b, origin)); });
+    Device_Rect d = device_rect(rect_shift(b, origin), DPI, -DPI);
     int32_t n_inked = 0, n_outside = 0;
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)

@@ -21,7 +21,7 @@ TEST(ExprLayout, NumbersAlignOnTheirPoint) {
 TEST(ExprLayout, TypingRedrawsOnlyTheLineItChanges) {
   Typed s("aaaaaaa`Nb`Nc");
   const Expr& e = s.expr();
-  Rect top_line = rect_offset(part_area(infix_of(e).x, 0), part_pt(e, 0));
+  Rect top_line = rect_shift(part_area(infix_of(e).x, 0), part_pt(e, 0));
   s.log = Window_Log();
   expr_key(s, "d");
   Rect r = s.log.redraw;
@@ -51,7 +51,7 @@ TEST(ExprLayout, CaretAndClicks) {
   EXPECT_EQ(s.form(), "ab+[cd]");
   s.con.sel = sel_of(1, 1);
   Rect op = expr_sel_bounds(e, s.con.sel);
-  EXPECT_EQ(op, rect_offset(infix_of(e).op_bds, infix_of(e).pts[1]));
+  EXPECT_EQ(op, rect_shift(infix_of(e).op_bds, infix_of(e).pts[1]));
 }
 
 }  // namespace
