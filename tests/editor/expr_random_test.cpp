@@ -1,0 +1,99 @@
+// Random keystroke sessions on expressions. After every key the selection is
+// valid, infix operands bind as tightly as their places need, and Undo and
+// Redo bring back the trees a model of the lists expects; at the end
+// everything is undone, then redone. A failure prints the seed and keys.
+#include <random>
+#include <vector>
+
+#include "tests/editor/expr_test_util.h"
+
+namespace {
+
+const char* const KEYS[] = {"a", "b", "1", ".", "+", "-", "*", "/", "^", "(", ")", "[", "]", "`N", "`V", "`B",
+                            "`D", "`L", "`R", "`l", "`r", "`H", "`E", "`A", "`Z", "`Y", "{a+b}", "m"};
+constexpr int N_KEYS = sizeof(KEYS) / sizeof(KEYS[0]);
+
+// "" when every infix operand not in brackets binds tightly enough.
+std::string precedence_fault(const Expr& e) {
+  if (e.case_i == EXPR_STYLED_STR1) return "";
+  if (e.case_i == EXPR_INFIX) {
+    const Infix_Node& n = infix_of(e);
+    if (n.x.case_i == EXPR_INFIX && right_prec(n.x) < left_prec(e)) return "left operand of " + debug_form(e);
+    if (n.z.case_i == EXPR_INFIX && left_prec(n.z) <= right_prec(e)) return "right operand of " + debug_form(e);
+  }
+  for (int32_t pos = 0; pos <= last_pos(e); pos += 2)
+    if (std::string f = precedence_fault(expr_part(e, pos)); !f.empty()) return f;
+  return "";
+}
+
+// A click anywhere near the expression, as the key "m x,y".
+std::string random_key(std::mt19937& rng) {
+  std::string k = KEYS[rng() % N_KEYS];
+  if (k != "m") return k;
+  return "m" + std::to_string(int(rng() % 12000) - 2000) + "," + std::to_string(int(rng() % 8000) - 4000);
+}
+
+void press(Expr_Session& s, const std::string& k) {
+  if (k[0] != 'm') return expr_key(s, k);
+  size_t comma = k.find(',');
+  Mouse_Cmd m({std::stoi(k.substr(1, comma - 1)), std::stoi(k.substr(comma + 1))}, 0, MOUSE_PRESS);
+  con_perform(s.con, m, false);
+}
+
+struct Model {
+  std::vector<std::string> undo, redo;  // the trees Undo and Redo bring back
+};
+
+std::string step_fault(Expr_Session& s, const std::string& k, Model& m) {
+  std::string before = debug_form(s.expr());
+  int32_t n = n_elts(s.con.undo_list);
+  const Undo_Rec* newest_mp = n ? &s.con.undo_list[n - 1] : nullptr;
+  press(s, k);
+  std::string after = debug_form(s.expr());
+  if (!expr_sel_valid_q(s.expr(), s.con.sel)) return "invalid selection";
+  if (std::string f = precedence_fault(s.expr()); !f.empty()) return f;
+  if (s.log.said != "" && s.log.said != "<beep>" && s.log.said != "Illegal text string") return s.log.said;
+  s.log.said = "";
+  bool replay_q = k == "`Z" || k == "`Y";
+  std::vector<std::string>& from = k == "`Z" ? m.undo : m.redo;
+  if (replay_q && !from.empty()) {
+    if (after != from.back()) return "brought back " + after + ", not " + from.back();
+    from.pop_back();
+    (k == "`Z" ? m.redo : m.undo).push_back(before);
+  } else if (!replay_q && n_elts(s.con.undo_list) > 0 && &s.con.undo_list[n_elts(s.con.undo_list) - 1] != newest_mp) {
+    if (n == N_UNDO_MAX) m.undo.erase(m.undo.begin());
+    m.undo.push_back(before);
+    m.redo.clear();
+  } else if (before != after && n == 0) {
+    return "changed without a record";  // later typing may merge into the newest one
+  }
+  return "";
+}
+
+std::string session_fault(uint32_t seed, std::string& keys) {
+  std::mt19937 rng(seed);
+  Expr_Session s(rng() % 2 ? MATH_EXPR : SOURCE_EXPR);
+  Model m;
+  for (int i = 0, n = 4 + int(rng() % 14); i < n; ++i) {
+    std::string k = random_key(rng);
+    keys += k + " ";
+    if (std::string f = step_fault(s, k, m); !f.empty()) return f;
+  }
+  std::string end = debug_form(s.expr());
+  size_t n_undo = m.undo.size();
+  for (size_t i = 0; i < n_undo; ++i)
+    if (std::string f = step_fault(s, "`Z", m); !f.empty()) return "undoing all: " + f;
+  for (size_t i = 0; i < n_undo; ++i)
+    if (std::string f = step_fault(s, "`Y", m); !f.empty()) return "redoing all: " + f;
+  return debug_form(s.expr()) == end ? "" : "redo all ended at " + debug_form(s.expr());
+}
+
+TEST(ExprRandom, TenThousandSessions) {
+  for (uint32_t seed = 1; seed <= 10000; ++seed) {
+    std::string keys;
+    std::string f = session_fault(seed, keys);
+    ASSERT_EQ(f, "") << "seed " << seed << " keys " << keys;
+  }
+}
+
+}  // namespace
