@@ -43,7 +43,7 @@ int32_t plain_typing_answer(const Expr_Kind& k, const Expr& str, const Sel& leaf
   append(out, t.first_p + leaf.gen_i, n_elts(t) - leaf.gen_i);
   if (k.env_p->valid_q && !k.env_p->valid_q(out.first_p, n_elts(out))) return QUERY_REFUSED;
   c.n_consumed = n_elts(c.text);
-  return k.env_p->source_form_q ? k.accept_n : QUERY_PASSED;
+  return k.accept_n;
 }
 
 int32_t text_query(const Expr_Kind& k, const Expr& e, const Sel& s, Text_Partial_Cmd& c) {
@@ -68,8 +68,7 @@ int32_t text_query(const Expr_Kind& k, const Expr& e, const Sel& s, Text_Partial
   if (answer <= 0) return answer;
   if (!args.changed_q && c2.n_consumed == c.n_consumed && sel_equal_q(s, s2)) return QUERY_PASSED;
   c.n_consumed = c2.n_consumed;
-  // Shown as mathematics, the containing element decides.
-  return k.env_p->source_form_q ? k.accept_n : QUERY_PASSED;
+  return k.accept_n;
 }
 
 int32_t query(const Gui_Kind& k, const void* ev, const Sel& s, Cmd& c) {

@@ -1,5 +1,5 @@
-// What New opens: for now one plain text field in the document font, which
-// takes no line breaks, so that Enter acts as Ctrl+Enter there.
+// What New opens: for now one structured expression in the document font, typed
+// as mathematics (Enter starts a new line of a line stack).
 #pragma once
 #include "editor/GUI_Ops.h"
 
