@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 
 #include "draw/Canvas_os.h"
+#include "draw/flow.h"
 #include "draw/font.h"
 
 namespace {
@@ -23,48 +25,72 @@ const Styl& icon_style() {
   return *style_p;
 }
 
-int32_t line_height() { return alert_style().ascent - alert_style().descent + alert_style().leading; }
+constexpr int32_t NO_CENTRING = INT32_MAX;
+
 int32_t width_of(const char* p, int32_t n) { return text_width(p, n, 0, alert_style()); }
 
-// Lines of at most WRAP_WIDTH, broken after spaces and at carriage returns.
-void wrap(Alert& a) {
-  const char* t = a.text.first_p;
-  int32_t n = n_elts(a.text), start = 0;
-  while (start < n) {
-    int32_t end = start, last_break = -1;
-    while (end < n && t[end] != '\r' && width_of(t + start, end + 1 - start) <= WRAP_WIDTH) {
-      if (t[end] == ' ') last_break = end + 1;
-      ++end;
-    }
-    if (end < n && t[end] != '\r' && last_break > start) end = last_break;
-    if (end == start) end = start + 1;
-    a.lines.push_back({start, end});
-    start = end < n && t[end] == '\r' ? end + 1 : end;
-  }
+// One paragraph's words in rows no wider than WRAP_WIDTH, from its first
+// word at a.words[first]; gives the paragraph's bounds.
+Rect flow_words(Alert& a, size_t first) {
+  const Styl& s = alert_style();
+  std::vector<Rect> items;
+  for (size_t i = first; i < a.words.size(); ++i)
+    items.push_back({0, width_of(a.text.first_p + a.words[i].start, a.words[i].end - a.words[i].start), s.descent,
+                     s.ascent});
+  std::vector<Point> pts(items.size());
+  Rect r = row_flow({width_of(" ", 1), WRAP_WIDTH, s.leading, NO_CENTRING, false}, items, pts);
+  for (size_t i = first; i < a.words.size(); ++i) a.words[i].at = pts[i - first];
+  return r;
 }
 
-void lay_out(Alert& a) {
-  wrap(a);
-  int32_t text_x = ICON_SIDE + GAP, text_w = 0;
-  for (auto [s, e] : a.lines) text_w = std::max(text_w, width_of(a.text.first_p + s, e - s));
-  int32_t text_h = std::max(ICON_SIDE, int32_t(a.lines.size()) * line_height());
-  int32_t row_w = 0, button_h = 0;
+// The message's words, broken at spaces; a carriage return starts a new
+// paragraph a row below. An empty word (two spaces, an empty paragraph)
+// still takes a row's height, so no paragraph is empty. Gives the message's
+// bounds from the first baseline.
+Rect lay_out_message(Alert& a) {
+  const char* t = a.text.first_p;
+  int32_t n = n_elts(a.text);
+  std::vector<Rect> paragraphs;
+  std::vector<size_t> firsts;  // each paragraph's first word
+  for (int32_t start = 0, end = 0;; ++end) {
+    if (end < n && t[end] != ' ' && t[end] != '\r') continue;
+    a.words.push_back({start, end, {}});
+    start = end + 1;
+    if (end < n && t[end] == ' ') continue;
+    size_t first = firsts.empty() ? 0 : firsts.back();
+    paragraphs.push_back(flow_words(a, first));
+    firsts.push_back(a.words.size());
+    if (end == n) break;
+  }
+  std::vector<Point> pts(paragraphs.size());
+  Rect bounds = column_stack({alert_style().leading, NO_CENTRING}, paragraphs, pts);
+  for (size_t k = 0, i = 0; k < pts.size(); ++k)
+    for (; i < firsts[k]; ++i) a.words[i].at = point_add(a.words[i].at, pts[k]);
+  return bounds;
+}
+
+// The buttons left to right, wrapping like the message; gives their row's bounds.
+Rect lay_out_buttons(Alert& a) {
   std::vector<Rect> frames;
   for (const std::string& l : a.labels) {
     a.button_labels.push_back(make_button(l.data(), int32_t(l.size())));
     frames.push_back(button_bounds(a.button_labels.back(), alert_style()));
-    row_w += frames.back().x1 - frames.back().x0 + GAP;
-    button_h = std::max(button_h, frames.back().y1 - frames.back().y0);
   }
-  int32_t width = std::max(text_x + text_w, row_w - GAP);
-  int32_t x = width - row_w + GAP, top = -text_h - GAP;
-  for (const Rect& f : frames) {
-    Point at = {x - f.x0, top - f.y1};
-    a.button_pts.push_back(at);
-    a.buttons.push_back(rect_shift(f, at));
-    x += f.x1 - f.x0 + GAP;
-  }
-  a.bounds = {0, width, top - button_h, 0};
+  a.button_pts.resize(frames.size());
+  Rect row = row_flow({GAP, WRAP_WIDTH, GAP, NO_CENTRING, false}, frames, a.button_pts);
+  for (size_t i = 0; i < frames.size(); ++i) a.buttons.push_back(rect_shift(frames[i], a.button_pts[i]));
+  return row;
+}
+
+// The icon, the message and the buttons one below the other, each centred.
+void lay_out(Alert& a) {
+  Rect items[] = {{0, ICON_SIDE, -ICON_SIDE, 0}, lay_out_message(a), lay_out_buttons(a)};
+  Point pts[3];
+  a.bounds = column_stack({GAP, 0}, items, pts);
+  a.icon_pt = pts[0];
+  for (Alert_Word& w : a.words) w.at = point_add(w.at, pts[1]);
+  for (Point& p : a.button_pts) p = point_add(p, pts[2]);
+  for (Rect& r : a.buttons) r = rect_shift(r, pts[2]);
 }
 
 int32_t button_at(const Alert& a, Point p) {
@@ -175,7 +201,7 @@ void draw_icon(const Alert& a, Canvas& c, Point o) {
 
 // The selected button has a second frame inside the first.
 void draw_button(const Alert& a, size_t i, Canvas& c, Point o) {
-  canvas_draw_button(c, {o.x + a.button_pts[i].x, o.y + a.button_pts[i].y}, a.button_labels[i], alert_style());
+  canvas_draw_button(c, point_add(o, a.button_pts[i]), a.button_labels[i], alert_style());
   Rect r = rect_shift(a.buttons[i], o);
   if (int32_t(i) == a.selected_i)
     canvas_round_rect(c, {r.x0 + 192, r.x1 - 192, r.y0 + 192, r.y1 - 192}, BUTTON_RADIUS - 192);
@@ -183,13 +209,11 @@ void draw_button(const Alert& a, size_t i, Canvas& c, Point o) {
 
 void alert_draw(const Gui_Kind&, const void* e, Canvas& c, Point o) {
   const Alert& a = *static_cast<const Alert*>(e);
-  draw_icon(a, c, o);
+  draw_icon(a, c, point_add(o, a.icon_pt));
   canvas_set_colour(c, 0);
-  int32_t y = o.y - alert_style().ascent;
-  for (auto [s, e2] : a.lines) {
-    canvas_move_to(c, {o.x + ICON_SIDE + GAP, y});
-    canvas_draw_text(c, a.text.first_p + s, e2 - s, 0, -1, alert_style());
-    y -= line_height();
+  for (const Alert_Word& w : a.words) {
+    canvas_move_to(c, point_add(o, w.at));
+    canvas_draw_text(c, a.text.first_p + w.start, w.end - w.start, 0, -1, alert_style());
   }
   for (size_t i = 0; i < a.buttons.size(); ++i) draw_button(a, i, c, o);
 }
@@ -213,7 +237,7 @@ char access_letter(const std::string& label) {
 
 Alert* alert_new(int32_t icon, const Byte_Str& text, std::vector<std::string> labels, int32_t selected_i) {
   CHECK(icon >= ERROR_ICON && icon <= INFORMATION_ICON);
-  Alert* a = new Alert{icon, Byte_Str(text), std::move(labels), selected_i, {}, {}, {}, {}, EMPTY_RECT};
+  Alert* a = new Alert{icon, Byte_Str(text), std::move(labels), selected_i, {}, {}, {}, {}, {}, EMPTY_RECT};
   lay_out(*a);
   return a;
 }

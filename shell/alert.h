@@ -1,7 +1,8 @@
-// The content of an alert: an icon, the message as a wrapped paragraph and a
-// row of buttons. A button is chosen by a click, by its access letter (the
-// character after "&" in its label) typed alone, by Enter for the selected
-// one, or by Escape; the choice comes back as a BUTTON_CMD result.
+// The content of an alert: the icon, the message as a wrapped paragraph and
+// a row of buttons, one below the other and each centred. A button is chosen
+// by a click, by its access letter (the character after "&" in its label)
+// typed alone, by Enter for the selected one, or by Escape; the choice comes
+// back as a BUTTON_CMD result.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -13,13 +14,19 @@
 
 enum Alert_Icon : int32_t { ERROR_ICON = 0, EXCLAMATION_ICON = 1, INFORMATION_ICON = 2 };
 
+struct Alert_Word {
+  int32_t start, end;  // byte range of the message
+  Point at;            // start of its baseline
+};
+
 struct Alert {
   int32_t icon;
   Byte_Str text;
   std::vector<std::string> labels;
   int32_t selected_i;  // -1: none
   // The layout, in content units from the top left corner, y up.
-  std::vector<std::pair<int32_t, int32_t>> lines;  // byte ranges of text
+  Point icon_pt;  // the icon's top left corner
+  std::vector<Alert_Word> words;
   std::vector<Button> button_labels;
   std::vector<Point> button_pts;  // origins of the labels
   std::vector<Rect> buttons;      // frames

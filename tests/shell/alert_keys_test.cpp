@@ -72,18 +72,32 @@ TEST(Alert, AnswersByLetterEscapeEnterAndClicks) {
   EXPECT_EQ(Alert_Session(-1).button(ENTER_BUTTON_N), -8);
 }
 
-TEST(Alert, ButtonsInARowBelowTheWrappedText) {
+TEST(Alert, IconMessageAndButtonsStackedAndCentred) {
   rec_screen();
-  std::string words;
-  for (int i = 0; i < 40; ++i) words += "word ";
-  Alert* a = alert_new(INFORMATION_ICON, Byte_Str(words.c_str()), {"&New", "&Open"}, 1);
-  EXPECT_GT(a->lines.size(), 1u);
-  for (auto [s, e] : a->lines) EXPECT_TRUE(s == 0 || words[size_t(s) - 1] == ' ') << s;
-  EXPECT_EQ(a->lines.back().second, int32_t(words.size()));
-  const Rect &b0 = a->buttons[0], &b1 = a->buttons[1];
-  EXPECT_LT(b0.x1, b1.x0);
-  EXPECT_EQ(b1.x1, a->bounds.x1);  // the row ends at the right
-  EXPECT_EQ(b0.y0, a->bounds.y0);
+  const Styl s = make_style(default_font(), ROMAN_CODING);
+  ASSERT_EQ(s.ascent, 2304);  // the 9-point font
+  ASSERT_EQ(s.descent, -384);
+  std::string text = "word";
+  for (int i = 1; i < 30; ++i) text += " word";
+  Alert* a = alert_new(INFORMATION_ICON, Byte_Str((text + "\rok").c_str()), {"&New", "&Open"}, 1);
+  // Words in rows of at most 82944 units a space apart, rows a leading apart;
+  // the second paragraph starts one row below the last.
+  const int32_t w = text_width("word", 4, 0, s), g = text_width(" ", 1, 0, s), row = 2304 + 384 + s.leading;
+  const int32_t per_row = (82944 + g) / (w + g), n_rows = (30 + per_row - 1) / per_row;
+  const int32_t message_w = per_row * (w + g) - g, message_y = -6144 - 1536 - 2304;
+  ASSERT_EQ(a->words.size(), 31u);
+  for (int32_t i : {0, per_row - 1, per_row, 29})
+    EXPECT_EQ(a->words[size_t(i)].at, (Point{i % per_row * (w + g), message_y - i / per_row * row})) << i;
+  EXPECT_EQ(a->words[30].at, (Point{0, message_y - n_rows * row}));
+  EXPECT_EQ(a->words[30].start, int32_t(text.size()) + 1);
+  // The icon and the button row are centred on the message, the widest.
+  EXPECT_EQ(a->icon_pt, (Point{message_w / 2 - 3072, 0}));
+  const Rect f0 = button_bounds(make_button("&New", 4), s), f1 = button_bounds(make_button("&Open", 5), s);
+  const int32_t buttons_w = f0.x1 + 1536 + f1.x1, button_top = message_y - n_rows * row - 384 - 1536;
+  const Point b0 = {message_w / 2 - buttons_w / 2, button_top - 2304 - 768};
+  EXPECT_EQ(a->buttons[0], rect_shift(f0, b0));
+  EXPECT_EQ(a->buttons[1], rect_shift(f1, {b0.x + f0.x1 + 1536, b0.y}));
+  EXPECT_EQ(a->bounds, (Rect{0, message_w, b0.y - 384 - 768, 0}));
   ALERT_KIND.release(ALERT_KIND, a);
 }
 
