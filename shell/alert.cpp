@@ -236,7 +236,7 @@ char access_letter(const std::string& label) {
 }
 
 Alert* alert_new(int32_t icon, const Byte_Str& text, std::vector<std::string> labels, int32_t selected_i) {
-  CHECK(icon >= ERROR_ICON && icon <= INFORMATION_ICON);
+  CHECK(icon >= ERROR_ICON && icon <= INFORMATION_ICON && !labels.empty());
   Alert* a = new Alert{icon, Byte_Str(text), std::move(labels), selected_i, {}, {}, {}, {}, {}, EMPTY_RECT};
   lay_out(*a);
   return a;

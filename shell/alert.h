@@ -35,7 +35,8 @@ struct Alert {
 
 extern const Gui_Kind ALERT_KIND;
 
-// Lays the alert out; the controller that opens it owns it.
+// Lays the alert out; the controller that opens it owns it. An alert has a
+// button at least, else only Escape could answer it.
 Alert* alert_new(int32_t icon, const Byte_Str& text, std::vector<std::string> labels, int32_t selected_i);
 
 // The access letter of a label, lower case; 0 when it has none.
