@@ -9,7 +9,7 @@
 
 #include "core/code_point.h"
 #include "editor/Expr.h"
-#include "editor/expr_nav.h"
+#include "editor/expr_parts.h"
 #include "tests/editor/editor_test_util.h"
 
 inline bool test_open_q(uint32_t cp) { return cp == '(' || cp == '['; }
