@@ -2,7 +2,7 @@
 
 #include "core/code_point.h"
 #include "editor/Expr.h"
-#include "editor/expr_nav.h"
+#include "editor/expr_parts.h"
 
 namespace {
 
@@ -76,10 +76,8 @@ int32_t query(const Gui_Kind& k, const void* ev, const Sel& s, Cmd& c) {
   switch (c.cmd_n) {
     case SELECT_ALL_CMD: return entire_q(s, e) ? QUERY_PASSED : 1;
     case COPY_CMD: return copyable_q(e, s);
-    case ARROW_CMD: {
-      Sel s2 = sel_copy(s);
-      return expr_arrow(e, s2, static_cast<const Arrow_Cmd&>(c));
-    }
+    case ARROW_CMD:
+    case SELECT_MORE_CMD: return expr_nav_query(e, s, c);
     case TEXT_PARTIAL_CMD: return text_query(kind_of(k), e, s, static_cast<Text_Partial_Cmd&>(c));
     case MOUSE_CMD: return IBEAM_CURSOR;
     default: return QUERY_PASSED;
@@ -109,7 +107,11 @@ void perform(const Gui_Kind& k, void* ev, Cmd_Args& args) {
   switch (args.cmd_p->cmd_n) {
     case SELECT_ALL_CMD: *args.sel_p = entire_sel(e); break;
     case COPY_CMD: static_cast<Copy_Cmd&>(*args.cmd_p).out = expr_sel_text(e, *args.sel_p); break;
-    case ARROW_CMD: expr_arrow(e, *args.sel_p, static_cast<const Arrow_Cmd&>(*args.cmd_p)); break;
+    case ARROW_CMD:
+    case SELECT_MORE_CMD:
+      expr_nav_perform(e, args);
+      if (nonempty_q(args.inval_bds0)) args.inval_bds0 = rect_shift(args.inval_bds0, origin_of(e));
+      break;
     case MOUSE_CMD: mouse(e, *args.sel_p, static_cast<const Mouse_Cmd&>(*args.cmd_p)); break;
     case TEXT_PARTIAL_CMD: {
       Point o0 = origin_of(e);

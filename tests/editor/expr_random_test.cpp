@@ -10,7 +10,8 @@
 namespace {
 
 const char* const KEYS[] = {"a", "b", "1", ".", "+", "-", "*", "/", "^", "(", ")", "[", "]", "`N", "`V", "`B",
-                            "`D", "`L", "`R", "`l", "`r", "`H", "`E", "`A", "`Z", "`Y", "{a+b}", "m"};
+                            "`D", "`L", "`R", "`l", "`r", "`H", "`E", "`h", "`e", "`K", "`J", "`k",
+                            "`j", "`T", "`t", "`M", "`A", "`Z", "`Y", "{a+b}", "m"};
 constexpr int N_KEYS = sizeof(KEYS) / sizeof(KEYS[0]);
 
 // "" when every infix operand not in brackets binds tightly enough.

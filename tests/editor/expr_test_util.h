@@ -2,14 +2,15 @@
 // or as mathematics with hidden parentheses), a bracketed debug form of the
 // tree and its selection, and a driver that sends keys as the keyboard does.
 //   a character types itself; `L `R `l `r Left, Right, Shift+Left, Shift+Right;
-//   `H `E Ctrl+Left, Ctrl+Right; `B `D Backspace, Delete; `N Enter; `V Alt+Enter;
+//   `H `E `h `e Ctrl+Left, Ctrl+Right and with Shift; `K `J `k `j Up, Down and
+//   with Shift; `T `t Tab, Shift+Tab; `M Select More; `B `D Backspace, Delete; `N Enter; `V Alt+Enter;
 //   `A Select All; `Z `Y Undo, Redo; {text} a paste
 #pragma once
 #include <string>
 
 #include "core/code_point.h"
 #include "editor/Expr.h"
-#include "editor/expr_nav.h"
+#include "editor/expr_parts.h"
 #include "tests/editor/editor_test_util.h"
 
 inline bool test_open_q(uint32_t cp) { return cp == '(' || cp == '['; }
@@ -127,14 +128,16 @@ inline void expr_key(Expr_Session& s, const std::string& key) {
       char buf[CODE_POINT_MAX_BYTES + 1] = {};
       put_code_point(buf, k == 'N' ? '\r' : SUBSCRIPT_CP);
       expr_key_type(s, buf);
-    } else if (k == 'A') {
-      Cmd all(SELECT_ALL_CMD);
-      con_perform(s.con, all, true);
+    } else if (k == 'A' || k == 'M') {
+      Cmd all(k == 'A' ? SELECT_ALL_CMD : SELECT_MORE_CMD);
+      if (con_query(s.con, all) > 0) con_perform(s.con, all, true);
     } else {
-      std::string arrows = "LRlrHE";
-      size_t i = arrows.find(k);
-      Arrow_Cmd a(int32_t(i % 2), i >= 4 ? CTRL_MOD : i >= 2 ? SHIFT_MOD : 0);
-      con_perform(s.con, a, true);
+      // Upper case plain, lower case with Shift; H E with Ctrl.
+      size_t i = std::string("LRJKTHE").find(char(toupper(k)));
+      int32_t dir = i < 4 ? int32_t(i) : i == 4 ? int32_t(Arrow_Cmd::TAB) : int32_t(i - 5);
+      int32_t mods = (islower(k) ? SHIFT_MOD : 0) | (i >= 5 ? CTRL_MOD : 0);
+      Arrow_Cmd a(dir, mods);
+      if (con_query(s.con, a) > 0) con_perform(s.con, a, true);
     }
   } catch (const Err& e) {
     s.log.said += e.message();

@@ -49,6 +49,16 @@ const Typing_Case CASES[] = {
     {"(x`R`Ry", "(x)y|"},
     {"a(`B", "a|"},
     {"12.5`H`E", "12.5|"},
+    {"a+b`H`R`R`R", "a+|b"},
+    {"sin(x+y)*2`H`R`E", "sin(x+y)*2|"},
+    {"ab/c`E`H", "ab/|c"},
+    {"ab+c`H`R`r`r`r", "[ab+]c"},
+    {"ab+c`H`R`M", "[ab]+c"},
+    {"ab+c`H`R`M`M", "[ab+c]"},
+    {"a+b`H`T`T`t`t`t", "a|+b"},
+    {"a/b`K", "a@/b"},
+    {"a/b`H`J`J`J", "a/|b"},
+    {"a+b`H`e", "[a+b]"},
 };
 
 // Types the keys and returns, per recorded change, the tree from before it.
