@@ -7,17 +7,10 @@
 #include <vector>
 
 #include "draw/rec_device.h"
+#include "tests/draw/unit_canvas.h"
 
 namespace {
 
-typedef std::vector<std::string> Calls;
-
-// At 18432 dpi a device pixel is one canvas unit: x stays, y becomes -(y + 1).
-struct Unit_Canvas {
-  Rec_Device rec = rec_device_new(18432, 100000, 100000);
-  Canvas canvas{rec_device(rec), 0, 0};
-  Unit_Canvas() { rec_take_calls(rec); }
-};
 
 // The points a call passes through (Bézier controls left out).
 std::vector<Point> points_of(const std::string& call) {

@@ -9,22 +9,12 @@
 #include <vector>
 
 #include "draw/rec_device.h"
+#include "tests/draw/unit_canvas.h"
 #include "tests/err_text.h"
 
 namespace {
 
-typedef std::vector<std::string> Calls;
-
-// A canvas where one unit is one device pixel (device y = -(y + 1)), so the
-// recorded calls show the canvas points themselves; black is selected. The
-// device takes colours with red and blue exchanged.
-struct Unit_Canvas {
-  Rec_Device rec = rec_device_new(18432, 100, 100);
-  Canvas canvas{rec_device(rec), 0, 0};
-  Unit_Canvas() { rec_take_calls(rec); }
-  Calls take() { return rec_take_calls(rec); }
-};
-
+// A fresh canvas selects black; the device takes colours with red and blue exchanged.
 const Calls BLUE = {"pen 128 00FF0000", "brush 02FF0000", "text_colour 00FF0000"};
 const Calls BLACK = {"pen 128 00000000", "brush 02000000", "text_colour 00000000"};
 
