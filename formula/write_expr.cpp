@@ -101,8 +101,12 @@ Expr write_real(double x, const Writing& wr) {
   size_t e_i = s.find_first_of("eE");
   if (e_i == std::string::npos) return leaf(s);
   long k = std::strtol(s.c_str() + e_i + 1, nullptr, 10);
+  // Large magnitudes come with sixteen decimals whatever the precision.
+  std::string mantissa = s.substr(0, e_i);
+  if (mantissa.find('.') != std::string::npos) mantissa.erase(mantissa.find_last_not_of("0") + 1);
+  if (mantissa.back() == '.') mantissa.pop_back();
   Expr k_expr = k < 0 ? infix_built(Expr(), "-", leaf(std::to_string(-k))) : leaf(std::to_string(k));
-  return infix_cp(leaf(s.substr(0, e_i)), DOT_CP, infix_built(leaf("10"), "^", std::move(k_expr)));
+  return infix_cp(leaf(mantissa), DOT_CP, infix_built(leaf("10"), "^", std::move(k_expr)));
 }
 
 int32_t flags_of(wff sym) {
