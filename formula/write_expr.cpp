@@ -1,5 +1,6 @@
 #include "formula/write_expr.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -70,10 +71,19 @@ Expr fraction(Expr num, Expr den) {
   return infix_built(expr_empty_q(num) ? leaf("1") : std::move(num), "/", std::move(den));
 }
 
+// Whether a product holds a number among its factors.
+bool number_factor_q(const Expr& e) {
+  if (e.case_i == EXPR_INFIX && op_char(*infix_of(e).op_p) == '*') return number_factor_q(infix_of(e).x) || number_factor_q(infix_of(e).z);
+  return e.case_i == EXPR_STYLED_STR1 && n_elts(str_of(e).text) > 0 && std::isdigit(static_cast<unsigned char>(str_of(e).text[0]));
+}
+
 Expr write_product(wff left, wff right, const Writing& wr) {
   Expr nl, dl, nr, dr;
   split(write_at(left, wr), nl, dl);
   split(write_at(right, wr), nr, dr);
+  // Two numbers in one denominator would be multiplied out when read.
+  if (number_factor_q(dl) && number_factor_q(dr))
+    return infix_built(fraction(std::move(nl), std::move(dl)), "*", fraction(std::move(nr), std::move(dr)));
   return fraction(product(std::move(nl), std::move(nr)), product(std::move(dl), std::move(dr)));
 }
 
@@ -137,7 +147,9 @@ Expr write_sum(wff w, const Writing& wr) {
 }
 
 Expr write_power(wff base, wff ex, const Writing& wr) {
-  if (integer_p(ex) && int_neg_q(ex)) {
+  // An integer to a power would fold when read, so only 1/n is a fraction.
+  bool folds_q = integer_p(base) && ex != imm_make(-1);
+  if (integer_p(ex) && int_neg_q(ex) && !folds_q) {
     Ref k = Ref::adopt(negate(ex));
     Ref pos = Ref::adopt(power(base, k.get()));
     return infix_built(leaf("1"), "/", write_at(pos.get(), wr));
