@@ -54,11 +54,12 @@ inline Expr typed(const std::string& keys) {
   return expr_copy(s.expr());
 }
 
-// The test symbols: x y z a b c n t, and the list resolver over them.
+// The test symbols: x y z a b c n t and the subscripted v↓0, and the list
+// resolver over them.
 inline Hdl& test_sym_list() {
   static Hdl* list_p = [] {
     Hdl* l = new Hdl(EMPTY_HDL);
-    for (const char* name : {"t", "n", "c", "b", "a", "z", "y", "x"}) *l = pair_new(Ref::adopt(symbol_new(name)).get(), *l);
+    for (const char* name : {"v\x93\x43" "0", "t", "n", "c", "b", "a", "z", "y", "x"}) *l = pair_new(Ref::adopt(symbol_new(name)).get(), *l);
     return l;
   }();
   return *list_p;
