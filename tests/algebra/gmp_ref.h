@@ -7,14 +7,7 @@
 #include <string>
 
 #include "algebra/Integer.h"
-
-// Iterations are scaled by VEZA_TEST_SCALE (default 1) for longer runs.
-inline long test_iterations(long base) {
-  const char* v = std::getenv("VEZA_TEST_SCALE");
-  double scale = v && *v ? std::atof(v) : 1.0;
-  long n = long(double(base) * scale);
-  return n < 1 ? 1 : n;
-}
+#include "tests/test_scale.h"
 
 struct Mpz {
   mpz_t v;

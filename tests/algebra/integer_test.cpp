@@ -11,32 +11,24 @@ Ref z(const char* dec) { return Ref::adopt(int_from_string(dec)); }
 std::string text(const Ref& r) { return int_to_string(r.get()); }
 
 TEST(Integer, ImmediateExactlyWhenTheValueFits) {
-  EXPECT_TRUE(imm_q(z("1073741823").get()));  // 2^30 - 1
-  Ref big = z("1073741824");                   // 2^30
-  ASSERT_FALSE(imm_q(big.get()));
-  EXPECT_EQ(int_high(big.get()), z0_);
-  EXPECT_EQ(int_low(big.get()), 0x40000000u);
+  EXPECT_TRUE(imm_q(z("1073741823").get()));   // 2^30 - 1
   EXPECT_TRUE(imm_q(z("-1073741824").get()));  // -2^30
-  Ref below = z("-1073741825");
-  ASSERT_FALSE(imm_q(below.get()));
-  EXPECT_EQ(int_high(below.get()), minus1_z_);
-  EXPECT_EQ(int_low(below.get()), 0xBFFFFFFFu);
+  // 2^30, -2^30 - 1, 2^32 and -2^32: one record, its high part and low word.
+  const std::tuple<const char*, Integer, uint32_t> records[] = {{"1073741824", z0_, 0x40000000u},
+      {"-1073741825", minus1_z_, 0xBFFFFFFFu}, {"4294967296", imm_make(1), 0u}, {"-4294967296", minus1_z_, 0u}};
+  for (auto [dec, high, low] : records) {
+    Ref v = z(dec);
+    ASSERT_FALSE(imm_q(v.get())) << dec;
+    EXPECT_EQ(int_high(v.get()), high) << dec;
+    EXPECT_EQ(int_low(v.get()), low) << dec;
+  }
+  Ref m32 = Ref::adopt(int_negate(z("4294967296").get()));
+  EXPECT_TRUE(int_equal_q(m32.get(), z("-4294967296").get()) && canonical_q(m32.get()));
 
   Ref max = Ref::adopt(int_from_int(IMM_MAX));
-  Ref one = Ref::adopt(int_from_int(1));
-  Ref sum = Ref::adopt(int_add(max.get(), one.get()));
+  Ref sum = Ref::adopt(int_add(max.get(), imm_make(1)));
   EXPECT_FALSE(imm_q(sum.get()));
-  Ref back = Ref::adopt(int_subtract(sum.get(), one.get()));
-  EXPECT_EQ(back.get(), max.get());
-
-  // 2^32: one record whose high part is 1 and low word 0.
-  Ref p32 = z("4294967296");
-  EXPECT_EQ(int_high(p32.get()), imm_make(1));
-  EXPECT_EQ(int_low(p32.get()), 0u);
-  Ref m32 = Ref::adopt(int_negate(p32.get()));
-  EXPECT_EQ(int_high(m32.get()), minus1_z_);
-  EXPECT_EQ(int_low(m32.get()), 0u);
-  EXPECT_TRUE(canonical_q(m32.get()));
+  EXPECT_EQ(Ref::adopt(int_subtract(sum.get(), imm_make(1))).get(), max.get());
 }
 
 TEST(Integer, ToIntAssertsThatTheValueFits) {

@@ -82,6 +82,7 @@ TEST_P(Ring_Laws, DivisionWithRemainderAndUnitParts) {
   }
 }
 
+// gcd(a·c, b·c) divides both, leaves coprime cofactors, is normal, and c divides it.
 TEST_P(Ring_Laws, GcdDividesAndIsNormal) {
   ASSERT_NE(r.gcd, nullptr);
   for (long i = 0, n = n_cases() / 2 + 1; i < n; ++i) {
@@ -97,6 +98,9 @@ TEST_P(Ring_Laws, GcdDividesAndIsNormal) {
     }
     Ref u = Ref::adopt(ring_unit_part(r, g.get()));
     ASSERT_TRUE(ring_one_q(r, u.get())) << "gcd not normal: " << show(g) << where;
+    Ref co_a = Ref::adopt(ring_exact_divide(r, ac.get(), g.get())), co_b = Ref::adopt(ring_exact_divide(r, bc.get(), g.get()));
+    Ref co_g = Ref::adopt(ring_gcd(r, co_a.get(), co_b.get()));
+    ASSERT_TRUE(ring_one_q(r, co_g.get())) << "cofactors share " << show(co_g) << where;
     Hdl rem;
     for (const Ref* x : {&ac, &bc, &g}) {
       // g divides both, and c divides g.

@@ -64,14 +64,12 @@ TEST(ByteStr, AssertionTexts) {
   Byte_Str s("abc");
   EXPECT_EQ(check_text([&] { append(s, "x", -1); }), "Assertion failed - file byte_str:\rn >= 0");
   EXPECT_EQ(check_text([&] { set_length(s, -1); }), "Assertion failed - file byte_str:\r0 <= a_len");
-  EXPECT_EQ(check_text([&] { insert(s, 0, s); }),
-            "Assertion failed - file byte_str:\r&s != &to_insert && 0 <= ind && ind <= n_elts(s)");
-  EXPECT_EQ(check_text([&] { insert(s, 4, Byte_Str("x")); }),
-            "Assertion failed - file byte_str:\r&s != &to_insert && 0 <= ind && ind <= n_elts(s)");
-  EXPECT_EQ(check_text([&] { erase(s, 2, 1); }),
-            "Assertion failed - file byte_str:\r0 <= start && start <= end && end <= n_elts(s)");
-  EXPECT_EQ(check_text([&] { erase(s, 1, 4); }),
-            "Assertion failed - file byte_str:\r0 <= start && start <= end && end <= n_elts(s)");
+  const std::string INSERT = "Assertion failed - file byte_str:\r&s != &to_insert && 0 <= ind && ind <= n_elts(s)";
+  const std::string ERASE = "Assertion failed - file byte_str:\r0 <= start && start <= end && end <= n_elts(s)";
+  EXPECT_EQ(check_text([&] { insert(s, 0, s); }), INSERT);
+  EXPECT_EQ(check_text([&] { insert(s, 4, Byte_Str("x")); }), INSERT);
+  EXPECT_EQ(check_text([&] { erase(s, 2, 1); }), ERASE);
+  EXPECT_EQ(check_text([&] { erase(s, 1, 4); }), ERASE);
   EXPECT_EQ(check_text([&] { char_start_before(s.first_p, s.first_p); }), "Assertion failed - file byte_str:\rp > a");
   EXPECT_EQ(text_of(s), "abc");
   EXPECT_EQ(check_text([&] { set_length(s, INT32_MAX); }), "Out of memory");

@@ -29,21 +29,14 @@ TEST(FunObj, AppliedOnlyAsTheSignatureItWasBuiltFor) {
 
 TEST(FunObj, StaticWordOperations) {
   uint32_t word = 77;
-  EXPECT_EQ(op1_apply(OP1_LOAD, intptr_t(&word)), 77);
-  EXPECT_EQ(op1_apply(OP1_NEGATE, 5), -5);
-  EXPECT_EQ(op1_apply(OP1_NOT, 0), 1);
-  EXPECT_EQ(op1_apply(OP1_NOT, 9), 0);
-  EXPECT_EQ(op1_apply(OP1_SIGN_BIT, -3), INTPTR_MIN);
-  EXPECT_EQ(op1_apply(OP1_SIGN_BIT, 3), 0);
-  EXPECT_EQ(op1_apply(OP1_COMPLEMENT, 0), -1);
-  EXPECT_EQ(op2_apply(OP2_SUM, 3, 4), 7);
-  EXPECT_EQ(op2_apply(OP2_DIFFERENCE, 3, 4), -1);
-  EXPECT_EQ(op2_apply(OP2_PRODUCT, 3, 4), 12);
-  EXPECT_EQ(op2_apply(OP2_AND, 6, 3), 2);
-  EXPECT_EQ(op2_apply(OP2_OR, 6, 3), 7);
-  EXPECT_EQ(op2_apply(op2_cmp_unsigned(), -1, 1), 1);  // -1 is the largest unsigned word
-  EXPECT_EQ(op2_apply(op2_cmp_unsigned(), 1, 2), -1);
-  EXPECT_EQ(op2_apply(op2_cmp_unsigned(), 2, 2), 0);
+  const std::tuple<Hdl, intptr_t, intptr_t> ones[] = {{OP1_LOAD, intptr_t(&word), 77}, {OP1_NEGATE, 5, -5},
+      {OP1_NOT, 0, 1}, {OP1_NOT, 9, 0}, {OP1_SIGN_BIT, -3, INTPTR_MIN}, {OP1_SIGN_BIT, 3, 0}, {OP1_COMPLEMENT, 0, -1}};
+  for (auto [f, x, want] : ones) EXPECT_EQ(op1_apply(f, x), want) << x;
+  // -1 is the largest unsigned word.
+  const std::tuple<Hdl, intptr_t, intptr_t, intptr_t> twos[] = {{OP2_SUM, 3, 4, 7}, {OP2_DIFFERENCE, 3, 4, -1},
+      {OP2_PRODUCT, 3, 4, 12}, {OP2_AND, 6, 3, 2}, {OP2_OR, 6, 3, 7}, {op2_cmp_unsigned(), -1, 1, 1},
+      {op2_cmp_unsigned(), 1, 2, -1}, {op2_cmp_unsigned(), 2, 2, 0}};
+  for (auto [f, x, y, want] : twos) EXPECT_EQ(op2_apply(f, x, y), want) << x << ", " << y;
 }
 
 TEST(FunObj, RealComparisonsTreatUnorderedAsEqual) {

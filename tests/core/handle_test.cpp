@@ -5,26 +5,18 @@
 #include "tests/err_text.h"
 
 TEST(Err, DisplayTextAddsTheCodeOnlyWhenNonZero) {
-  EXPECT_EQ(err_display_text(OS_Err(32)), "File is in use (32)");
-  EXPECT_EQ(err_display_text(OS_Err(112)), "Disk is full (112)");
-  EXPECT_EQ(err_display_text(OS_Err(2)), "File not found (missing, not a file, or name wrong?) (2)");
-  EXPECT_EQ(err_display_text(OS_Err(5)), "Cannot access or write to file (5)");
-  EXPECT_EQ(err_display_text(OS_Err(8)), "Out of memory (8)");
-  EXPECT_EQ(err_display_text(OS_Err(14)), "Out of memory (14)");
-  EXPECT_EQ(err_display_text(OS_Err(87)), "The Operating System reported an error (87)");
+  const std::pair<int32_t, const char*> cases[] = {{32, "File is in use (32)"}, {112, "Disk is full (112)"},
+      {2, "File not found (missing, not a file, or name wrong?) (2)"}, {5, "Cannot access or write to file (5)"},
+      {8, "Out of memory (8)"}, {14, "Out of memory (14)"}, {87, "The Operating System reported an error (87)"}};
+  for (auto [code, text] : cases) EXPECT_EQ(err_display_text(OS_Err(code)), text);
   EXPECT_EQ(err_display_text(Misc_Err("Non-equation")), "Non-equation");
   EXPECT_EQ(err_display_text(Misc_Static_Err("Out of memory")), "Out of memory");
 }
 
 TEST(Err, ErrnoTranslatesToThePlatformNumbers) {
-  EXPECT_EQ(os_code_from_errno(ENOENT), 2);
-  EXPECT_EQ(os_code_from_errno(EACCES), 5);
-  EXPECT_EQ(os_code_from_errno(EPERM), 5);
-  EXPECT_EQ(os_code_from_errno(EROFS), 5);
-  EXPECT_EQ(os_code_from_errno(EBUSY), 32);
-  EXPECT_EQ(os_code_from_errno(ETXTBSY), 32);
-  EXPECT_EQ(os_code_from_errno(ENOSPC), 112);
-  EXPECT_EQ(os_code_from_errno(ENOMEM), 8);
+  const std::pair<int, int32_t> cases[] = {{ENOENT, 2}, {EACCES, 5}, {EPERM, 5}, {EROFS, 5}, {EBUSY, 32},
+                                           {ETXTBSY, 32}, {ENOSPC, 112}, {ENOMEM, 8}};
+  for (auto [e, code] : cases) EXPECT_EQ(os_code_from_errno(e), code) << e;
 }
 
 TEST(Err, AssertionNamesFileWithoutExtensionLineAndTest) {
@@ -34,12 +26,8 @@ TEST(Err, AssertionNamesFileWithoutExtensionLineAndTest) {
 }
 
 TEST(Handle, ImmediatesCarryNoStorage) {
-  EXPECT_EQ(imm_make(1), 3u);
-  EXPECT_EQ(imm_make(2), 5u);
-  EXPECT_EQ(imm_make(7), 0xfu);
-  EXPECT_EQ(imm_value(imm_make(IMM_MIN)), IMM_MIN);
-  EXPECT_EQ(imm_value(imm_make(IMM_MAX)), IMM_MAX);
-  EXPECT_EQ(imm_value(imm_make(-1)), -1);
+  for (auto [v, h] : {std::pair(1, 3u), {2, 5u}, {7, 0xfu}}) EXPECT_EQ(imm_make(v), h);
+  for (int32_t v : {IMM_MIN, IMM_MAX, -1}) EXPECT_EQ(imm_value(imm_make(v)), v);
   uint64_t free_before = pool_free_bytes();
   Hdl h = imm_make(12345);
   EXPECT_EQ(hdl_copy(h), h);

@@ -40,14 +40,12 @@ TEST(NumFormat, IntegersAndHexadecimal) {
     format_hex(s, v, prefix, min_digits);
     return std::string(c_str(s));
   };
-  EXPECT_EQ(dec(0, 0, 1), "0");
-  EXPECT_EQ(dec(-42, 6, 1), "   -42");
-  EXPECT_EQ(dec(-7, 5, 3), " -007");
-  EXPECT_EQ(dec(12345, 2, 1), "12345");
-  EXPECT_EQ(dec(INT32_MIN, 0, 1), "-2147483648");
-  EXPECT_EQ(hex(0xbeef, "0x", 1), "0xBEEF");
-  EXPECT_EQ(hex(0xab, "$", 4), "$00AB");
-  EXPECT_EQ(hex(0xFFFFFFFF, "", 2), "FFFFFFFF");
+  const std::tuple<int32_t, int32_t, int32_t, const char*> decs[] = {{0, 0, 1, "0"}, {-42, 6, 1, "   -42"},
+      {-7, 5, 3, " -007"}, {12345, 2, 1, "12345"}, {INT32_MIN, 0, 1, "-2147483648"}};
+  for (auto [v, width, min_digits, text] : decs) EXPECT_EQ(dec(v, width, min_digits), text) << v;
+  const std::tuple<uint32_t, const char*, int32_t, const char*> hexes[] = {{0xbeef, "0x", 1, "0xBEEF"},
+      {0xab, "$", 4, "$00AB"}, {0xFFFFFFFF, "", 2, "FFFFFFFF"}};
+  for (auto [v, prefix, min_digits, text] : hexes) EXPECT_EQ(hex(v, prefix, min_digits), text) << v;
 }
 
 TEST(NumFormat, Reals) {

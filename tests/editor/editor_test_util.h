@@ -15,6 +15,7 @@
 #include "editor/GUI_Ops.h"
 #include "tests/draw/rec_screen.h"
 #include "tests/err_text.h"
+#include "tests/test_scale.h"
 
 // Times at 12 points on the substitute screen: "a" is 1836 units wide, "b" 2148.
 inline const Styl& test_style() {
@@ -147,8 +148,7 @@ std::string drive_session(Session& s, int n_steps, Next next_code, Text_Of text_
 template <class Run>
 void run_random_sessions(Run run) {
   const char* seed_p = std::getenv("VEZA_TEST_SEED");
-  const char* scale_p = std::getenv("VEZA_TEST_SCALE");
-  uint32_t first = seed_p ? uint32_t(std::atoi(seed_p)) : 1, n = 10000 * (scale_p ? std::max(1, std::atoi(scale_p)) : 1);
+  uint32_t first = seed_p ? uint32_t(std::atoi(seed_p)) : 1, n = uint32_t(test_iterations(10000));
   for (uint32_t seed = first; seed < first + n; ++seed) {
     std::string codes, f = run(seed, codes);
     ASSERT_EQ(f, "") << "seed " << seed << ": {" << codes << "}";

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "formula/DblsF.h"
 #include "tests/formula/formula_test_util.h"
@@ -33,6 +34,9 @@ inline Ref compile_text(const char* text, std::initializer_list<Hdl> vars, doubl
 inline Ref compile_x(const char* text) { return compile_text(text, {syms().x.get()}); }
 
 inline double value_at(const Ref& f, double x) { return dblsf_value1(f.get(), &x); }
+inline Ref derived(Hdl f, int32_t j = 0) { return Ref::adopt(dblsf_derive(f, j)); }
+// The first derivative of a function of one input, at x.
+inline double slope_at(Hdl f, double x) { return value_at(derived(f), x); }
 
 // A formula in x, a point and the value there: NaN for NaN, else within a few
 // units in the last place.
@@ -51,6 +55,7 @@ inline Interval enclosure_over(const Ref& f, double lo, double hi) {
   Interval box = {lo, hi};
   return dblsf_enclose1(f.get(), &box);
 }
+inline std::pair<double, double> bounds(Interval e) { return {e.lo, e.hi}; }
 inline int32_t smoothness_over(const Ref& f, double lo, double hi) {
   Interval box = {lo, hi};
   return dblsf_smoothness(f.get(), &box);

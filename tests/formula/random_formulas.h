@@ -9,12 +9,7 @@
 #include <vector>
 
 #include "tests/formula/formula_test_util.h"
-
-// Iterations scale with VEZA_TEST_SCALE (default 1).
-inline int test_scale() {
-  const char* v = std::getenv("VEZA_TEST_SCALE");
-  return v && *v ? std::max(1, std::atoi(v)) : 1;
-}
+#include "tests/test_scale.h"
 
 struct Point {
   double x, y, a;

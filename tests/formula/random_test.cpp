@@ -17,7 +17,7 @@ bool usable_q(double v) { return std::isfinite(v) && std::fabs(v) < 1e8; }
 TEST(RandomFormulas, SimplifiedFormulasKeepTheirValues) {
   std::mt19937_64 rng(1);
   int n_compared = 0;
-  for (int i = 0; i < 3000 * test_scale(); ++i) {
+  for (int i = 0; i < test_iterations(3000); ++i) {
     std::string text = random_formula(rng, DIRECT, 4);
     Ref w = rd(text.c_str());
     Point at = random_point(rng);
@@ -28,12 +28,12 @@ TEST(RandomFormulas, SimplifiedFormulasKeepTheirValues) {
                                              << " a=" << at.a << ": " << got << " vs " << want;
     ++n_compared;
   }
-  EXPECT_GT(n_compared, 1500 * test_scale());
+  EXPECT_GT(n_compared, test_iterations(1500));
 }
 
 TEST(RandomFormulas, ReorderSwitchOffNeverChangesTheValue) {
   std::mt19937_64 rng(2);
-  for (int i = 0; i < 2000 * test_scale(); ++i) {
+  for (int i = 0; i < test_iterations(2000); ++i) {
     std::string text = random_formula(rng, DIRECT, 4);
     Ref ordered = rd(text.c_str());
     Ref written;
@@ -54,7 +54,7 @@ TEST(RandomFormulas, DerivativesAgreeWithCentralDifferences) {
   std::mt19937_64 rng(3);
   Ref rule = Ref::adopt(deriv_var_rule(syms().x.get()));
   int n_compared = 0;
-  for (int i = 0; i < 2000 * test_scale(); ++i) {
+  for (int i = 0; i < test_iterations(2000); ++i) {
     std::string text = random_formula(rng, DIRECT, 3);
     Ref w = rd(text.c_str());
     Ref d = Ref::adopt(derivative(w.get(), rule.get()));
@@ -73,13 +73,13 @@ TEST(RandomFormulas, DerivativesAgreeWithCentralDifferences) {
     ASSERT_TRUE(close_q(got, fd2, 1e-5)) << text << "\nd/dx => " << text_of(d) << ": " << got << " vs " << fd2;
     ++n_compared;
   }
-  EXPECT_GT(n_compared, 1000 * test_scale());
+  EXPECT_GT(n_compared, test_iterations(1000));
 }
 
 TEST(RandomFormulas, CompareIsATotalOrder) {
   std::mt19937_64 rng(4);
   std::vector<Ref> ws;
-  for (int i = 0; i < 150 * test_scale(); ++i) ws.push_back(rd(random_formula(rng, DIRECT, 3).c_str()));
+  for (int i = 0; i < test_iterations(150); ++i) ws.push_back(rd(random_formula(rng, DIRECT, 3).c_str()));
   ws.push_back(rd("x"));
   ws.push_back(rd("(^ x 2)"));
   for (const Ref& a : ws) {
