@@ -1,9 +1,7 @@
 // Composed expressions laid out bottom up and drawn by Qt: every inked pixel
-// must lie inside the bounds the layout gave. With VEZA_GALLERY_DIR set, the
-// pictures are also written there as PNG files to be looked at.
+// must lie inside the bounds the layout gave.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <functional>
 #include <string>
 
@@ -11,13 +9,9 @@
 #include "draw/button.h"
 #include "draw/font.h"
 #include "draw/math_layout.h"
-#include "draw/qt/qt_targets.h"
-#include "draw/units.h"
 #include "test_picture.h"
 
 namespace {
-
-constexpr int32_t DPI = 600, MARGIN = 16;
 
 // A laid-out piece: its bounds and how to draw it at an origin.
 struct Piece {
@@ -27,15 +21,9 @@ struct Piece {
 
 Point plus(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
 
-const Styl& style(int32_t depth) {
-  static const Styl base = make_style(make_font(font_family_resolve("Times", SERIF_KIND), 16), ROMAN_CODING);
-  static const Styl script = make_style(make_font(font_family_resolve("Times", SERIF_KIND), 11), ROMAN_CODING);
-  return depth == 0 ? base : script;
-}
-
 Piece str(const std::u32string& s, int32_t depth = 0) {
   std::string t = internal_text(s);
-  const Styl& st = style(depth);
+  const Styl& st = gallery_style(depth);
   return {styled_str_bounds(t.data(), int32_t(t.size()), st),
           [t, &st](Canvas& c, Point at) { canvas_draw_styled_str(c, at, t.data(), int32_t(t.size()), st); }};
 }
@@ -97,25 +85,5 @@ std::vector<std::pair<const char*, Piece>> gallery() {
 }  // namespace
 
 TEST(Math_Gallery, EveryPieceDrawsInsideItsBounds) {
-  const char* dir_mp = std::getenv("VEZA_GALLERY_DIR");
-  for (const auto& [name, piece] : gallery()) {
-    const Rect& b = piece.bds;
-    int32_t px = UNITS_PER_INCH / DPI;
-    Point origin = {MARGIN * px - b.x0, -MARGIN * px - b.y1};
-    int32_t w = (b.x1 - b.x0) / px + 2 * MARGIN, h = (b.y1 - b.y0) / px + 2 * MARGIN;
-    QImage img = qt_draw_image(w, h, DPI, [&](Canvas& c) { piece.draw(c, origin); });
-    Device_Rect d = device_rect(rect_shift(b, origin), DPI, -DPI);
-    int32_t n_inked = 0, n_outside = 0;
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        if ((img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
-        ++n_inked;
-        // A pixel of slack: antialiased edges may touch the next pixel.
-        n_outside += x < d.left - 1 || x > d.right || y < d.top - 1 || y > d.bottom;
-      }
-    }
-    EXPECT_GT(n_inked, 50) << name;
-    EXPECT_EQ(n_outside, 0) << name;
-    if (dir_mp) qt_save_png(img, std::string(dir_mp) + "/" + name + ".png");
-  }
+  for (const auto& [name, piece] : gallery()) expect_drawn_inside(name, piece.bds, piece.draw);
 }

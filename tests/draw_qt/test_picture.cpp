@@ -1,11 +1,17 @@
 #include "test_picture.h"
 
+#include <gtest/gtest.h>
+
+#include <QImage>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "core/code_point.h"
 #include "draw/Canvas_os.h"
 #include "draw/font.h"
+#include "draw/qt/qt_targets.h"
+#include "draw/units.h"
 
 std::string internal_text(const std::u32string& s) {
   std::string out;
@@ -14,6 +20,30 @@ std::string internal_text(const std::u32string& s) {
     out.append(buf, size_t(put_code_point(buf, uint32_t(cp)) - buf));
   }
   return out;
+}
+
+const Styl& gallery_style(int32_t depth) {
+  static const Styl base = make_style(make_font(font_family_resolve("Times", SERIF_KIND), 16), ROMAN_CODING);
+  static const Styl script = make_style(make_font(font_family_resolve("Times", SERIF_KIND), 11), ROMAN_CODING);
+  return depth == 0 ? base : script;
+}
+
+void expect_drawn_inside(const char* name, const Rect& b, const std::function<void(Canvas&, Point)>& draw) {
+  constexpr int32_t DPI = 600, MARGIN = 16, PX = UNITS_PER_INCH / DPI;
+  Point origin = {MARGIN * PX - b.x0, -MARGIN * PX - b.y1};
+  int32_t w = (b.x1 - b.x0) / PX + 2 * MARGIN, h = (b.y1 - b.y0) / PX + 2 * MARGIN;
+  QImage img = qt_draw_image(w, h, DPI, [&](Canvas& c) { draw(c, origin); });
+  Device_Rect d = device_rect(rect_shift(b, origin), DPI, -DPI);
+  int32_t n_inked = 0, n_outside = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+        ++n_inked;
+        n_outside += x < d.left - 1 || x > d.right || y < d.top - 1 || y > d.bottom;
+      }
+  EXPECT_GT(n_inked, 50) << name;
+  EXPECT_EQ(n_outside, 0) << name;
+  if (const char* dir_mp = std::getenv("VEZA_GALLERY_DIR")) qt_save_png(img, std::string(dir_mp) + "/" + name + ".png");
 }
 
 namespace {
