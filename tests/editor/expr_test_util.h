@@ -78,13 +78,8 @@ inline std::string debug_form(const Expr& e, const Sel* s_mp = nullptr, bool top
          mark(4, part(4, true));
 }
 
-struct Expr_Session {
-  Window_Log log;
-  Edit_Con con;
-  explicit Expr_Session(const Expr_Kind& k) : con(k.kind, expr_new(*k.env_p)) {
-    con.window_ops_mp = &LOG_WINDOW;
-    con.window_mp = &log;
-  }
+struct Expr_Session : Session {
+  explicit Expr_Session(const Expr_Kind& k) : Session(k.kind, expr_new(*k.env_p)) {}
   const Expr& expr() const { return *static_cast<const Expr*>(con.content_p); }
   std::string form() const { return debug_form(expr(), &con.sel); }
 };
