@@ -1,4 +1,5 @@
 // Numeric functions: compilation, the basic functions and their facets.
+#include "formula/dblsf_counted.h"
 #include "tests/formula/dblsf_test_util.h"
 #include "tests/err_text.h"
 
@@ -145,6 +146,20 @@ TEST(Restrict, AFunctionOfTwoInputsAlongALine) {
   EXPECT_GE(e.hi, 8 + std::sin(2.0));
   Ref sum = compile_text("(+ x y)", {syms().x.get(), syms().y.get()});
   EXPECT_EQ(value_at(Ref::adopt(dblsf_restrict(sum.get(), 0, 5.0)), -1), 4.0);
+}
+
+// A function whose facets are not trees (here one counting its calls) is kept
+// whole and composed with the fixed input.
+TEST(Restrict, AFunctionKeptWholeIsComposedWithTheFixedInput) {
+  Facet_Counts counts = {};
+  Ref f = compile_text("(* x (exp y))", {syms().x.get(), syms().y.get()});
+  Ref line = Ref::adopt(dblsf_restrict(Ref::adopt(dblsf_counted(f.get(), &counts)).get(), 0, 2.0));
+  EXPECT_EQ(value_at(line, 0), 2.0);
+  Interval e = enclosure_over(line, 0, 1);
+  EXPECT_TRUE(e.lo <= 2.0 && e.hi >= 2 * std::exp(1.0)) << e.lo << ", " << e.hi;
+  EXPECT_EQ(smoothness_over(line, 0, 1), SMOOTH);
+  EXPECT_EQ(std::tuple(counts.n_values, counts.n_intervals, counts.n_smooths), std::tuple(1, 1, 1));
+  EXPECT_DOUBLE_EQ(slope_at(line.get(), 0.5), 2 * std::exp(0.5));
 }
 
 TEST(Compile, EmptyBoxesGiveEmptyEnclosures) {
