@@ -67,3 +67,24 @@ TEST(EltList, MouseLayoutAndChecks) {
   EXPECT_EQ(check_text([&] { con_perform(s.con, odd, false); }),
             "Assertion failed - file elt_list_arrows:\rd == Arrow_Cmd::LEFT || d == Arrow_Cmd::RIGHT");
 }
+
+// A caret inside a later element or part is that part's own caret, moved to
+// where the part lies: the region of the selection's bounds.
+TEST(Structured, CaretInsideAPartLiesAtThePart) {
+  Rec_Device rec = rec_device_new(96, 800, 600);
+  Canvas c(rec_device(rec), 0, 0);
+  for (const Gui_Kind* k : {&LINES.kind, &ITEMS.kind, &ROW3.kind, &COL3.kind}) {
+    Session s(*k, content_of(*k, "ab|cd|ef"));
+    int n_later = 0;
+    for (const char* code : {"T0", "R0", "T0", "R0", "T0", "R0"}) {
+      run_step(s, code);
+      if (!inside_q(s.con.sel)) continue;
+      n_later += s.con.sel.gen_i > 0;
+      Point at = {300, -500};
+      EXPECT_EQ(k->caret_region(*k, s.con.content_p, s.con.sel, c, at).rects,
+                caret_region_of_sel_bounds(*k, s.con.content_p, s.con.sel, c, at).rects)
+          << shown_sel(s.con.sel);
+    }
+    EXPECT_GT(n_later, 0) << shown_text(s);
+  }
+}
