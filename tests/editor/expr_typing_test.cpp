@@ -110,7 +110,8 @@ TEST(ExprTyping, CopyAndText) {
   struct Row {
     const char* keys;
     const char* copied;
-  } rows[] = {{"", ""}, {"`A", "f(x+y)^2"}, {"`L`L", "^"}, {"`L`L`L`L", ")"}, {"`H`R`R", "("}, {"`H`R`R`R`r", "x"}};
+  } rows[] = {{"", ""}, {"`A", "f(x+y)^2"}, {"`L`L", "^"}, {"`L`L`L`L", ")"}, {"`H`R`R", "("}, {"`H`R`R`R`r", "x"},
+              {"+abc`L`l", "b"}};  // part of a name, not at its start
   for (const Row& r : rows) {
     Expr_Session t(SOURCE_EXPR);
     for (const std::string& k : keys_of(std::string("f(x+y)^2") + r.keys)) expr_key(t, k);
