@@ -61,12 +61,17 @@ Rect op_sel_bounds(const Gui_Kind& k, const void* e, const Sel& s) {
   return op_bounds(k, e);
 }
 
-// The swatch moves like one character.
+// The swatch moves like one character; with Ctrl, Up and Down go to its ends.
+int32_t arrow_dir(const Arrow_Cmd& a) {
+  if (!(a.mods & CTRL_MOD) || a.dir == Arrow_Cmd::TAB) return a.dir;
+  return a.dir == Arrow_Cmd::UP || a.dir == Arrow_Cmd::LEFT ? Arrow_Cmd::LEFT : Arrow_Cmd::RIGHT;
+}
+
 int32_t arrow_query(const Sel& s, const Arrow_Cmd& a) {
   bool shift_q = a.mods & SHIFT_MOD;
   int32_t j = std::min(s.anchor_i, s.gen_i), k = std::max(s.anchor_i, s.gen_i);
-  if (a.dir == Arrow_Cmd::LEFT) return (shift_q ? j : k) > 0;
-  if (a.dir == Arrow_Cmd::RIGHT) return (shift_q ? k : j) < 1;
+  if (arrow_dir(a) == Arrow_Cmd::LEFT) return (shift_q ? j : k) > 0;
+  if (arrow_dir(a) == Arrow_Cmd::RIGHT) return (shift_q ? k : j) < 1;
   return QUERY_PASSED;
 }
 
@@ -98,7 +103,7 @@ void op_perform(const Gui_Kind& k, void* e, Cmd_Args& args) {
     case MOUSE_CMD: s = sel_of(0, 1); break;
     case ARROW_CMD: {
       const Arrow_Cmd& a = static_cast<const Arrow_Cmd&>(*args.cmd_p);
-      int32_t to = a.dir == Arrow_Cmd::RIGHT;
+      int32_t to = arrow_dir(a) == Arrow_Cmd::RIGHT;
       s = a.mods & SHIFT_MOD ? sel_of(1 - to, to) : sel_of(to, to);
       break;
     }

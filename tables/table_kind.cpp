@@ -10,7 +10,7 @@ const Small_Table& table_of(const void* e) { return *static_cast<const Small_Tab
 Small_Table& table_of(void* e) { return *static_cast<Small_Table*>(e); }
 
 void check_sel(const Small_Table& t, const Sel& is) {
-  CHECK(0 <= range_j(is) && range_k(is) <= n_elts(t.rws));
+  CHECK_AS(0 <= range_j(is) && range_k(is) <= n_elts(t.rws), "0 <= start(is) && end(is) <= n_elts(rws)");
 }
 
 int32_t row_query(const Small_Table& t, const Sel& s, Cmd& c) {

@@ -46,8 +46,8 @@ void place_cols(Small_Table& t) {
   t.xjs = std::move(xjs);
   t.x_bdys = std::move(x_bdys);
   t.center_xjs = std::move(center_xjs);
-  CHECK(n_elts(t.xjs) == n && n_elts(t.x_bdys) == n+1);
-  CHECK(n_elts(t.center_xjs) == n);
+  CHECK_AS(n_elts(t.xjs) == n && n_elts(t.x_bdys) == n + 1, "n_elts(xjs) == n && n_elts(x_bdys) == n+1");
+  CHECK_AS(n_elts(t.center_xjs) == n, "n_elts(center_xjs) == n");
   t.width = std::max(x - g, 0);
 }
 

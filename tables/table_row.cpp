@@ -57,7 +57,8 @@ const Gui_Kind ROW_OPS = {op_initial_sel, op_sel_bounds, op_query,        op_per
 }  // namespace
 
 void table_env_init(Table_Env& env) {
-  CHECK(n_cols(env) == n_elts(env.min_widths));
+  int32_t n = n_cols(env);
+  CHECK_AS(n == n_elts(env.min_widths), "n == n_elts(min_widths)");
   env.row_kind = {ROW_OPS, env.col_kinds.data(), n_cols(env), {ROW_LAYOUT, env.col_gap}, true, &ROW_ACCESS};
 }
 
@@ -68,7 +69,8 @@ Sub_Elt row_sub(const Small_Table& t, int32_t i) {
 
 void* table_cell(const Small_Table& t, int32_t i, int32_t j) {
   const Table_Env& env = t.kind_p->env;
-  CHECK(0 <= i && i < n_elts(t.rws) && 0 <= j && j < n_cols(env));
+  CHECK_AS(0 <= i && i < n_elts(t.rws) && 0 <= j && j < n_cols(env),
+           "0 <= i && i < n_elts(rws) && 0 <= j && j < n_cols(env)");
   return t.rws[size_t(i)]->row_eAvs[size_t(j)];
 }
 

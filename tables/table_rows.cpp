@@ -15,14 +15,34 @@ void rows_release(const Small_Table& t, std::vector<Table_Row*>& rows) {
   rows.clear();
 }
 
-// Row r reads its cells from c, each cell entirely selected in turn, one
-// separator skipped before every cell after the first.
+bool separator_q(char c) { return c == ' ' || (9 <= c && c <= 12); }
+
+// The cell's selection with all of it selected.
+Sel whole_cell_sel(const Gui_Kind& k, void* e) {
+  Sel s = k.initial_sel(k, e);
+  Cmd all(SELECT_ALL_CMD);
+  if (k.query(k, e, s, all) > 0) perform_without_effects(k, e, s, all);
+  return s;
+}
+
+// Row r reads its cells from c: each cell, entirely selected, is typed the
+// text up to the next tab or carriage return, which it must take whole; one
+// separator is skipped before every cell after the first.
 void read_cells(const Small_Table& t, Table_Row& r, Text_Partial_Cmd& c) {
-  const Composite_Kind& rk = t.kind_p->env.row_kind;
-  Sel all = sel_of(0, rk.n_parts);
-  Cmd_Args args(all, c);
-  comp_range_type(rk, &r, args);
-  r.changed_bits = 0;
+  const Table_Env& env = t.kind_p->env;
+  for (int32_t j = 0; j < n_cols(env); ++j) {
+    if (j > 0 && c.n_consumed < n_elts(c.text) && separator_q(c.text[c.n_consumed])) ++c.n_consumed;
+    int32_t end = c.n_consumed;
+    while (end < n_elts(c.text) && c.text[end] != '\t' && c.text[end] != CR) ++end;
+    Text_Partial_Cmd piece{Byte_Str(c.text.first_p + c.n_consumed, end - c.n_consumed)};
+    const Gui_Kind& k = *env.col_kinds[size_t(j)].kind_p;
+    void* e = r.row_eAvs[size_t(j)];
+    Sel s = whole_cell_sel(k, e);
+    Cmd_Args args(s, piece);
+    k.perform(k, e, args);
+    if (piece.n_consumed < n_elts(piece.text)) throw Str_Err("Illegal text string");
+    c.n_consumed = end;
+  }
 }
 
 bool at_cr_q(const Text_Partial_Cmd& c) { return c.n_consumed < n_elts(c.text) && c.text[c.n_consumed] == CR; }
