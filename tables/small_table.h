@@ -103,12 +103,16 @@ Rect rows_area(const Small_Table& t, int32_t i, int32_t k);
 
 // The text of rows j..k: a carriage return, then the row's cells joined by tabs, for each.
 Byte_Str rows_text(const Small_Table& t, int32_t j, int32_t k);
-// Replaces rows j..k by the rows read from text (each made by the factory,
-// then typed over); the record selects the new rows and puts the old ones
-// back. Rows_Cmd is that record's command.
+// The record of every change to the rows themselves: performed with a
+// selection of rows j..k (or the point j), it puts its rows in their place,
+// and its own record holds the rows it took out. It holds the rows, not
+// their text, so that undoing gives back exactly what was there.
 struct Rows_Cmd final : Cmd {
-  Byte_Str text;
-  explicit Rows_Cmd(Byte_Str t);
+  std::vector<Table_Row*> rows;  // owned until put back
+  const Gui_Kind* row_kind_p;
+  std::shared_ptr<const Table_Kind> kind_hold_mp;  // the rows' kind, kept while they live here
+  Rows_Cmd(std::vector<Table_Row*> r, const Small_Table& t);
+  ~Rows_Cmd() override;
 };
 // Beyond the editor's commands and the model's own.
 constexpr int32_t ROWS_CMD = 40;

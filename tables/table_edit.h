@@ -20,3 +20,8 @@ void replace_rows(Small_Table& t, int32_t j, int32_t k, std::vector<Table_Row*>&
 Table_Row* row_make(const Small_Table& t, int32_t i);
 // Performs args' command in row i and lays out again what its edited cells changed.
 void perform_in_row(Small_Table& t, int32_t i, Cmd_Args& args);
+// Types cells j0..j1 of row r each its piece of c's text; with args_mp they
+// are changed (raising Str_Err "Illegal text string" when a cell does not
+// take its piece, the redraw bounds in the row's coordinates), without it
+// only asked: the largest answer, or QUERY_REFUSED.
+int32_t type_cells(const Small_Table& t, Table_Row& r, int32_t j0, int32_t j1, Text_Partial_Cmd& c, Cmd_Args* args_mp);

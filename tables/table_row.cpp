@@ -2,11 +2,12 @@
 // so a row routes commands like any composite but is laid out by its table.
 #include <algorithm>
 
-#include "tables/small_table.h"
+#include "tables/table_edit.h"
 
 namespace {
 
 const Table_Row& row_of(const void* e) { return *static_cast<const Table_Row*>(e); }
+Table_Row& row_of_mut(void* e) { return *static_cast<Table_Row*>(e); }
 
 void* row_part_p(const Composite_Kind&, const void* e, int32_t j) { return row_of(e).row_eAvs[size_t(j)]; }
 Point row_part_pt(const Composite_Kind&, const void* e, int32_t j) { return {row_of(e).table_p->xjs[size_t(j)], 0}; }
@@ -21,8 +22,31 @@ const Parts_Access ROW_ACCESS = {row_part_p, row_part_pt, row_column_q, row_rela
 
 Sel op_initial_sel(const Gui_Kind& k, const void* e) { return comp_initial_sel(comp_kind(k), e); }
 Rect op_sel_bounds(const Gui_Kind& k, const void* e, const Sel& s) { return comp_sel_bounds(comp_kind(k), e, s); }
-int32_t op_query(const Gui_Kind& k, const void* e, const Sel& s, Cmd& c) { return comp_query(comp_kind(k), e, s, c); }
-void op_perform(const Gui_Kind& k, void* e, Cmd_Args& args) { comp_perform(comp_kind(k), e, args); }
+bool range_typing_q(const Sel& s, const Cmd& c) { return c.cmd_n == TEXT_PARTIAL_CMD && !inside_q(s); }
+
+// Typing over a range of cells gives each cell its own piece of the text.
+int32_t op_query(const Gui_Kind& k, const void* e, const Sel& s, Cmd& c) {
+  if (!range_typing_q(s, c)) return comp_query(comp_kind(k), e, s, c);
+  Text_Partial_Cmd& t = static_cast<Text_Partial_Cmd&>(c);
+  Table_Row& r = *static_cast<Table_Row*>(const_cast<void*>(e));
+  int32_t answer = type_cells(*r.table_p, r, range_j(s), range_k(s), t, nullptr);
+  return t.n_consumed < n_elts(t.text) ? QUERY_REFUSED : answer;
+}
+
+void op_perform(const Gui_Kind& k, void* e, Cmd_Args& args) {
+  Sel& s = *args.sel_p;
+  if (!range_typing_q(s, *args.cmd_p)) return comp_perform(comp_kind(k), e, args);
+  Text_Partial_Cmd& t = static_cast<Text_Partial_Cmd&>(*args.cmd_p);
+  Table_Row& r = row_of_mut(e);
+  int32_t j = range_j(s), j1 = range_k(s);
+  if (t.n_consumed == 0) {
+    args.undo.sel_mp = std::make_unique<Sel>(sel_copy(s));
+    args.undo.cmd_mp = std::make_unique<Text_Partial_Cmd>(comp_range_text(comp_kind(k), e, j, j1));
+  }
+  type_cells(*r.table_p, r, j, j1, t, &args);
+  args.changed_q = args.changed_q || r.changed_bits != 0;
+  comp_select_part(comp_kind(k), e, s, j);
+}
 
 // A row spans the whole table, from 0 to its width.
 Rect op_bounds(const Gui_Kind& k, const void* e) {

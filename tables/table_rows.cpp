@@ -1,6 +1,6 @@
 // Making, reading and replacing rows. Every change to the rows themselves
 // (Enter, Delete, a paste) is one replacement of a range of rows, so its
-// undo record is a replacement too: Rows_Cmd with the old rows' text.
+// undo record is a replacement too: Rows_Cmd holding the old rows.
 #include <algorithm>
 
 #include "tables/table_edit.h"
@@ -13,36 +13,6 @@ void rows_release(const Small_Table& t, std::vector<Table_Row*>& rows) {
   const Gui_Kind& rk = t.kind_p->env.row_kind.kind;
   for (Table_Row* r : rows) rk.release(rk, r);
   rows.clear();
-}
-
-bool separator_q(char c) { return c == ' ' || (9 <= c && c <= 12); }
-
-// The cell's selection with all of it selected.
-Sel whole_cell_sel(const Gui_Kind& k, void* e) {
-  Sel s = k.initial_sel(k, e);
-  Cmd all(SELECT_ALL_CMD);
-  if (k.query(k, e, s, all) > 0) perform_without_effects(k, e, s, all);
-  return s;
-}
-
-// Row r reads its cells from c: each cell, entirely selected, is typed the
-// text up to the next tab or carriage return, which it must take whole; one
-// separator is skipped before every cell after the first.
-void read_cells(const Small_Table& t, Table_Row& r, Text_Partial_Cmd& c) {
-  const Table_Env& env = t.kind_p->env;
-  for (int32_t j = 0; j < n_cols(env); ++j) {
-    if (j > 0 && c.n_consumed < n_elts(c.text) && separator_q(c.text[c.n_consumed])) ++c.n_consumed;
-    int32_t end = c.n_consumed;
-    while (end < n_elts(c.text) && c.text[end] != '\t' && c.text[end] != CR) ++end;
-    Text_Partial_Cmd piece{Byte_Str(c.text.first_p + c.n_consumed, end - c.n_consumed)};
-    const Gui_Kind& k = *env.col_kinds[size_t(j)].kind_p;
-    void* e = r.row_eAvs[size_t(j)];
-    Sel s = whole_cell_sel(k, e);
-    Cmd_Args args(s, piece);
-    k.perform(k, e, args);
-    if (piece.n_consumed < n_elts(piece.text)) throw Str_Err("Illegal text string");
-    c.n_consumed = end;
-  }
 }
 
 bool at_cr_q(const Text_Partial_Cmd& c) { return c.n_consumed < n_elts(c.text) && c.text[c.n_consumed] == CR; }
@@ -65,7 +35,12 @@ void perform_in_row(Small_Table& t, int32_t i, Cmd_Args& args) {
   if (bits) table_relayout_cells(t, i, bits, args);
 }
 
-Rows_Cmd::Rows_Cmd(Byte_Str t) : Cmd(ROWS_CMD), text(std::move(t)) {}
+Rows_Cmd::Rows_Cmd(std::vector<Table_Row*> r, const Small_Table& t)
+    : Cmd(ROWS_CMD), rows(std::move(r)), row_kind_p(&t.kind_p->env.row_kind.kind), kind_hold_mp(t.kind_hold_mp) {}
+
+Rows_Cmd::~Rows_Cmd() {
+  for (Table_Row* r : rows) row_kind_p->release(*row_kind_p, r);
+}
 
 Byte_Str rows_text(const Small_Table& t, int32_t j, int32_t k) {
   const Composite_Kind& rk = t.kind_p->env.row_kind;
@@ -93,7 +68,10 @@ bool read_rows(const Small_Table& t, Text_Partial_Cmd& c, int32_t n_fixed, bool 
       return false;
     }
     out.push_back(row_make(t, first_i + r));
-    read_cells(t, *out.back(), c);
+    Sel none;
+    Cmd_Args args(none, c);
+    type_cells(t, *out.back(), 0, n_cols(t.kind_p->env), c, &args);
+    out.back()->changed_bits = 0;
   }
   if (at_cr_q(c)) ++c.n_consumed;
   return true;
@@ -112,18 +90,17 @@ bool rows_readable_q(const Small_Table& t, Text_Partial_Cmd& c, int32_t n_fixed,
   return ok_q;
 }
 
-// Rows j..k become rows (taken over); the record puts the old rows back.
+// Rows j..k become rows (taken over); the record selects them and holds the old ones.
 void replace_rows(Small_Table& t, int32_t j, int32_t k, std::vector<Table_Row*>& rows, Cmd_Args& args) {
   CHECK(0 <= j && j <= k && k <= n_elts(t));
   int32_t m = int32_t(rows.size());
   Rect old = table_bounds(t);
-  args.undo.sel_mp = std::make_unique<Sel>(sel_of(j, j + m));
-  args.undo.cmd_mp = std::make_unique<Rows_Cmd>(rows_text(t, j, k));
   std::vector<Table_Row*> gone(t.rws.begin() + j, t.rws.begin() + k);
   t.rws.erase(t.rws.begin() + j, t.rws.begin() + k);
   t.rws.insert(t.rws.begin() + j, rows.begin(), rows.end());
   rows.clear();
-  rows_release(t, gone);
+  args.undo.sel_mp = std::make_unique<Sel>(sel_of(j, j + m));
+  args.undo.cmd_mp = std::make_unique<Rows_Cmd>(std::move(gone), t);
   table_layout(t);
   inval_add(args, old);
   inval_add(args, table_bounds(t));
@@ -146,18 +123,10 @@ void read_and_replace(Small_Table& t, int32_t j, int32_t k, int32_t n_fixed, boo
 void table_rows_perform(Small_Table& t, Cmd_Args& args) {
   Sel& s = *args.sel_p;
   int32_t j = range_j(s), k = range_k(s);
-  Text_Partial_Cmd c{std::move(static_cast<Rows_Cmd&>(*args.cmd_p).text)};
-  Cmd* rows_cmd_p = args.cmd_p;
-  args.cmd_p = &c;
-  try {
-    read_and_replace(t, j, k, 0, true, args);
-  } catch (...) {
-    args.cmd_p = rows_cmd_p;
-    static_cast<Rows_Cmd&>(*rows_cmd_p).text = std::move(c.text);
-    throw;
-  }
-  args.cmd_p = rows_cmd_p;
-  s = sel_of(j, range_k(*args.undo.sel_mp));
+  std::vector<Table_Row*> rows = std::move(static_cast<Rows_Cmd&>(*args.cmd_p).rows);
+  int32_t m = int32_t(rows.size());
+  replace_rows(t, j, k, rows, args);
+  s = sel_of(j, j + m);
 }
 
 void table_insert_row(Small_Table& t, int32_t i, Cmd_Args& args) {

@@ -5,6 +5,9 @@
 // rows removes them. Line ends of other programs (CR LF, LF) are read as
 // carriage returns.
 #include <algorithm>
+#include <cstring>
+
+#include "editor/Expr.h"
 
 #include "tables/table_edit.h"
 
@@ -33,11 +36,8 @@ bool rest_is_q(const Text_Partial_Cmd& c, const char* text) {
   return equal_q(Byte_Str(c.text.first_p + c.n_consumed, n_elts(c.text) - c.n_consumed), text);
 }
 
-bool rows_text_q(const Text_Partial_Cmd& c) {
-  for (int32_t i = c.n_consumed; i < n_elts(c.text); ++i)
-    if (c.text[i] == '\t' || c.text[i] == CR || c.text[i] == LF) return true;
-  return false;
-}
+bool has_q(const Text_Partial_Cmd& c, char ch);
+bool rows_text_q(const Text_Partial_Cmd& c) { return has_q(c, '\t') || has_q(c, CR) || has_q(c, LF); }
 
 enum Plan_N { IN_ROW, ENTER_ROW, DELETE_ROWS, READ_ROWS, PASSED };
 
@@ -50,14 +50,32 @@ struct Plan {
 
 Plan rows_plan(const Small_Table& t, int32_t j, int32_t k) { return {READ_ROWS, j, k, k - j, k == n_elts(t)}; }
 
-// What typing c over s does at this level.
+bool has_q(const Text_Partial_Cmd& c, char ch) {
+  return std::memchr(c.text.first_p + c.n_consumed, ch, size_t(n_elts(c.text) - c.n_consumed)) != nullptr;
+}
+
+// Whether the selection inside a row lies inside brackets of a cell's
+// expression, where a carriage return starts a new line of the cell.
+bool in_brackets_q(const Small_Table& t, const Sel& s) {
+  const Sel& r = *s.e_sel_mp;
+  if (!inside_q(r) || t.kind_p->env.col_kinds[size_t(r.gen_i)].kind_p->query != EXPR_OPS.query) return false;
+  const Expr* e = static_cast<const Expr*>(table_cell(t, s.gen_i, r.gen_i));
+  for (const Sel* p = r.e_sel_mp.get(); p && e->case_i != EXPR_STYLED_STR1; p = p->e_sel_mp.get()) {
+    if (!inside_q(*p) || p->gen_i % 2) return false;
+    if (e->case_i == EXPR_GROUPED && p->gen_i == 2) return true;
+    e = &expr_part(*e, p->gen_i);
+  }
+  return false;
+}
+
+// What typing c over s does at this level. Inside a row, text with tabs or
+// line ends is rows (a line end inside brackets excepted), any other text
+// the row's.
 Plan plan_of(const Small_Table& t, const Sel& s, const Text_Partial_Cmd& c) {
   if (inside_q(s)) {
-    Sub_Elt r = row_sub(t, s.gen_i);
-    Text_Partial_Cmd ask{Byte_Str(c.text)};
-    ask.n_consumed = c.n_consumed;
-    int32_t answer = r.kind_p->query(*r.kind_p, r.e, *s.e_sel_mp, ask);
-    if ((answer > 0 && ask.n_consumed == n_elts(ask.text)) || !rows_text_q(c)) return {IN_ROW, 0, 0, 0, false};
+    // Over a range of cells, tabs separate the cells' pieces.
+    bool cells_q = !inside_q(*s.e_sel_mp) && !rest_is_q(c, "\r");
+    if (cells_q || !rows_text_q(c) || (!has_q(c, '\t') && in_brackets_q(t, s))) return {IN_ROW, 0, 0, 0, false};
     if (rest_is_q(c, "\r")) return {ENTER_ROW, s.gen_i + 1, s.gen_i + 1, 0, false};
     return rows_plan(t, s.gen_i, s.gen_i + 1);
   }
