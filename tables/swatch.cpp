@@ -38,11 +38,14 @@ int32_t read_colour(const Byte_Str& text, int32_t i) {
   return colour;
 }
 
+// The square in its colour inside a dark outline; the text after it keeps the colour it had.
 void op_draw(const Gui_Kind&, const void* e, Canvas& c, Point o) {
+  int32_t before = c.colour;
   canvas_set_colour(c, OUTLINE_COLOUR);
   canvas_rectangle(c, {o.x, o.x + SWATCH_SIDE, o.y, o.y + SWATCH_SIDE});
   canvas_set_colour(c, swatch_of(e).colour);
   canvas_rectangle(c, {o.x + 96, o.x + SWATCH_SIDE - 96, o.y + 96, o.y + SWATCH_SIDE - 96});
+  canvas_set_colour(c, before);
 }
 
 void op_release(const Gui_Kind&, void* e) { pool_return(e); }
