@@ -106,7 +106,7 @@ void table_layout(Small_Table& t) {
 void table_relayout_cells(Small_Table& t, int32_t i, uint32_t col_bits, Cmd_Args& args) {
   Rect old = table_bounds(t);
   int32_t n = n_cols(t.kind_p->env);
-  std::vector<int32_t> old_xjs = t.xjs;
+  std::vector<int32_t> old_xjs = t.xjs, old_centres = t.center_xjs, old_bdys = t.x_bdys;
   for (int32_t j = 0; j < n; ++j)
     if (col_bits & (1u << std::min(j, 31))) measure_col(t, j);
   place_cols(t);
@@ -114,15 +114,16 @@ void table_relayout_cells(Small_Table& t, int32_t i, uint32_t col_bits, Cmd_Args
   measure_row(t, i);
   bool taller_q = y0 != t.row_y0s[size_t(i)] || y1 != t.row_y1s[size_t(i)];
   if (taller_q) stack_rows(t, i);
-  // Columns that moved are redrawn whole, rows that moved from row i down.
-  Rect now = table_bounds(t);
+  // The first column whose cells, title or right edge moved is redrawn with
+  // all after it over the whole height; rows that moved from row i down.
+  Rect now = table_bounds(t), both = rect_union(old, now);
   for (int32_t j = 0; j < n; ++j) {
-    if (old_xjs[size_t(j)] == t.xjs[size_t(j)]) continue;
-    inval_add(args, {std::min(old.x0, now.x0) + (t.x_bdys[size_t(j)] - now.x0), std::max(old.x1, now.x1), std::min(old.y0, now.y0), std::max(old.y1, now.y1)});
+    size_t k = size_t(j);
+    if (old_xjs[k] == t.xjs[k] && old_centres[k] == t.center_xjs[k] && old_bdys[k + 1] == t.x_bdys[k + 1]) continue;
+    inval_add(args, {std::min(old_bdys[k], t.x_bdys[k]), both.x1, both.y0, both.y1});
     break;
   }
-  int32_t top = t.y_bdys[size_t(i) + 1];
-  if (taller_q) inval_add(args, {std::min(old.x0, now.x0), std::max(old.x1, now.x1), std::min(old.y0, now.y0), top});
+  if (taller_q) inval_add(args, {both.x0, both.x1, both.y0, t.y_bdys[size_t(i) + 1]});
   else inval_add(args, rows_area(t, i, i + 1));
 }
 

@@ -195,3 +195,64 @@ TEST(Small_Table, Assertions) {
             "Assertion failed - file table_rows:\rn == n_elts(row_eAvs)");
   table_release(t);
 }
+
+TEST(Small_Table, ArrowsAndTheMouseMoveOverRows) {
+  auto four = [] {
+    Small_Table* t = xy_table(4);
+    Sel s = sel_of(0, 4);
+    Text_Partial_Cmd c{Byte_Str("a\rb\rc\rd")};
+    Cmd_Args args(s, c);
+    TABLE_OPS.perform(TABLE_OPS, t, args);
+    return t;
+  };
+  const char* rows = "/a|||/b|||/c|||/d|||";
+  // Points on the table: the middle of row 2's first cell, row 0's, and below the table.
+  Small_Table* t = four();
+  Point r2 = cell_pt(*t, 2, 0), r0 = cell_pt(*t, 0, 0);
+  std::string at2 = std::to_string(r2.x) + "," + std::to_string(r2.y), at0 = std::to_string(r0.x) + "," + std::to_string(r0.y);
+  table_release(t);
+  run_table_scripts({
+      {four,
+       {{"D0", rows, "1/0/0,0"},
+        {"R0", rows, "1/0/1,1"},
+        {"D0", rows, "2/0/0,0"},
+        {"R0", rows, "2/0/1,1"},
+        {"R0", rows, "2/1/0,0"},
+        {"U0", rows, "1/1/0,0"},
+        {"D3", rows, "1,4"},
+        {"U3", rows, "4,0"},
+        {"U2", rows, "4,0"},
+        {"D0", rows, "4,0"},
+        {"L0", rows, "0/0/0,0"},
+        {"U0", rows, "0/0/0,0"},
+        {"D1", rows, "3/3/0,0"},
+        {"U1", rows, "0/0/0,0"},
+        {"L0", rows, "0/0/0,0"},
+        {"D2", rows, "0,2"},
+        {"U0", rows, "0,2"},
+        {"R0", rows, "1/3/0,0"},
+        {"R0", rows, "2/0/0,0"},
+        {std::string("P" + at2 + "/0").c_str(), rows, "2/0/0,0"},
+        {std::string("G" + at0 + "/0").c_str(), rows, "3,0"},
+        {std::string("E" + at0 + "/0").c_str(), rows, "3,0"},
+        {">", "/d|||", "0,0"},
+        {"P0,-90000", "/d|||", "1,1"},
+        {"L0", "/d|||", "0/3/0,0"}}},
+  });
+}
+
+TEST(Small_Table, AnEditInACellRedrawsItsRowOrWhatMoved) {
+  Table_Session s(xy_table(0));
+  table_step(s, "*1|2/3|4/5|6");
+  s.con.sel = table_cell_sel(s.table(), 1, 3);
+  table_step(s, "+q");
+  EXPECT_EQ(table_text(s.table()), "/1|2||/3|4||q/5|6||");
+  Rect row1 = rows_area(s.table(), 1, 2);
+  EXPECT_EQ(rect_union(s.log.redraw, row1), row1);
+  // A cell wider than its column moves what lies right of the column's left
+  // boundary: that is redrawn over the whole height of the table.
+  table_step(s, "+ is a long note");
+  Rect b = table_bounds(s.table());
+  Rect moved = {s.table().x_bdys[3], b.x1, b.y0, b.y1};
+  EXPECT_EQ(rect_union(s.log.redraw, moved), s.log.redraw);
+}
