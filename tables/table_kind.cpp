@@ -114,14 +114,19 @@ const Gui_Kind TABLE_OPS = {op_initial_sel, op_sel_bounds, op_query,        op_p
                             op_bounds,      op_draw,       op_caret_region, op_release};
 
 Small_Table* table_new(const Table_Kind& k, std::vector<void*> hdr, int32_t n_rows, int32_t can_edit01) {
-  CHECK(can_edit01 == 0 || can_edit01 == 1);
-  CHECK(n_elts(hdr) == n_cols(k.env));
   Small_Table* t = new Small_Table();
   t->kind_p = &k;
   t->hdr = std::move(hdr);
   t->can_edit01 = can_edit01;
-  for (int32_t i = 0; i < n_rows; ++i) t->rws.push_back(row_make(*t, i));
-  table_layout(*t);
+  try {
+    CHECK(can_edit01 == 0 || can_edit01 == 1);
+    CHECK(n_elts(t->hdr) == n_cols(k.env));
+    for (int32_t i = 0; i < n_rows; ++i) t->rws.push_back(row_make(*t, i));
+    table_layout(*t);
+  } catch (...) {
+    table_release(t);
+    throw;
+  }
   return t;
 }
 

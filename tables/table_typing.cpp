@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "editor/Expr.h"
-
 #include "tables/table_edit.h"
 
 namespace {
@@ -36,7 +35,9 @@ bool rest_is_q(const Text_Partial_Cmd& c, const char* text) {
   return equal_q(Byte_Str(c.text.first_p + c.n_consumed, n_elts(c.text) - c.n_consumed), text);
 }
 
-bool has_q(const Text_Partial_Cmd& c, char ch);
+bool has_q(const Text_Partial_Cmd& c, char ch) {
+  return std::memchr(c.text.first_p + c.n_consumed, ch, size_t(n_elts(c.text) - c.n_consumed)) != nullptr;
+}
 bool rows_text_q(const Text_Partial_Cmd& c) { return has_q(c, '\t') || has_q(c, CR) || has_q(c, LF); }
 
 enum Plan_N { IN_ROW, ENTER_ROW, DELETE_ROWS, READ_ROWS, PASSED };
@@ -49,10 +50,6 @@ struct Plan {
 };
 
 Plan rows_plan(const Small_Table& t, int32_t j, int32_t k) { return {READ_ROWS, j, k, k - j, k == n_elts(t)}; }
-
-bool has_q(const Text_Partial_Cmd& c, char ch) {
-  return std::memchr(c.text.first_p + c.n_consumed, ch, size_t(n_elts(c.text) - c.n_consumed)) != nullptr;
-}
 
 // Whether the selection inside a row lies inside brackets of a cell's
 // expression, where a carriage return starts a new line of the cell.
