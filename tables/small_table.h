@@ -91,6 +91,8 @@ Point cell_pt(const Small_Table& t, int32_t i, int32_t j);
 void table_set_cell(Small_Table& t, int32_t i, int32_t j, void* cell);
 // A selection inside the cell at row i, column j, at the cell's initial selection.
 Sel table_cell_sel(const Small_Table& t, int32_t i, int32_t j);
+// A selection inside row i, at the row's initial selection.
+Sel table_row_sel(const Small_Table& t, int32_t i);
 
 // Layout: all columns and rows, or after cells of row i changed (bits: one
 // per column, 31 and up sharing bit 31) only those columns and that row.

@@ -32,8 +32,7 @@ bool go_row(const Arrow_Ctx& x, int32_t i, int32_t j, bool end_q) {
   if (i < 0 || i >= n_elts(x.t)) return false;
   if (!x.args_mp) return true;
   Sub_Elt r = row_sub(x.t, i);
-  x.s = j >= 0 ? table_cell_sel(x.t, i, j) : sel_of(i, i);
-  if (j < 0) x.s.e_sel_mp = std::make_unique<Sel>(r.kind_p->initial_sel(*r.kind_p, r.e));
+  x.s = j >= 0 ? table_cell_sel(x.t, i, j) : table_row_sel(x.t, i);
   if (end_q) move_to_end(r, *x.s.e_sel_mp, *x.args_mp);
   return true;
 }

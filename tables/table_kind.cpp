@@ -22,11 +22,7 @@ bool all_q(const Small_Table& t, const Sel& s) { return !inside_q(s) && range_j(
 
 Sel op_initial_sel(const Gui_Kind&, const void* e) {
   const Small_Table& t = table_of(e);
-  if (n_elts(t) == 0) return sel_of(0, 0);
-  Sub_Elt r = row_sub(t, 0);
-  Sel s = sel_of(0, 0);
-  s.e_sel_mp = std::make_unique<Sel>(r.kind_p->initial_sel(*r.kind_p, r.e));
-  return s;
+  return n_elts(t) == 0 ? sel_of(0, 0) : table_row_sel(t, 0);
 }
 
 Rect op_sel_bounds(const Gui_Kind&, const void* e, const Sel& s) {

@@ -36,10 +36,7 @@ void table_mouse(Small_Table& t, Cmd_Args& args) {
     s = sel_of(i, i + 1);
     return;
   }
-  if (press_q && !here_q) {
-    s = sel_of(i, i);
-    s.e_sel_mp = std::make_unique<Sel>(r.kind_p->initial_sel(*r.kind_p, r.e));
-  }
+  if (press_q && !here_q) s = table_row_sel(t, i);
   if (press_q || here_q) {
     move_in_sub(r, *s.e_sel_mp, m1, args);
     return;

@@ -115,6 +115,13 @@ void table_set_cell(Small_Table& t, int32_t i, int32_t j, void* cell) {
   table_relayout_cells(t, i, 1u << std::min(j, 31), args);
 }
 
+Sel table_row_sel(const Small_Table& t, int32_t i) {
+  Sub_Elt r = row_sub(t, i);
+  Sel s = sel_of(i, i);
+  s.e_sel_mp = std::make_unique<Sel>(r.kind_p->initial_sel(*r.kind_p, r.e));
+  return s;
+}
+
 Sel table_cell_sel(const Small_Table& t, int32_t i, int32_t j) {
   Sel s = sel_of(i, i);
   s.e_sel_mp = std::make_unique<Sel>();

@@ -132,6 +132,5 @@ void table_rows_perform(Small_Table& t, Cmd_Args& args) {
 void table_insert_row(Small_Table& t, int32_t i, Cmd_Args& args) {
   std::vector<Table_Row*> rows{row_make(t, i)};
   replace_rows(t, i, i, rows, args);
-  *args.sel_p = sel_of(i, i);
-  args.sel_p->e_sel_mp = std::make_unique<Sel>(row_sub(t, i).kind_p->initial_sel(*row_sub(t, i).kind_p, t.rws[size_t(i)]));
+  *args.sel_p = table_row_sel(t, i);
 }
