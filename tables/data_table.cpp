@@ -84,12 +84,13 @@ std::vector<int32_t> nm_by_col(const Small_Table& t, const Hdl_Tuple& indep, con
   return map;
 }
 
-void data_row_values(const Small_Table& t, int32_t i, std::span<const int32_t> nm_by_col, std::span<double> out) {
+void data_row_values(const Small_Table& t, int32_t i, std::span<const int32_t> nm_by_col, const Resolver& r,
+                     std::span<double> out) {
   for (double& v : out) v = NAN;
   for (int32_t j = 0; j < int32_t(nm_by_col.size()); ++j) {
     int32_t v = nm_by_col[size_t(j)];
     if (v < 0 || v >= int32_t(out.size()) || t.kind_p->env.col_kinds[size_t(j)].kind_p != &MATH_CELL.kind) continue;
     const Expr& e = *static_cast<const Expr*>(table_cell(t, i, j));
-    if (!expr_empty_q(e)) out[size_t(v)] = cell_number(e);
+    if (!expr_empty_q(e)) out[size_t(v)] = cell_number(e, r);
   }
 }

@@ -10,6 +10,7 @@
 
 #include "core/tuple.h"
 #include "editor/Expr.h"
+#include "formula/resolver.h"
 #include "formula/tree.h"
 #include "tables/cell_err.h"
 #include "tables/small_table.h"
@@ -61,10 +62,12 @@ std::vector<int32_t> nm_by_col(const Small_Table& t, const Hdl_Tuple& indep, con
 Byte_Str cell_text(const Small_Table& t, int32_t i, int32_t j);
 // A variable's name read from its name cell; empty when the cell is.
 Byte_Str cell_name(const Expr& e);
-// A data cell read as a number; NaN when it does not read as one.
-double cell_number(const Expr& e);
+// A data cell read as a formula with the names r gives, as a number; NaN
+// when it does not read or is not a number.
+double cell_number(const Expr& e, const Resolver& r);
 // Row i of a data table as values: out[v] gets the value of the column that
 // holds variable v (v below out's length), NaN where there is none.
-void data_row_values(const Small_Table& t, int32_t i, std::span<const int32_t> nm_by_col, std::span<double> out);
+void data_row_values(const Small_Table& t, int32_t i, std::span<const int32_t> nm_by_col, const Resolver& r,
+                     std::span<double> out);
 // A new cell of mathematics holding text, typed as the user would.
 Expr* math_cell_new(const char* text);

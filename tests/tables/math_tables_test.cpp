@@ -128,12 +128,15 @@ TEST(Data_Table, ColumnsMatchAndMapToVariables) {
 
 TEST(Data_Table, RowsGiveTheValuesOfTheirVariables) {
   Table_Session s(xy_table(0));
-  table_step(s, "*1.5|-2.25|9|note/|3/q|4");
+  table_step(s, "*1.5|-2.25|9|note/|3/q|4/2*3|0.5^2/-(1+2)|(");
   std::vector<int32_t> map = {1, 0, 2, -1};  // x is variable 1, y variable 0
-  const char* want[] = {"-2.25 1.5", "3 nan", "4 nan"};
-  for (int32_t i = 0; i < 3; ++i) {
+  // Cells read as formulas: a name is no number, a cell that does not read neither.
+  const char* want[] = {"-2.25 1.5", "3 nan", "4 nan", "0.25 6", "nan -3"};
+  Hdl none = EMPTY_HDL;
+  Resolver builtins = list_resolver(none);
+  for (int32_t i = 0; i < 5; ++i) {
     double v[2];
-    data_row_values(s.table(), i, map, v);
+    data_row_values(s.table(), i, map, builtins, v);
     char buf[64];
     std::snprintf(buf, sizeof buf, "%g %g", v[0], v[1]);
     EXPECT_EQ(std::string(buf), want[i]) << i;
