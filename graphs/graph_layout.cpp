@@ -18,7 +18,7 @@ int32_t width_of_text(const Byte_Str& t) {
 }
 int32_t line_height() {
   const Styl& s = graph_label_style();
-  return s.ascent + s.descent + s.leading;
+  return s.ascent - s.descent + s.leading;  // descent is below the baseline: negative
 }
 
 Byte_Str name_eq(const Var_Range& v) {
@@ -54,9 +54,9 @@ Graph_Geom geom_of(const Graph_Set& fws) {
   for (int32_t j = 0; j < n_indep(fws); ++j)
     x_label_w = std::max(x_label_w, widest_label(fws.indep_sym_vs[size_t(j)], fws.x_grids[size_t(j)]));
   int32_t step = fws.s + 2 * PICTURE_MARGIN + x_label_w + GAP;
-  for (int32_t j = 0; j < n_indep(fws); ++j) g.panel_x.push_back(x + PICTURE_MARGIN + j * step);
+  for (int32_t j = 0; j < n_indep(fws); ++j) g.panel_x.push_back(x + PICTURE_MARGIN + GAP + j * step);
   int32_t h = line_height(), asc = graph_label_style().ascent;
-  g.panel_top = -(h + PICTURE_MARGIN + GAP);
+  g.panel_top = -(2 * h + PICTURE_MARGIN);
   g.panel_bottom = g.panel_top - fws.s;
   g.x_label_y = g.panel_bottom - PICTURE_MARGIN - asc;
   g.name_y = g.x_label_y - h;
@@ -105,8 +105,8 @@ void draw_y_labels(const Graph_Set& fws, const Graph_Geom& g, int32_t k, Canvas&
   Label_Run run;
   for (double f : fws.y_grid.fracs) {
     Byte_Str t = grid_label(v, f);
-    int32_t base = g.panel_bottom + grid_pos(f, fws.s) - (s.ascent - s.descent) / 2;
-    if (run.fits_q(-(base + s.ascent), -(base - s.descent)))
+    int32_t base = g.panel_bottom + grid_pos(f, fws.s) - (s.ascent + s.descent) / 2;
+    if (run.fits_q(-(base + s.ascent), -(base + s.descent)))
       draw_text(c, {o.x + right - width_of_text(t), o.y + base}, t, v.colour);
   }
 }
@@ -148,7 +148,7 @@ void graph_layout_update(Graph_Set& fws) {
     const Byte_Str& t = fws.trace_texts[size_t(j)];
     right = std::max(right, fws.part_pts[size_t(n_indep(fws) + j)].x + width_of_text(t) + GAP);
   }
-  int32_t bottom = g.strip_y - (n_dep(fws) - 1) * line_height() - s.descent;
+  int32_t bottom = g.strip_y - (n_dep(fws) - 1) * line_height() + s.descent;
   fws.bds = {0, right, bottom, 0};
 }
 

@@ -5,11 +5,20 @@
 #include <sstream>
 
 #include "draw/canvas.h"
+#include "tests/draw/rec_screen.h"
 #include "tests/draw/unit_canvas.h"
 #include "tests/err_text.h"
 #include "tests/graphs/graph_test_util.h"
 
 namespace {
+
+// Labels are measured on the recording screen.
+struct Screen_First {
+  Screen_First() { rec_screen(); }
+};
+struct Test_Graph : Screen_First, Graph_Holder {
+  explicit Test_Graph(const Graph_Spec& g) : Graph_Holder(g) {}
+};
 
 const Var_Spec X = {"x", -10, 10, 0x000000}, T = {"t", 0, 4, 0x008000}, Y = {"y", -10, 10, 0xFF0000},
                Z = {"z", 0, 100, 0x0000FF};
@@ -20,7 +29,7 @@ std::string strip(Graph_Set& fws, int32_t k) {
 }
 
 TEST(GraphSet, FormulaSetsAndPanelSize) {
-  Graph_Holder g({{X, T}, {Y, Z}, {"(= y (* 2 x))", "(= z (+ y 1))", "(= (* y z) 3)", "(= (+ x -1) 0)", "(< y x)", "true"}, {}});
+  Test_Graph g({{X, T}, {Y, Z}, {"(= y (* 2 x))", "(= z (+ y 1))", "(= (* y z) 3)", "(= (+ x -1) 0)", "(< y x)", "true"}, {}});
   const Formula_Sets& s = (*g).sets;
   ASSERT_EQ(s.f_wff1vs_s.size(), 2u);
   ASSERT_EQ(s.zero_wff1vs_s.size(), 3u);
@@ -32,18 +41,18 @@ TEST(GraphSet, FormulaSetsAndPanelSize) {
   EXPECT_EQ(s.zero_wff1vs_s[2].size(), 1u);
   EXPECT_EQ(s.relations.size(), 2u);
   EXPECT_EQ((*g).s, 2 * 100 * 192);
-  Graph_Holder four({{X, T, X, T}, {Y}, {}, {}});
+  Test_Graph four({{X, T, X, T}, {Y}, {}, {}});
   EXPECT_EQ((*four).s, (*g).s / 2);
   large_graphs_ = true;
-  Graph_Holder large({{X}, {Y}, {}, {}});
+  Test_Graph large({{X}, {Y}, {}, {}});
   large_graphs_ = false;
   EXPECT_EQ((*large).s, 2 * (*g).s);
-  EXPECT_EQ(check_text([] { Graph_Holder none({{}, {Y}, {}, {}}); }),
+  EXPECT_EQ(check_text([] { Test_Graph none({{}, {Y}, {}, {}}); }),
             "Assertion failed - file graph_set:\rm > 0 && n > 0");
 }
 
 TEST(GraphSet, TraceTexts) {
-  Graph_Holder g({{X, T}, {Y}, {"(= y (* 2 x))"}, {}});
+  Test_Graph g({{X, T}, {Y}, {"(= y (* 2 x))"}, {}});
   EXPECT_EQ(text_of((*g).trace_texts[0]), tol_text(0, 0.022));
   EXPECT_EQ(text_of((*g).trace_texts[1]), tol_text(2, 0.0044));
   trace_from_span(*g, 0, 1920, 5760);  // the middle, 3840 of 38400: x = -8
@@ -55,7 +64,7 @@ TEST(GraphSet, TraceTexts) {
 
 TEST(GraphSet, ValueStripAndRms) {
   // y = 2x + t against three rows, one without y: the RMS over two rows.
-  Graph_Holder g({{X, T}, {Y, Z}, {"(= y (+ (* 2 x) t))", "(= (+ (* 3 z) (* -1 x)) 6)", "(= z (^ x 2))"},
+  Test_Graph g({{X, T}, {Y, Z}, {"(= y (+ (* 2 x) t))", "(= (+ (* 3 z) (* -1 x)) 6)", "(= z (^ x 2))"},
                   {{1, 1, 3.5, NAN}, {2, 0, NAN, NAN}, {-1, 2, 0.5, 7}}});
   (*g).trace_texts[0] = Byte_Str("1.5");
   (*g).trace_texts[1] = Byte_Str("1");
@@ -68,14 +77,14 @@ TEST(GraphSet, ValueStripAndRms) {
   EXPECT_EQ(solved_linear(nonlinear.get(), z.get()).get(), EMPTY_HDL);
   // A value that is not finite is left out.
   (*g).trace_texts[0] = Byte_Str("-20");
-  Graph_Holder h({{X}, {Y}, {"(= y (sqrt x))", "(= y (* -1 x))"}, {}});
+  Test_Graph h({{X}, {Y}, {"(= y (sqrt x))", "(= y (* -1 x))"}, {}});
   (*h).trace_texts[0] = Byte_Str("-4");
   EXPECT_EQ(strip(*h, 0), tol_text(4, 0.0022));
 }
 
 TEST(GraphSet, Dots) {
   // Panel x: t's trace box is 2 +- 0.32; the range widened by a thousandth.
-  Graph_Holder g({{X, T}, {Y}, {}, {{5, 2.3, 5, }, {5, 2.4, 6}, {5, 4.003, 7}, {5, 4.005, 8}, {5, NAN, 9}, {10.03, 2, 0}}});
+  Test_Graph g({{X, T}, {Y}, {}, {{5, 2.3, 5, }, {5, 2.4, 6}, {5, 4.003, 7}, {5, 4.005, 8}, {5, NAN, 9}, {10.03, 2, 0}}});
   refresh_graphs(*g, false);
   const Panel& p = (*g).panels[0];
   const int32_t s = (*g).s;
@@ -85,7 +94,7 @@ TEST(GraphSet, Dots) {
   EXPECT_EQ(p.full_dots[0].colour, 0xFF0000);
   EXPECT_EQ(p.light_dots[0].colour, 0xFE7F7F);
   // A bad range skips its panel.
-  Graph_Holder bad({{{"x", 1, 1, 0}}, {Y}, {"(= y x)"}, {{1, 1}}});
+  Test_Graph bad({{{"x", 1, 1, 0}}, {Y}, {"(= y x)"}, {{1, 1}}});
   refresh_graphs(*bad, true);
   EXPECT_TRUE((*bad).panels[0].full_dots[0].dots.empty());
   EXPECT_TRUE((*bad).panels[0].pic.strands.empty());
@@ -103,7 +112,7 @@ bool outside_q(const std::string& call, int32_t lo, int32_t hi) {
 }
 
 TEST(GraphSet, PanelOnTheCanvas) {
-  Graph_Holder g({{X}, {Y}, {"(= y (* 0.5 x))", "(< y (+ x -5))"}, {{0, 1}}});
+  Test_Graph g({{X}, {Y}, {"(= y (* 0.5 x))", "(< y (+ x -5))"}, {{0, 1}}});
   refresh_graphs(*g, true);
   Unit_Canvas u;
   draw_panel((*g).panels[0], u.canvas, {0, 0});
@@ -125,7 +134,7 @@ TEST(GraphSet, PanelOnTheCanvas) {
 }
 
 TEST(GraphSet, SectionCommands) {
-  Graph_Holder g({{X, T}, {Y}, {"(= y (+ x t))"}, {{1, 2, 3}}});
+  Test_Graph g({{X, T}, {Y}, {"(= y (+ x t))"}, {{1, 2, 3}}});
   Graph_Set& fws = *g;
   const Gui_Kind& k = GRAPH_SECTION_OPS;
   Sel s = k.initial_sel(k, &fws);

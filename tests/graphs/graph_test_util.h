@@ -8,7 +8,6 @@
 #include "formula/prefix.h"
 #include "graphs/dblsf_gui1.h"
 #include "graphs/trace_binding.h"
-#include "tests/draw/rec_screen.h"
 
 struct Var_Spec {
   const char* name;
@@ -36,7 +35,6 @@ inline std::vector<Ref> syms_of(const std::vector<Var_Range>& vs) {
 }
 
 inline Graph_Set* graph_of(const Graph_Spec& g) {
-  rec_screen();
   std::vector<Var_Range> indeps = var_ranges(g.indeps), deps = var_ranges(g.deps);
   std::vector<Ref> all = syms_of(indeps), dep_syms = syms_of(deps);
   all.insert(all.end(), dep_syms.begin(), dep_syms.end());
