@@ -22,15 +22,22 @@ Ref sym_list(const std::vector<Ref>& syms) {
   return l;
 }
 
-Ref bind_trace(const Graph_Set& fws, wff w, const std::vector<double>& trace, std::vector<int32_t> keep) {
-  Ref syms, vals;
-  for (int32_t i = n_indep(fws); i-- > 0;) {
-    if (std::find(keep.begin(), keep.end(), i) != keep.end()) continue;
-    Ref v = Ref::adopt(real_new(trace[size_t(i)]));
-    syms = Ref::adopt(pair_new(fws.indep_sym_vs[size_t(i)].sym.get(), syms.get()));
-    vals = Ref::adopt(pair_new(v.get(), vals.get()));
-  }
-  if (!pair_q(syms.get())) return Ref::share(w);
-  Ref rule = Ref::adopt(fn_new<Fun1_Apply>(bound_value, 2, 3, intptr_t(syms.release()), intptr_t(vals.release())));
+Ref bind_values(wff w, const std::vector<Ref>& syms, const std::vector<double>& values) {
+  if (syms.empty()) return Ref::share(w);
+  std::vector<Ref> reals;
+  for (double v : values) reals.push_back(Ref::adopt(real_new(v)));
+  Ref sym_l = sym_list(syms), val_l = sym_list(reals);
+  Ref rule = Ref::adopt(fn_new<Fun1_Apply>(bound_value, 2, 3, intptr_t(sym_l.release()), intptr_t(val_l.release())));
   return Ref::adopt(substitute(w, rule.get()));
+}
+
+Ref bind_trace(const Graph_Set& fws, wff w, const std::vector<double>& trace, std::vector<int32_t> keep) {
+  std::vector<Ref> syms;
+  std::vector<double> values;
+  for (int32_t i = 0; i < n_indep(fws); ++i) {
+    if (std::find(keep.begin(), keep.end(), i) != keep.end()) continue;
+    syms.push_back(fws.indep_sym_vs[size_t(i)].sym);
+    values.push_back(trace[size_t(i)]);
+  }
+  return bind_values(w, syms, values);
 }

@@ -10,5 +10,8 @@
 // its trace value.
 Ref bind_trace(const Graph_Set& fws, wff w, const std::vector<double>& trace, std::vector<int32_t> keep);
 
-// A list of the symbols, in order.
+// w with each of syms replaced by the value at the same index.
+Ref bind_values(wff w, const std::vector<Ref>& syms, const std::vector<double>& values);
+
+// A list of the handles, in order.
 Ref sym_list(const std::vector<Ref>& syms);
