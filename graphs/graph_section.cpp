@@ -138,3 +138,16 @@ void trace_from_span(Graph_Set& fws, int32_t j, int32_t p0, int32_t p1) {
   fws.trace_texts[size_t(j)] = value_text(value_at(v, (p0 + p1) * 0.5, fws.s), v, TRACE_PRECISION);
   fws.sel = {j, p0, p1};
 }
+
+void give_statements(Graph_Set& fws, Hdl statements, wff extra) {
+  std::vector<Ref> deps;
+  for (const Var_Range& v : fws.dep_sym_vs) deps.push_back(v.sym);
+  fws.sets = formula_sets_of(statements, extra, deps);
+  mark_graphs(fws, true);
+}
+
+void give_rows(Graph_Set& fws, std::vector<std::vector<double>> rows) {
+  for (const std::vector<double>& r : rows) CHECK(int32_t(r.size()) == n_indep(fws) + n_dep(fws));
+  fws.rows = std::move(rows);
+  mark_graphs(fws, false);
+}

@@ -16,5 +16,10 @@ Graph_Set* graph_section_new(std::vector<Var_Range> indeps, std::vector<Var_Rang
 // Asks for a refresh at the next Calculate: the dots only, or everything.
 inline void mark_graphs(Graph_Set& fws, bool all_q) { fws.pending |= all_q ? REFRESH_ALL : REFRESH_DOTS; }
 
+// New statements (a list, then one more) after a Solve or a slider move,
+// or new data rows (n + m values each): drawn at the next Calculate.
+void give_statements(Graph_Set& fws, Hdl statements, wff extra);
+void give_rows(Graph_Set& fws, std::vector<std::vector<double>> rows);
+
 // Sets panel j's trace text to the middle of the span p0..p1 (canvas units).
 void trace_from_span(Graph_Set& fws, int32_t j, int32_t p0, int32_t p1);

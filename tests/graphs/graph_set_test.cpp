@@ -133,6 +133,33 @@ TEST(GraphSet, PanelOnTheCanvas) {
   EXPECT_EQ((*g).panels[0].pic.strands[1]->pts[0].x, s / 2);
 }
 
+// Strand colours of a panel, in order.
+std::vector<int32_t> strand_colours(const Panel& p) {
+  std::vector<int32_t> out;
+  for (const auto& s : p.pic.strands) out.push_back(s->colour);
+  return out;
+}
+
+TEST(GraphSet, WhatPanelsDraw) {
+  // y = x + t, an implicit x = 1 (vertical, in x's colour), and true (the whole panel shaded).
+  Test_Graph g({{X, T}, {Y}, {"(= y (+ x t))", "(= (+ x -1) 0)", "true"}, {}});
+  Graph_Set& fws = *g;
+  refresh_graphs(fws, true);
+  // Panel x: the curve, the root of x - 1, the trace line at x = 0.
+  const Panel& px = fws.panels[0];
+  EXPECT_EQ(strand_colours(px), (std::vector<int32_t>{0xFF0000, 0x000000, 0x000000}));
+  ASSERT_FALSE(px.pic.fills.empty());
+  EXPECT_EQ(px.pic.fills[0]->colour, RELATION_COLOURS[0]);
+  EXPECT_NEAR(px.pic.strands[1]->pts[0].x, fws.s * 11 / 20, fws.k);
+  // A span in panel x: its ends as lines there, and the curve twice more in panel t.
+  trace_from_span(fws, 0, fws.s / 4, fws.s * 3 / 4);
+  refresh_graphs(fws, true);
+  EXPECT_EQ(strand_colours(fws.panels[0]).size(), 5u);
+  EXPECT_EQ(strand_colours(fws.panels[1]), (std::vector<int32_t>{0xFF0000, 0x008000, 0xFF0000, 0xFF0000}));
+  // y = x + t at t = 2 and x = -5 and 5 at the span's ends: from 7 at t = 4 down to -3.
+  EXPECT_NEAR(fws.panels[1].pic.strands[2]->pts[0].y, (-5 + 0 + 10) * fws.s / 20.0, 1);
+}
+
 TEST(GraphSet, SectionCommands) {
   Test_Graph g({{X, T}, {Y}, {"(= y (+ x t))"}, {{1, 2, 3}}});
   Graph_Set& fws = *g;
@@ -168,6 +195,17 @@ TEST(GraphSet, SectionCommands) {
   Cmd_Args args(t, typed);
   k.perform(k, &fws, args);
   EXPECT_EQ(fws.pending, REFRESH_ALL);
+  give_rows(fws, {});
+  EXPECT_EQ(fws.pending, REFRESH_ALL | REFRESH_DOTS);
+  // The section's texts: the trace row's title and the value strip.
+  Unit_Canvas u;
+  k.draw(k, &fws, u.canvas, {0, 0});
+  std::string all;
+  for (const std::string& c : u.take()) all += c + "\n";
+  EXPECT_NE(all.find("\"Trace:\""), std::string::npos);
+  // The plus-minus sign goes to the device as its code page byte.
+  std::string strip = "\"y=" + tol_text(-3, 0.0022) + " \\xB1 ~ " + tol_text(0, 0.0022) + "\"";
+  EXPECT_NE(all.find(strip), std::string::npos) << strip;
 }
 
 }  // namespace
