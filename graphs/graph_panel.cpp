@@ -41,6 +41,7 @@ Ref compiled(const Graph_Set& fws, wff w, const std::vector<double>& trace, int3
 void draw_relation(const Graph_Set& fws, int32_t j, const std::vector<double>& trace, wff w, const Var_Range& yv,
                    Relation_Colours colours, Panel& p) {
   const Var_Range& xv = fws.indep_sym_vs[size_t(j)];
+  if (!range_ok_q(yv)) return;
   Ref bound = bind_trace(fws, w, trace, {j});
   Relation_Fns rf = relation_fns_compile(xv.sym.get(), yv.sym.get(), bound.get(), fws.rules, colours);
   Relation_Frame frame = relation_frame(p.pic, range_of(xv), range_of(yv), fws.k);
@@ -97,7 +98,6 @@ void draw_implicit(const Graph_Set& fws, int32_t j, const std::vector<double>& t
     // vertical lines in x_j's colour.
     const Var_Range& yv = fws.dep_sym_vs[size_t(k < m ? k : m - 1)];
     int32_t colour = k < m ? yv.colour : fws.indep_sym_vs[size_t(j)].colour;
-    if (!range_ok_q(yv)) continue;
     for (const Ref& w : fws.sets.zero_wff1vs_s[size_t(k)])
       if (drawable_q(w.get())) draw_relation(fws, j, trace, w.get(), yv, relation_colours(colour, true, false), p);
   }

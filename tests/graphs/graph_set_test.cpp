@@ -28,6 +28,13 @@ std::string strip(Graph_Set& fws, int32_t k) {
   return text_of(fws.strip_texts[size_t(k)]);
 }
 
+// Strand colours of a panel, in order.
+std::vector<int32_t> strand_colours(const Panel& p) {
+  std::vector<int32_t> out;
+  for (const auto& s : p.pic.strands) out.push_back(s->colour);
+  return out;
+}
+
 TEST(GraphSet, FormulaSetsAndPanelSize) {
   Test_Graph g({{X, T}, {Y, Z}, {"(= y (* 2 x))", "(= z (+ y 1))", "(= (* y z) 3)", "(= (+ x -1) 0)", "(< y x)", "true"}, {}});
   const Formula_Sets& s = (*g).sets;
@@ -98,6 +105,14 @@ TEST(GraphSet, Dots) {
   refresh_graphs(*bad, true);
   EXPECT_TRUE((*bad).panels[0].full_dots[0].dots.empty());
   EXPECT_TRUE((*bad).panels[0].pic.strands.empty());
+  // A bad dependent range: that variable's dots, curves and relations go, the others stay.
+  Test_Graph bad_y({{X}, {{"y", 5, 5, 0xFF0000}, Z}, {"(< y x)", "(= y x)", "(= z (^ x 2))"}, {{1, 5, 1}}});
+  refresh_graphs(*bad_y, true);
+  const Panel& p2 = (*bad_y).panels[0];
+  EXPECT_TRUE(p2.full_dots[0].dots.empty());
+  EXPECT_EQ(p2.full_dots[1].dots.size(), 1u);
+  EXPECT_TRUE(p2.pic.fills.empty());
+  EXPECT_EQ(strand_colours(p2), (std::vector<int32_t>{0x0000FF, 0x000000}));
 }
 
 // The points of a drawing call, read back from the device's y (-(y + 1)).
@@ -131,13 +146,6 @@ TEST(GraphSet, PanelOnTheCanvas) {
   // Curve, then trace line at x = 0, each a strand in its colour.
   ASSERT_EQ((*g).panels[0].pic.strands.size(), 2u);
   EXPECT_EQ((*g).panels[0].pic.strands[1]->pts[0].x, s / 2);
-}
-
-// Strand colours of a panel, in order.
-std::vector<int32_t> strand_colours(const Panel& p) {
-  std::vector<int32_t> out;
-  for (const auto& s : p.pic.strands) out.push_back(s->colour);
-  return out;
 }
 
 TEST(GraphSet, WhatPanelsDraw) {
