@@ -58,7 +58,9 @@ struct Drag {
   }
   void draw() {
     Rect b = GRAPH_SECTION_OPS.bounds(GRAPH_SECTION_OPS, &*g);
-    qt_draw_on(image, 18432 / PX, [&](Canvas& c) { GRAPH_SECTION_OPS.draw(GRAPH_SECTION_OPS, &*g, c, {-b.x0, -b.y1}); });
+    qt_draw_on(image, 18432 / PX, [&](Canvas& c) {
+      GRAPH_SECTION_OPS.draw(GRAPH_SECTION_OPS, &*g, c, {-b.x0, -b.y1});
+    });
   }
 };
 

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double LABEL_PRECISION = 0.0011;
 constexpr int32_t GAP = 576;
 constexpr int32_t GRID_COLOUR = 0xD8D8D8, ZERO_COLOUR = 0x909090, FRAME_COLOUR = 0x000000;
 constexpr char TRACE_TITLE[] = "Trace:";
@@ -27,7 +26,9 @@ Byte_Str name_eq(const Var_Range& v) {
   return t;
 }
 
-Byte_Str grid_label(const Var_Range& v, double frac) { return value_text(v.low + width_of(v) * frac, v, LABEL_PRECISION); }
+Byte_Str grid_label(const Var_Range& v, double frac) {
+  return value_text(v.low + width_of(v) * frac, v, LABEL_PRECISION);
+}
 
 // The rows and columns of the section, from its top left corner.
 struct Graph_Geom {

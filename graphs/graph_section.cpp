@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double TRACE_PRECISION = 0.0011;
-
 Graph_Set& fws_of(void* e) { return *static_cast<Graph_Set*>(e); }
 const Graph_Set& fws_of(const void* e) { return *static_cast<const Graph_Set*>(e); }
 const Panel& panel_of(const void* e) { return *static_cast<const Panel*>(e); }
@@ -34,9 +32,8 @@ void panel_perform(const Gui_Kind&, void* e, Cmd_Args& args) {
 Rect panel_bounds(const Gui_Kind&, const void* e) { return panel_of(e).pic.bounds; }
 void panel_draw(const Gui_Kind&, const void* e, Canvas& c, Point origin) { draw_panel(panel_of(e), c, origin); }
 
-const Gui_Kind PANEL_OPS = {panel_initial_sel, panel_sel_bounds, panel_query,
-                            panel_perform,     panel_bounds,     panel_draw,
-                            caret_region_of_sel_bounds, nullptr};
+const Gui_Kind PANEL_OPS = {panel_initial_sel, panel_sel_bounds,           panel_query, panel_perform, panel_bounds,
+                            panel_draw,        caret_region_of_sel_bounds, nullptr};
 
 const Text_Field_Kind TRACE_FIELD = {TEXT_FIELD_OPS, {nullptr, graph_label_style, nullptr, 1}};
 
@@ -135,7 +132,7 @@ Graph_Set* graph_section_new(std::vector<Var_Range> indeps, std::vector<Var_Rang
 
 void trace_from_span(Graph_Set& fws, int32_t j, int32_t p0, int32_t p1) {
   const Var_Range& v = fws.indep_sym_vs[size_t(j)];
-  fws.trace_texts[size_t(j)] = value_text(value_at(v, (p0 + p1) * 0.5, fws.s), v, TRACE_PRECISION);
+  fws.trace_texts[size_t(j)] = value_text(value_at(v, (p0 + p1) * 0.5, fws.s), v, LABEL_PRECISION);
   fws.sel = {j, p0, p1};
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/err.h"
+#include "core/num_format.h"
 #include "graphs/graph_layout.h"
 #include "graphs/graph_panel.h"
 #include "graphs/sampler_colours.h"
@@ -13,7 +14,6 @@ bool large_graphs_ = false;
 
 namespace {
 
-constexpr double LABEL_PRECISION = 0.0011;
 constexpr int32_t PIXELS_PER_SIZE_STEP = 100;
 
 void make_grids(Graph_Set& fws) {
@@ -25,7 +25,6 @@ void make_grids(Graph_Set& fws) {
     const Var_Range& v = fws.indep_sym_vs[i];
     fws.trace_texts[i] = value_text((v.low + v.high) * 0.5, v, LABEL_PRECISION);
   }
-  fws.grids_q = true;
 }
 
 }  // namespace

@@ -54,9 +54,8 @@ struct Graph_Set {
   std::vector<Var_Range> indep_sym_vs, dep_sym_vs;
   Axis_Grid y_grid;
   std::vector<Axis_Grid> x_grids;
-  bool grids_q = false;  // grids and labels made
-  int32_t k;             // canvas units per screen pixel
-  int32_t s;             // the panel side
+  int32_t k;                              // canvas units per screen pixel
+  int32_t s;                              // the panel side
   std::vector<std::vector<double>> rows;  // n + m values each, NaN where empty
   Formula_Sets sets;
   Symbol_Rules rules;  // for symbols other than the variables (parameters)
@@ -87,6 +86,9 @@ inline bool in_trace_box_q(const Var_Range& v, double t, double x) {
   double h = 0.08 * width_of(v);
   return t - h <= x && x <= t + h;
 }
+
+// Grid labels and trace texts are written to this fraction of their range.
+constexpr double LABEL_PRECISION = 0.0011;
 
 // x written to an absolute precision of frac of v's width.
 Byte_Str value_text(double x, const Var_Range& v, double frac);

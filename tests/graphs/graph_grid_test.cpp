@@ -20,7 +20,7 @@ TEST(GraphGrid, StatedRanges) {
     double lo, hi, first, step;
     int32_t n, zero_i;
   };
-  const Case cases[] = {{-10, 10, -10, 2, 10, 5}, {0, 1, 0, 0.1, 10, 0}, {0, 3, 0, 0.5, 6, 0},
+  const Case cases[] = {{-10, 10, -10, 2, 10, 5}, {0, 1, 0, 0.1, 10, 0},           {0, 3, 0, 0.5, 6, 0},
                         {-1, 2.3, -1, 0.5, 6, 2}, {0.5, 0.75, 0.5, 0.025, 10, -1}, {1000, 1001, 1000, 0.1, 10, -1}};
   for (const Case& c : cases) {
     std::vector<double> v = line_values(c.lo, c.hi);
@@ -49,7 +49,8 @@ TEST(GraphGrid, AgainstBruteForce) {
   std::uniform_real_distribution<double> u(-1, 1), e(-6, 6);
   int32_t n_checked = 0;
   for (int32_t i = 0; i < 20000; ++i) {
-    double scale = std::pow(10, e(rng)), lo = u(rng) * scale * std::pow(10, u(rng) * 2), hi = lo + std::fabs(u(rng)) * scale;
+    double scale = std::pow(10, e(rng)), lo = u(rng) * scale * std::pow(10, u(rng) * 2),
+           hi = lo + std::fabs(u(rng)) * scale;
     if (!(lo < hi) || (hi - lo) < 1e-7 * std::max(std::fabs(lo), std::fabs(hi))) continue;
     double w = hi - lo, p = std::pow(10, std::floor(std::log10(w / 1.04)));
     double d = w / p;
