@@ -1,11 +1,15 @@
 // Draws the hard cases of curve and relation sampling on the Qt device, one
 // PNG each, into the folder named on the command line: poles, oscillation,
-// steep steps, holes and singular points, to be looked at.
+// steep steps, holes and singular points, to be looked at; and a whole
+// Graphs section (graph_section.png): three panels with data dots, full and
+// light, explicit curves of two dependent variables, an implicit curve, a
+// shaded inequality, the trace row and the value strip with RMS errors.
 #include <QGuiApplication>
 #include <cstdio>
 #include <string>
 
 #include "draw/qt/qt_targets.h"
+#include "tests/graphs/graph_test_util.h"
 #include "tests/graphs/sampler_test_util.h"
 
 namespace {
@@ -68,6 +72,37 @@ Graph_Picture sampled(const Gallery_Case& g) {
   return pic;
 }
 
+// A section with t at 1.5: rows with t far from it show light.
+Graph_Spec gallery_spec() {
+  Graph_Spec g;
+  g.indeps = {{"x", -10, 10, 0x000000}, {"t", 0, 3, 0x996600}, {"w", -1, 1, 0x336699}};
+  g.deps = {{"y", -10, 10, 0xFF0000}, {"z", 0, 100, 0x0000FF}};
+  g.statements = {"(= y (+ (* 0.5 x) (+ (* 2 t) (* -3 w))))", "(= z (+ (* 10 t) (+ (^ x 2) (* 5 w))))",
+                  "(= (+ (^ x 2) (^ y 2)) 36)", "(< y (+ (* -1 x) -4))"};
+  // Rows near the curves; those with t far from its trace value show light.
+  for (int i = 0; i < 24; ++i) {
+    double x = -9 + 0.75 * i, t = i % 3 == 0 ? 0.4 : 1.5, w = i % 5 == 0 ? NAN : 0.05 * (i % 3);
+    double y = 0.5 * x + 2 * t - 3 * (std::isnan(w) ? 0 : w) + (i % 4 - 1.5) * 0.4;
+    double z = 10 * t + x * x + 5 * (std::isnan(w) ? 0 : w) + (i % 3 - 1) * 3;
+    g.rows.push_back({x, t, w, y, i % 7 == 0 ? NAN : z});
+  }
+  return g;
+}
+
+void save_section_png(const std::string& path) {
+  Graph_Holder g(gallery_spec());
+  Graph_Set& fws = *g;
+  trace_from_span(fws, 1, fws.s / 2, fws.s / 2);
+  refresh_graphs(fws, true);
+  const Gui_Kind& k = GRAPH_SECTION_OPS;
+  Rect b = k.bounds(k, &fws);
+  QImage image = qt_draw_image((b.x1 - b.x0) / PX + 2 * MARGIN_PX, (b.y1 - b.y0) / PX + 2 * MARGIN_PX, 18432 / PX,
+                               [&](Canvas& c) { k.draw(k, &fws, c, {MARGIN_PX * PX - b.x0, -MARGIN_PX * PX - b.y1}); });
+  qt_save_png(image, path);
+  for (int32_t d = 0; d < n_dep(fws); ++d)
+    std::printf("%s: strip %d: %s\n", path.c_str(), d, text_of(fws.strip_texts[size_t(d)]).c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,5 +127,6 @@ int main(int argc, char** argv) {
     qt_save_png(image, path);
     std::printf("%s: %zu strands, %zu polygons\n", path.c_str(), pic.strands.size(), pic.fills.size());
   }
+  save_section_png(std::string(argv[1]) + "/graph_section.png");
   return 0;
 }
