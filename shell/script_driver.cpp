@@ -128,7 +128,7 @@ void print_action(const std::string& what) {
   if (!w) return fail("no window to print");
   Edit_Con& c = w->con;
   if (what == "text") {
-    std::printf("text: %s\n", w->modal_q ? text_of(static_cast<Alert*>(c.content_p)->text).c_str()
+    std::printf("text: %s\n", w->modal_q ? text_of(static_cast<Alert*>(c.content_p)->message.text).c_str()
                                           : text_of(elt_text(*c.kind_p, c.content_p)).c_str());
   } else if (what == "sel") {
     Byte_Str out;
