@@ -18,11 +18,13 @@
 #include "draw/font.h"
 #include "draw/qt/qt_targets.h"
 #include "shell/alert.h"
+#include "shell/appl_help.h"
 #include "shell/doc_content.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
 #include "shell/qt_text.h"
 #include "shell/script_driver.h"
+#include "shell/wait_cursor.h"
 #include "shell/wind_view.h"
 
 std::vector<Wind_Con*> wind_ps_;
@@ -101,6 +103,7 @@ void dispatch(Wind_Con* w_mp, int32_t id) {
     case EXIT_ID: appl_exit(); return;
     case LARGE_GRAPHS_ID: large_graphs_q_ = !large_graphs_q_; return;
   }
+  if (id / 1000 - 1 == HELP_MENU_ID0) return help_menu_handle(id % 1000);
   if (!w_mp) return;
   Wind_Con& w = *w_mp;
   switch (id) {
@@ -290,7 +293,8 @@ void startup_question() {
   int32_t b = alert(INFORMATION_ICON, "Create a new document or open an existing one?",
                     {"&New", "&Open", "&Help", "&Quit"}, 3, 1);
   // Open comes with the document commands; until then the question returns.
-  if (b == 0 || b == 2) doc_new();
+  if (b == 0) doc_new();
+  if (b == 2) help_start();
   if (b == 3) appl_exit();
 }
 
@@ -298,6 +302,7 @@ void idle() {
   for (Wind_Con* w : wind_ps_)
     if (w && w->needs_update_q) wind_update(*w);
   idle_blink();
+  wait_cursor_refresh();
   if (now_ms() >= next_tick_) {
     tick();
     next_tick_ += TICK_MS;
@@ -346,6 +351,7 @@ bool shell_menu_enabled_q(int32_t id) { return menu_item_enabled_q(front_wc_p(),
 void shell_menu_choose(int32_t id) {
   try {
     if (!shell_menu_enabled_q(id)) return;
+    wait_cursor_show();
     dispatch(front_wc_p(), id);
   } catch (const Err& e) {
     report_error(e.message());

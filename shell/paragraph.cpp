@@ -31,10 +31,15 @@ bool break_at_q(const char* t, int32_t i) {
   return (t[i] == ' ' || t[i] == '\r') && (i == 0 || (static_cast<unsigned char>(t[i - 1]) & 0x80) == 0);
 }
 
+// Copy takes the whole text: there is no selection to narrow it.
 int32_t para_query(const Gui_Kind&, const void*, const Sel&, Cmd& c) {
-  return c.cmd_n == MOUSE_CMD ? ARROW_CURSOR : QUERY_REFUSED;
+  if (c.cmd_n == MOUSE_CMD) return ARROW_CURSOR;
+  return c.cmd_n == COPY_CMD ? 1 : QUERY_REFUSED;
 }
-void para_perform(const Gui_Kind&, void*, Cmd_Args&) {}
+void para_perform(const Gui_Kind&, void* e, Cmd_Args& args) {
+  if (args.cmd_p->cmd_n != COPY_CMD) return;
+  static_cast<Copy_Cmd*>(args.cmd_p)->out = static_cast<const Paragraph*>(e)->text;
+}
 Rect para_bounds(const Gui_Kind&, const void* e) { return static_cast<const Paragraph*>(e)->bounds; }
 void para_draw(const Gui_Kind&, const void* e, Canvas& c, Point o) {
   paragraph_draw(*static_cast<const Paragraph*>(e), c, o);

@@ -26,7 +26,8 @@ const Styl& paragraph_style();
 Paragraph paragraph_of(const Byte_Str& text, int32_t wrap_width);
 void paragraph_draw(const Paragraph& p, Canvas& c, Point origin);
 
-// Shows a Paragraph; refuses every edit, and the mouse gets the arrow.
+// Shows a Paragraph; refuses every edit, copies its whole text, and the
+// mouse gets the arrow.
 extern const Gui_Kind PARAGRAPH_KIND;
 // For a controller to own (released through the kind).
 Paragraph* paragraph_new(const Byte_Str& text, int32_t wrap_width);

@@ -12,6 +12,7 @@
 #include "shell/GUI_sys_os.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
+#include "shell/wait_cursor.h"
 
 namespace {
 
@@ -166,7 +167,10 @@ void Wind_View::mouse(QPoint px, int32_t phase, int32_t mods) {
   Point p = {canvas_from_pixel(px.x(), dpi()) - w.con.origin.x, canvas_from_pixel(px.y(), -dpi()) - w.con.origin.y};
   Mouse_Cmd c(p, mods, phase);
   viewport()->setCursor(cursor_shape(con_query(w.con, c)));
-  shell_take_result(con_perform(w.con, c, false));
+  std::unique_ptr<Cmd> res_mp = con_perform(w.con, c, false);
+  // A release that leaves a command for the loop may start a long one.
+  if (phase == MOUSE_RELEASE && res_mp) wait_cursor_show();
+  shell_take_result(std::move(res_mp));
   wind_update(w);
   if (phase != MOUSE_DRAG || horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) return;
   if (px.x() < 0) do_scroll(false, SB_LINE_UP, 0);
