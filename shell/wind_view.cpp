@@ -115,6 +115,7 @@ void Wind_View::paint(const QRect& r) {
   });
   QPainter p(viewport());
   p.drawImage(r.topLeft(), img);
+  repaint_pending_q = false;
 }
 
 bool Wind_View::viewportEvent(QEvent* e) {
@@ -262,12 +263,14 @@ void Wind_View::scroll_to(View v) {
   if (dx == 0 && dy == 0) return;
   w.con.origin = origin_of_view(b, {old.off_x - dx * unit(), old.off_y - dy * unit()});
   w.needs_update_q = true;
-  if (std::abs(dx) < viewport()->width() && std::abs(dy) < viewport()->height()) {
+  if (scroll_moves_pixels_q(dx, dy, viewport()->width(), viewport()->height(), extent_y(b) > client_h(),
+                            repaint_pending_q)) {
     viewport()->scroll(dx, dy);
     region_offset(w.caret_rgn, dx, dy);
   } else {
     viewport()->update();
   }
+  repaint_pending_q = true;
 }
 
 void Wind_View::do_scroll(bool vert_q, int32_t code, int32_t pos) {
@@ -298,6 +301,7 @@ void Wind_View::invalidate(const Rect& r) {
   Rect wide = {r.x0 - INVAL_WIDEN, r.x1 + INVAL_WIDEN, r.y0 - INVAL_WIDEN, r.y1 + INVAL_WIDEN};
   Device_Rect d = device_rect(wide, dpi(), -dpi());
   viewport()->update(QRect(d.left, d.top, d.right - d.left, d.bottom - d.top) & viewport()->rect());
+  repaint_pending_q = true;
   wc_p->needs_update_q = true;
 }
 
@@ -342,6 +346,7 @@ void Wind_View::repaint_region(const Region& r) {
   if (region_empty_q(r)) return;
   Device_Rect d = region_bounds(r);
   viewport()->update(QRect(d.left, d.top, d.right - d.left, d.bottom - d.top));
+  repaint_pending_q = true;
 }
 
 void Wind_View::update_bars() {
