@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cmath>
 
 #include "draw/Canvas_os.h"
 #include "draw/screen.h"
@@ -80,6 +81,16 @@ int32_t scroll_code_of(int action) {
   return -1;
 }
 
+// A region of the window's pixels in the device pixels of its screen.
+Region region_scaled(const Region& r, double dpr) {
+  if (dpr == 1) return r;
+  Region out;
+  auto at = [dpr](int32_t v) { return int32_t(std::lround(v * dpr)); };
+  for (const Device_Rect& d : r.rects)
+    out = region_combine(out, region_from_rect({at(d.left), at(d.top), at(d.right), at(d.bottom)}), RGN_OR);
+  return out;
+}
+
 Rect content_bounds(const Wind_Con& w) { return w.con.kind_p->bounds(*w.con.kind_p, w.con.content_p); }
 
 }  // namespace
@@ -106,13 +117,18 @@ void Wind_View::paint(const QRect& r) {
   Wind_Con& w = *wc_p;
   Point o = {w.con.origin.x - r.left() * unit(), w.con.origin.y + r.top() * unit()};
   bool caret_q = w.caret_state != CARET_HIDDEN && !region_empty_q(w.caret_rgn);
-  QImage img = qt_draw_image(r.width(), r.height(), dpi(), [&](Canvas& c) {
-    w.con.kind_p->draw(*w.con.kind_p, w.con.content_p, c, o);
-    if (!caret_q) return;
-    Region part = w.caret_rgn;
-    region_offset(part, -r.left(), -r.top());
-    canvas_draw_region(c, part, 0);
-  });
+  // On a screen of several device pixels to the window's pixel the image
+  // has them all, so that text and lines are drawn sharp, not enlarged.
+  double dpr = viewport()->devicePixelRatioF();
+  QImage img = qt_draw_image(int32_t(std::ceil(r.width() * dpr)), int32_t(std::ceil(r.height() * dpr)),
+                             int32_t(std::lround(dpi() * dpr)), [&](Canvas& c) {
+                               w.con.kind_p->draw(*w.con.kind_p, w.con.content_p, c, o);
+                               if (!caret_q) return;
+                               Region part = w.caret_rgn;
+                               region_offset(part, -r.left(), -r.top());
+                               canvas_draw_region(c, region_scaled(part, dpr), 0);
+                             });
+  img.setDevicePixelRatio(dpr);
   QPainter p(viewport());
   p.drawImage(r.topLeft(), img);
   repaint_pending_q = false;
