@@ -1,6 +1,7 @@
 #include "shell/GUI_sys_os.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -19,6 +20,7 @@
 #include "draw/qt/qt_targets.h"
 #include "shell/alert.h"
 #include "shell/appl_help.h"
+#include "shell/command_line.h"
 #include "shell/doc_content.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
@@ -522,14 +524,16 @@ int32_t alert(int32_t icon, const std::string& text, const std::vector<std::stri
 }
 
 int appl_main(int argc, char** argv) {
-  std::string script, file;
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
-    if (a == "--script" && i + 1 < argc)
-      script = argv[++i];
-    else
-      file = a;
+  Command_Line cl = command_line_of(argc, argv);
+  if (!cl.error.empty()) {
+    std::fprintf(stderr, "corvandile_veza: %s\n%s", cl.error.c_str(), usage_text().c_str());
+    return 2;
   }
+  if (cl.help_q) {
+    std::fputs(usage_text().c_str(), stdout);
+    return 0;
+  }
+  const std::string& script = cl.script;
   QApplication app(argc, argv);
   coding_init();
   qt_install_screen();
@@ -547,7 +551,7 @@ int appl_main(int argc, char** argv) {
   wake.start(std::max(blink_ms() / 2, 50));
   next_tick_ = now_ms();
   // Opening a file named on the command line comes with the document commands.
-  (void)file;
+  (void)cl.file;
   std::unique_ptr<Cmd> c = run_loop();
   CHECK(front_wc_p() == NULL && c && cmd_n(*c) == BUTTON_CMD && button_cast_n(*c) == QUIT_BUTTON_N);
   wake.stop();
