@@ -20,6 +20,7 @@
 #include "draw/qt/qt_targets.h"
 #include "shell/alert.h"
 #include "shell/appl_help.h"
+#include "shell/appl_icon.h"
 #include "shell/command_line.h"
 #include "shell/doc_content.h"
 #include "shell/keys.h"
@@ -143,18 +144,6 @@ void enable_menu(QMenu& m) {
   Byte_Str clip = clip_text();
   for (QAction* a : m.actions())
     if (!a->isSeparator()) a->setEnabled(menu_item_enabled_q(front_wc_p(), a->data().toInt(), clip));
-}
-
-QIcon appl_icon() {
-  QImage img = qt_draw_image(32, 32, 96, [](Canvas& c) {
-    canvas_set_colour(c, 0x2050A0);
-    canvas_rectangle(c, {0, 32 * 192, -32 * 192, 0});
-    static Styl s = make_style(make_font(symbol_family(), 20), SYMBOL_CODING, 1);
-    const char sigma[] = {char(0xA3), 0x07, 0};  // U+03A3, the capital sigma
-    canvas_move_to(c, {8 * 192, -25 * 192});
-    canvas_draw_text(c, sigma, 2, 1, 0xFFFFFF, s);
-  });
-  return QIcon(QPixmap::fromImage(img));
 }
 
 class Main_Window : public QMainWindow {
