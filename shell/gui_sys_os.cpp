@@ -100,11 +100,18 @@ void copy_to_clipboard(Wind_Con& w, bool cut_q) {
   shell_take_result(con_perform(w.con, empty, true));
 }
 
+// The check mark follows the flag however the item was chosen.
+void toggle_large_graphs() {
+  large_graphs_q_ = !large_graphs_q_;
+  for (QAction* a : cmd_menu_ps_[size_t(LARGE_GRAPHS_ID / 1000 - 1)]->actions())
+    if (a->data().toInt() == LARGE_GRAPHS_ID) a->setChecked(large_graphs_q_);
+}
+
 void dispatch(Wind_Con* w_mp, int32_t id) {
   switch (id) {
     case NEW_ID: doc_new(); return;
     case EXIT_ID: appl_exit(); return;
-    case LARGE_GRAPHS_ID: large_graphs_q_ = !large_graphs_q_; return;
+    case LARGE_GRAPHS_ID: toggle_large_graphs(); return;
   }
   if (id / 1000 - 1 == HELP_MENU_ID0) return help_menu_handle(id % 1000);
   if (!w_mp) return;

@@ -232,6 +232,8 @@ void Wind_View::key(int32_t qt_key, Qt::KeyboardModifiers qm, const QString& tex
   if (qt_key == Qt::Key_G && mods == ALT_MOD) {
     r = shell_type_char(w, GREEK_PREFIX_CHAR, greek_q);
   } else if (k >= 0) {
+    // Alt with Tab or Escape belongs to the window manager, as Alt+Space does.
+    if ((mods & ALT_MOD) && (k == KEY_TAB || k == KEY_ESCAPE)) return;
     if (qt_key == Qt::Key_Backtab) mods |= SHIFT_MOD;
     r = shell_key(w, k, mods);
   } else if (!(mods & (CTRL_MOD | ALT_MOD)) || (qm & Qt::GroupSwitchModifier)) {
