@@ -173,16 +173,12 @@ void alert_draw(const Gui_Kind&, const void* e, Canvas& c, Point o) {
   for (size_t i = 0; i < a.buttons.size(); ++i) draw_button(a, i, c, o);
 }
 
-Region alert_caret(const Gui_Kind&, const void*, const Sel&, const Canvas&, Point) { return {}; }
-
-Sel alert_initial_sel(const Gui_Kind&, const void*) { return sel_of(0, 0); }
-
 void alert_release(const Gui_Kind&, void* e) { delete static_cast<Alert*>(e); }
 
 }  // namespace
 
-const Gui_Kind ALERT_KIND = {alert_initial_sel, alert_sel_bounds, alert_query, alert_perform,
-                             alert_bounds,      alert_draw,       alert_caret, alert_release};
+const Gui_Kind ALERT_KIND = {no_initial_sel, alert_sel_bounds, alert_query,     alert_perform,
+                             alert_bounds,   alert_draw,       no_caret_region, alert_release};
 
 char access_letter(const std::string& label) {
   size_t amp = label.find('&');

@@ -45,14 +45,15 @@ void para_draw(const Gui_Kind&, const void* e, Canvas& c, Point o) {
   paragraph_draw(*static_cast<const Paragraph*>(e), c, o);
 }
 Rect para_sel_bounds(const Gui_Kind&, const void*, const Sel&) { return EMPTY_RECT; }
-Region para_caret(const Gui_Kind&, const void*, const Sel&, const Canvas&, Point) { return {}; }
-Sel para_initial_sel(const Gui_Kind&, const void*) { return sel_of(0, 0); }
 void para_release(const Gui_Kind&, void* e) { delete static_cast<Paragraph*>(e); }
 
 }  // namespace
 
-const Gui_Kind PARAGRAPH_KIND = {para_initial_sel, para_sel_bounds, para_query, para_perform,
-                                 para_bounds,      para_draw,       para_caret, para_release};
+Region no_caret_region(const Gui_Kind&, const void*, const Sel&, const Canvas&, Point) { return {}; }
+Sel no_initial_sel(const Gui_Kind&, const void*) { return sel_of(0, 0); }
+
+const Gui_Kind PARAGRAPH_KIND = {no_initial_sel, para_sel_bounds, para_query,      para_perform,
+                                 para_bounds,    para_draw,       no_caret_region, para_release};
 
 const Styl& paragraph_style() {
   static Styl* style_p = new Styl(make_style(default_font(), ROMAN_CODING));

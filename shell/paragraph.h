@@ -29,5 +29,9 @@ void paragraph_draw(const Paragraph& p, Canvas& c, Point origin);
 // Shows a Paragraph; refuses every edit, copies its whole text, and the
 // mouse gets the arrow.
 extern const Gui_Kind PARAGRAPH_KIND;
+// For kinds that show no caret and keep no selection of their own.
+Region no_caret_region(const Gui_Kind& k, const void* e, const Sel& s, const Canvas& c, Point origin);
+Sel no_initial_sel(const Gui_Kind& k, const void* e);
+
 // For a controller to own (released through the kind).
 Paragraph* paragraph_new(const Byte_Str& text, int32_t wrap_width);
