@@ -12,61 +12,19 @@ namespace {
 
 constexpr int32_t ICON_SIDE = 6144;
 constexpr int32_t GAP = 1536;
+// Around the icon, message and buttons, inside the window's own margin: a
+// dialog's contents stand clear of its frame.
+constexpr int32_t PAD = 1728;
 constexpr int32_t WRAP_WIDTH = 82944;
 constexpr int32_t ICON_COLOURS[] = {0xD02020, 0xE8B000, 0x2060D0};
 const char* const ICON_GLYPHS[] = {"X", "!", "i"};
 
-const Styl& alert_style() {
-  static Styl* style_p = new Styl(make_style(default_font(), ROMAN_CODING));
-  return *style_p;
-}
+constexpr int32_t NO_CENTRING = INT32_MAX;
+
+const Styl& alert_style() { return paragraph_style(); }
 const Styl& icon_style() {
   static Styl* style_p = new Styl(make_style(make_font(default_family(), 18), ROMAN_CODING, 1));
   return *style_p;
-}
-
-constexpr int32_t NO_CENTRING = INT32_MAX;
-
-int32_t width_of(const char* p, int32_t n) { return text_width(p, n, 0, alert_style()); }
-
-// One paragraph's words in rows no wider than WRAP_WIDTH, from its first
-// word at a.words[first]; gives the paragraph's bounds.
-Rect flow_words(Alert& a, size_t first) {
-  const Styl& s = alert_style();
-  std::vector<Rect> items;
-  for (size_t i = first; i < a.words.size(); ++i)
-    items.push_back({0, width_of(a.text.first_p + a.words[i].start, a.words[i].end - a.words[i].start), s.descent,
-                     s.ascent});
-  std::vector<Point> pts(items.size());
-  Rect r = row_flow({width_of(" ", 1), WRAP_WIDTH, s.leading, NO_CENTRING, false}, items, pts);
-  for (size_t i = first; i < a.words.size(); ++i) a.words[i].at = pts[i - first];
-  return r;
-}
-
-// The message's words, broken at spaces; a carriage return starts a new
-// paragraph a row below. An empty word (two spaces, an empty paragraph)
-// still takes a row's height, so no paragraph is empty. Gives the message's
-// bounds from the first baseline.
-Rect lay_out_message(Alert& a) {
-  const char* t = a.text.first_p;
-  int32_t n = n_elts(a.text);
-  std::vector<Rect> paragraphs;
-  std::vector<size_t> firsts;  // each paragraph's first word
-  for (int32_t start = 0, end = 0;; ++end) {
-    if (end < n && t[end] != ' ' && t[end] != '\r') continue;
-    a.words.push_back({start, end, {}});
-    start = end + 1;
-    if (end < n && t[end] == ' ') continue;
-    size_t first = firsts.empty() ? 0 : firsts.back();
-    paragraphs.push_back(flow_words(a, first));
-    firsts.push_back(a.words.size());
-    if (end == n) break;
-  }
-  std::vector<Point> pts(paragraphs.size());
-  Rect bounds = column_stack({alert_style().leading, NO_CENTRING}, paragraphs, pts);
-  for (size_t k = 0, i = 0; k < pts.size(); ++k)
-    for (; i < firsts[k]; ++i) a.words[i].at = point_add(a.words[i].at, pts[k]);
-  return bounds;
 }
 
 // The buttons left to right, wrapping like the message; gives their row's bounds.
@@ -84,11 +42,12 @@ Rect lay_out_buttons(Alert& a) {
 
 // The icon, the message and the buttons one below the other, each centred.
 void lay_out(Alert& a) {
-  Rect items[] = {{0, ICON_SIDE, -ICON_SIDE, 0}, lay_out_message(a), lay_out_buttons(a)};
+  Rect items[] = {{0, ICON_SIDE, -ICON_SIDE, 0}, a.message.bounds, lay_out_buttons(a)};
   Point pts[3];
-  a.bounds = column_stack({GAP, 0}, items, pts);
+  Rect r = column_stack({GAP, 0}, items, pts);
+  a.bounds = {r.x0 - PAD, r.x1 + PAD, r.y0 - PAD, r.y1 + PAD};
   a.icon_pt = pts[0];
-  for (Alert_Word& w : a.words) w.at = point_add(w.at, pts[1]);
+  a.message_pt = pts[1];
   for (Point& p : a.button_pts) p = point_add(p, pts[2]);
   for (Rect& r : a.buttons) r = rect_shift(r, pts[2]);
 }
@@ -210,24 +169,16 @@ void draw_button(const Alert& a, size_t i, Canvas& c, Point o) {
 void alert_draw(const Gui_Kind&, const void* e, Canvas& c, Point o) {
   const Alert& a = *static_cast<const Alert*>(e);
   draw_icon(a, c, point_add(o, a.icon_pt));
-  canvas_set_colour(c, 0);
-  for (const Alert_Word& w : a.words) {
-    canvas_move_to(c, point_add(o, w.at));
-    canvas_draw_text(c, a.text.first_p + w.start, w.end - w.start, 0, -1, alert_style());
-  }
+  paragraph_draw(a.message, c, point_add(o, a.message_pt));
   for (size_t i = 0; i < a.buttons.size(); ++i) draw_button(a, i, c, o);
 }
-
-Region alert_caret(const Gui_Kind&, const void*, const Sel&, const Canvas&, Point) { return {}; }
-
-Sel alert_initial_sel(const Gui_Kind&, const void*) { return sel_of(0, 0); }
 
 void alert_release(const Gui_Kind&, void* e) { delete static_cast<Alert*>(e); }
 
 }  // namespace
 
-const Gui_Kind ALERT_KIND = {alert_initial_sel, alert_sel_bounds, alert_query, alert_perform,
-                             alert_bounds,      alert_draw,       alert_caret, alert_release};
+const Gui_Kind ALERT_KIND = {no_initial_sel, alert_sel_bounds, alert_query,     alert_perform,
+                             alert_bounds,   alert_draw,       no_caret_region, alert_release};
 
 char access_letter(const std::string& label) {
   size_t amp = label.find('&');
@@ -237,7 +188,7 @@ char access_letter(const std::string& label) {
 
 Alert* alert_new(int32_t icon, const Byte_Str& text, std::vector<std::string> labels, int32_t selected_i) {
   CHECK(icon >= ERROR_ICON && icon <= INFORMATION_ICON && !labels.empty());
-  Alert* a = new Alert{icon, Byte_Str(text), std::move(labels), selected_i, {}, {}, {}, {}, {}, EMPTY_RECT};
+  Alert* a = new Alert{icon, paragraph_of(text, WRAP_WIDTH), std::move(labels), selected_i, {}, {}, {}, {}, {}, EMPTY_RECT};
   lay_out(*a);
   return a;
 }

@@ -11,26 +11,22 @@
 #include "core/byte_str.h"
 #include "draw/button.h"
 #include "editor/GUI_Ops.h"
+#include "shell/paragraph.h"
 
 enum Alert_Icon : int32_t { ERROR_ICON = 0, EXCLAMATION_ICON = 1, INFORMATION_ICON = 2 };
 
-struct Alert_Word {
-  int32_t start, end;  // byte range of the message
-  Point at;            // start of its baseline
-};
-
 struct Alert {
   int32_t icon;
-  Byte_Str text;
+  Paragraph message;
   std::vector<std::string> labels;
   int32_t selected_i;  // -1: none
   // The layout, in content units from the top left corner, y up.
-  Point icon_pt;  // the icon's top left corner
-  std::vector<Alert_Word> words;
+  Point icon_pt;     // the icon's top left corner
+  Point message_pt;  // the message's origin
   std::vector<Button> button_labels;
   std::vector<Point> button_pts;  // origins of the labels
   std::vector<Rect> buttons;      // frames
-  Rect bounds;
+  Rect bounds;  // with a margin all round, as dialogs have
 };
 
 extern const Gui_Kind ALERT_KIND;

@@ -1,6 +1,7 @@
 #include "shell/GUI_sys_os.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -18,11 +19,15 @@
 #include "draw/font.h"
 #include "draw/qt/qt_targets.h"
 #include "shell/alert.h"
+#include "shell/appl_help.h"
+#include "shell/appl_icon.h"
+#include "shell/command_line.h"
 #include "shell/doc_content.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
 #include "shell/qt_text.h"
 #include "shell/script_driver.h"
+#include "shell/wait_cursor.h"
 #include "shell/wind_view.h"
 
 std::vector<Wind_Con*> wind_ps_;
@@ -95,12 +100,20 @@ void copy_to_clipboard(Wind_Con& w, bool cut_q) {
   shell_take_result(con_perform(w.con, empty, true));
 }
 
+// The check mark follows the flag however the item was chosen.
+void toggle_large_graphs() {
+  large_graphs_q_ = !large_graphs_q_;
+  for (QAction* a : cmd_menu_ps_[size_t(LARGE_GRAPHS_ID / 1000 - 1)]->actions())
+    if (a->data().toInt() == LARGE_GRAPHS_ID) a->setChecked(large_graphs_q_);
+}
+
 void dispatch(Wind_Con* w_mp, int32_t id) {
   switch (id) {
     case NEW_ID: doc_new(); return;
     case EXIT_ID: appl_exit(); return;
-    case LARGE_GRAPHS_ID: large_graphs_q_ = !large_graphs_q_; return;
+    case LARGE_GRAPHS_ID: toggle_large_graphs(); return;
   }
+  if (id / 1000 - 1 == HELP_MENU_ID0) return help_menu_handle(id % 1000);
   if (!w_mp) return;
   Wind_Con& w = *w_mp;
   switch (id) {
@@ -138,18 +151,6 @@ void enable_menu(QMenu& m) {
   Byte_Str clip = clip_text();
   for (QAction* a : m.actions())
     if (!a->isSeparator()) a->setEnabled(menu_item_enabled_q(front_wc_p(), a->data().toInt(), clip));
-}
-
-QIcon appl_icon() {
-  QImage img = qt_draw_image(32, 32, 96, [](Canvas& c) {
-    canvas_set_colour(c, 0x2050A0);
-    canvas_rectangle(c, {0, 32 * 192, -32 * 192, 0});
-    static Styl s = make_style(make_font(symbol_family(), 20), SYMBOL_CODING, 1);
-    const char sigma[] = {char(0xA3), 0x07, 0};  // U+03A3, the capital sigma
-    canvas_move_to(c, {8 * 192, -25 * 192});
-    canvas_draw_text(c, sigma, 2, 1, 0xFFFFFF, s);
-  });
-  return QIcon(QPixmap::fromImage(img));
 }
 
 class Main_Window : public QMainWindow {
@@ -290,7 +291,8 @@ void startup_question() {
   int32_t b = alert(INFORMATION_ICON, "Create a new document or open an existing one?",
                     {"&New", "&Open", "&Help", "&Quit"}, 3, 1);
   // Open comes with the document commands; until then the question returns.
-  if (b == 0 || b == 2) doc_new();
+  if (b == 0) doc_new();
+  if (b == 2) help_start();
   if (b == 3) appl_exit();
 }
 
@@ -298,6 +300,7 @@ void idle() {
   for (Wind_Con* w : wind_ps_)
     if (w && w->needs_update_q) wind_update(*w);
   idle_blink();
+  wait_cursor_refresh();
   if (now_ms() >= next_tick_) {
     tick();
     next_tick_ += TICK_MS;
@@ -346,6 +349,7 @@ bool shell_menu_enabled_q(int32_t id) { return menu_item_enabled_q(front_wc_p(),
 void shell_menu_choose(int32_t id) {
   try {
     if (!shell_menu_enabled_q(id)) return;
+    wait_cursor_show();
     dispatch(front_wc_p(), id);
   } catch (const Err& e) {
     report_error(e.message());
@@ -516,14 +520,16 @@ int32_t alert(int32_t icon, const std::string& text, const std::vector<std::stri
 }
 
 int appl_main(int argc, char** argv) {
-  std::string script, file;
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
-    if (a == "--script" && i + 1 < argc)
-      script = argv[++i];
-    else
-      file = a;
+  Command_Line cl = command_line_of(argc, argv);
+  if (!cl.error.empty()) {
+    std::fprintf(stderr, "corvandile_veza: %s\n%s", cl.error.c_str(), usage_text().c_str());
+    return 2;
   }
+  if (cl.help_q) {
+    std::fputs(usage_text().c_str(), stdout);
+    return 0;
+  }
+  const std::string& script = cl.script;
   QApplication app(argc, argv);
   coding_init();
   qt_install_screen();
@@ -541,7 +547,7 @@ int appl_main(int argc, char** argv) {
   wake.start(std::max(blink_ms() / 2, 50));
   next_tick_ = now_ms();
   // Opening a file named on the command line comes with the document commands.
-  (void)file;
+  (void)cl.file;
   std::unique_ptr<Cmd> c = run_loop();
   CHECK(front_wc_p() == NULL && c && cmd_n(*c) == BUTTON_CMD && button_cast_n(*c) == QUIT_BUTTON_N);
   wake.stop();

@@ -15,6 +15,7 @@
 #include "shell/alert.h"
 #include "shell/menus.h"
 #include "shell/qt_text.h"
+#include "shell/wait_cursor.h"
 #include "shell/wind_view.h"
 
 namespace {
@@ -128,7 +129,7 @@ void print_action(const std::string& what) {
   if (!w) return fail("no window to print");
   Edit_Con& c = w->con;
   if (what == "text") {
-    std::printf("text: %s\n", w->modal_q ? text_of(static_cast<Alert*>(c.content_p)->text).c_str()
+    std::printf("text: %s\n", w->modal_q ? text_of(static_cast<Alert*>(c.content_p)->message.text).c_str()
                                           : text_of(elt_text(*c.kind_p, c.content_p)).c_str());
   } else if (what == "sel") {
     Byte_Str out;
@@ -140,6 +141,9 @@ void print_action(const std::string& what) {
   } else if (what == "size") {
     Wind_View& v = view_of(*w);
     std::printf("size: %d %d\n", v.viewport()->width(), v.viewport()->height());
+  } else if (what == "cursor") {
+    Qt::CursorShape now = wait_cursor_q() ? Qt::WaitCursor : view_of(*w).viewport()->cursor().shape();
+    std::printf("cursor: %d waits, now %s\n", n_wait_cursors(), now == Qt::WaitCursor ? "wait" : "not wait");
   } else if (what == "bars") {
     Wind_View& v = view_of(*w);
     std::printf("bars: h %d %d v %d %d\n", v.h_bar.pos, v.h_bar.page, v.v_bar.pos, v.v_bar.page);
@@ -224,7 +228,7 @@ void driver_note_beep() {
 }
 
 void driver_note_alert(const std::string& text) {
-  if (driver_mp_) std::printf("alert: %s\n", text.c_str());
+  if (driver_mp_) std::printf("alert: %s\n", qstring_of(Byte_Str(text.c_str())).toStdString().c_str());
 }
 
 int driver_exit_code() { return driver_mp_ ? driver_mp_->exit_code : 0; }

@@ -9,6 +9,7 @@ constexpr int32_t AREA_INSET = 768;
 constexpr int32_t CASCADE_LEFT = 3840;
 constexpr int32_t CASCADE_END_GAP = 2880;
 constexpr int32_t BAR_NEAR_START = 107, BAR_NEAR_END = 106;
+constexpr int32_t LONG_MOVE_PX = 15;
 
 int32_t clamp_between(int32_t v, int32_t lo, int32_t hi) { return std::max(lo, std::min(v, hi)); }
 
@@ -90,6 +91,12 @@ int32_t offset_limited(int32_t extent, int32_t client, int32_t offset) {
 
 int32_t offset_of_fraction(int32_t extent, int32_t client, double f) {
   return std::max(0, rounded(double(extent - client) * f));
+}
+
+bool scroll_moves_pixels_q(int32_t dx, int32_t dy, int32_t client_w_px, int32_t client_h_px, bool taller_q,
+                           bool repaint_pending_q) {
+  if (std::abs(dx) >= client_w_px || std::abs(dy) >= client_h_px) return false;
+  return !repaint_pending_q || (dx == 0 && -dy > LONG_MOVE_PX && taller_q);
 }
 
 Point origin_of_view(const Rect& bounds, const View& v) {

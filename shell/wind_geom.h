@@ -50,6 +50,14 @@ int32_t offset_of_fraction(int32_t extent, int32_t client, double f);
 // An offset kept so that the content's edges never pass the client's.
 int32_t offset_limited(int32_t extent, int32_t client, int32_t offset);
 
+// Whether a scroll by (dx, dy) whole pixels (positive: the content moves
+// right, down) moves the pixels on screen and paints only the strip it
+// uncovers, rather than repainting the client area: any move smaller than
+// the client area while no repaint is pending, and a move down through a
+// content taller than the client area of more than 15 pixels even then.
+bool scroll_moves_pixels_q(int32_t dx, int32_t dy, int32_t client_w_px, int32_t client_h_px, bool taller_q,
+                           bool repaint_pending_q);
+
 // The content's extent along each axis with the margins on both sides.
 inline int32_t extent_x(const Rect& b) { return b.x1 - b.x0 + 2 * CONTENT_MARGIN; }
 inline int32_t extent_y(const Rect& b) { return b.y1 - b.y0 + 2 * CONTENT_MARGIN; }

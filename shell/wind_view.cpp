@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cmath>
 
 #include "draw/Canvas_os.h"
 #include "draw/screen.h"
@@ -12,6 +13,7 @@
 #include "shell/GUI_sys_os.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
+#include "shell/wait_cursor.h"
 
 namespace {
 
@@ -79,6 +81,16 @@ int32_t scroll_code_of(int action) {
   return -1;
 }
 
+// A region of the window's pixels in the device pixels of its screen.
+Region region_scaled(const Region& r, double dpr) {
+  if (dpr == 1) return r;
+  Region out;
+  auto at = [dpr](int32_t v) { return int32_t(std::lround(v * dpr)); };
+  for (const Device_Rect& d : r.rects)
+    out = region_combine(out, region_from_rect({at(d.left), at(d.top), at(d.right), at(d.bottom)}), RGN_OR);
+  return out;
+}
+
 Rect content_bounds(const Wind_Con& w) { return w.con.kind_p->bounds(*w.con.kind_p, w.con.content_p); }
 
 }  // namespace
@@ -105,15 +117,21 @@ void Wind_View::paint(const QRect& r) {
   Wind_Con& w = *wc_p;
   Point o = {w.con.origin.x - r.left() * unit(), w.con.origin.y + r.top() * unit()};
   bool caret_q = w.caret_state != CARET_HIDDEN && !region_empty_q(w.caret_rgn);
-  QImage img = qt_draw_image(r.width(), r.height(), dpi(), [&](Canvas& c) {
-    w.con.kind_p->draw(*w.con.kind_p, w.con.content_p, c, o);
-    if (!caret_q) return;
-    Region part = w.caret_rgn;
-    region_offset(part, -r.left(), -r.top());
-    canvas_draw_region(c, part, 0);
-  });
+  // On a screen of several device pixels to the window's pixel the image
+  // has them all, so that text and lines are drawn sharp, not enlarged.
+  double dpr = viewport()->devicePixelRatioF();
+  QImage img = qt_draw_image(int32_t(std::ceil(r.width() * dpr)), int32_t(std::ceil(r.height() * dpr)),
+                             int32_t(std::lround(dpi() * dpr)), [&](Canvas& c) {
+                               w.con.kind_p->draw(*w.con.kind_p, w.con.content_p, c, o);
+                               if (!caret_q) return;
+                               Region part = w.caret_rgn;
+                               region_offset(part, -r.left(), -r.top());
+                               canvas_draw_region(c, region_scaled(part, dpr), 0);
+                             });
+  img.setDevicePixelRatio(dpr);
   QPainter p(viewport());
   p.drawImage(r.topLeft(), img);
+  repaint_pending_q = false;
 }
 
 bool Wind_View::viewportEvent(QEvent* e) {
@@ -166,7 +184,10 @@ void Wind_View::mouse(QPoint px, int32_t phase, int32_t mods) {
   Point p = {canvas_from_pixel(px.x(), dpi()) - w.con.origin.x, canvas_from_pixel(px.y(), -dpi()) - w.con.origin.y};
   Mouse_Cmd c(p, mods, phase);
   viewport()->setCursor(cursor_shape(con_query(w.con, c)));
-  shell_take_result(con_perform(w.con, c, false));
+  std::unique_ptr<Cmd> res_mp = con_perform(w.con, c, false);
+  // A release that leaves a command for the loop may start a long one.
+  if (phase == MOUSE_RELEASE && res_mp) wait_cursor_show();
+  shell_take_result(std::move(res_mp));
   wind_update(w);
   if (phase != MOUSE_DRAG || horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) return;
   if (px.x() < 0) do_scroll(false, SB_LINE_UP, 0);
@@ -211,6 +232,8 @@ void Wind_View::key(int32_t qt_key, Qt::KeyboardModifiers qm, const QString& tex
   if (qt_key == Qt::Key_G && mods == ALT_MOD) {
     r = shell_type_char(w, GREEK_PREFIX_CHAR, greek_q);
   } else if (k >= 0) {
+    // Alt with Tab or Escape belongs to the window manager, as Alt+Space does.
+    if ((mods & ALT_MOD) && (k == KEY_TAB || k == KEY_ESCAPE)) return;
     if (qt_key == Qt::Key_Backtab) mods |= SHIFT_MOD;
     r = shell_key(w, k, mods);
   } else if (!(mods & (CTRL_MOD | ALT_MOD)) || (qm & Qt::GroupSwitchModifier)) {
@@ -258,12 +281,14 @@ void Wind_View::scroll_to(View v) {
   if (dx == 0 && dy == 0) return;
   w.con.origin = origin_of_view(b, {old.off_x - dx * unit(), old.off_y - dy * unit()});
   w.needs_update_q = true;
-  if (std::abs(dx) < viewport()->width() && std::abs(dy) < viewport()->height()) {
+  if (scroll_moves_pixels_q(dx, dy, viewport()->width(), viewport()->height(), extent_y(b) > client_h(),
+                            repaint_pending_q)) {
     viewport()->scroll(dx, dy);
     region_offset(w.caret_rgn, dx, dy);
   } else {
     viewport()->update();
   }
+  repaint_pending_q = true;
 }
 
 void Wind_View::do_scroll(bool vert_q, int32_t code, int32_t pos) {
@@ -294,6 +319,7 @@ void Wind_View::invalidate(const Rect& r) {
   Rect wide = {r.x0 - INVAL_WIDEN, r.x1 + INVAL_WIDEN, r.y0 - INVAL_WIDEN, r.y1 + INVAL_WIDEN};
   Device_Rect d = device_rect(wide, dpi(), -dpi());
   viewport()->update(QRect(d.left, d.top, d.right - d.left, d.bottom - d.top) & viewport()->rect());
+  repaint_pending_q = true;
   wc_p->needs_update_q = true;
 }
 
@@ -338,6 +364,7 @@ void Wind_View::repaint_region(const Region& r) {
   if (region_empty_q(r)) return;
   Device_Rect d = region_bounds(r);
   viewport()->update(QRect(d.left, d.top, d.right - d.left, d.bottom - d.top));
+  repaint_pending_q = true;
 }
 
 void Wind_View::update_bars() {

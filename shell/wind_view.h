@@ -16,6 +16,7 @@ class Wind_View : public QAbstractScrollArea {
   QMdiSubWindow* sub_p = nullptr;
   Bar h_bar = {-1, -1}, v_bar = {-1, -1};
   int32_t drag_mods = -1;  // of the press that started a drag; -1 when none
+  bool repaint_pending_q = false;  // asked for since the last paint
 
   Wind_View(Wind_Con& w, bool bars_q);
   int32_t dpi() const;

@@ -85,11 +85,13 @@ TEST(Alert, IconMessageAndButtonsStackedAndCentred) {
   const int32_t w = text_width("word", 4, 0, s), g = text_width(" ", 1, 0, s), row = 2304 + 384 + s.leading;
   const int32_t per_row = (82944 + g) / (w + g), n_rows = (30 + per_row - 1) / per_row;
   const int32_t message_w = per_row * (w + g) - g, message_y = -6144 - 1536 - 2304;
-  ASSERT_EQ(a->words.size(), 31u);
+  const Paragraph& m = a->message;
+  ASSERT_EQ(m.words.size(), 31u);
+  EXPECT_EQ(a->message_pt, (Point{0, message_y}));
   for (int32_t i : {0, per_row - 1, per_row, 29})
-    EXPECT_EQ(a->words[size_t(i)].at, (Point{i % per_row * (w + g), message_y - i / per_row * row})) << i;
-  EXPECT_EQ(a->words[30].at, (Point{0, message_y - n_rows * row}));
-  EXPECT_EQ(a->words[30].start, int32_t(text.size()) + 1);
+    EXPECT_EQ(m.words[size_t(i)].at, (Point{i % per_row * (w + g), -i / per_row * row})) << i;
+  EXPECT_EQ(m.words[30].at, (Point{0, -n_rows * row}));
+  EXPECT_EQ(m.words[30].start, int32_t(text.size()) + 1);
   // The icon and the button row are centred on the message, the widest.
   EXPECT_EQ(a->icon_pt, (Point{message_w / 2 - 3072, 0}));
   const Rect f0 = button_bounds(make_button("&New", 4), s), f1 = button_bounds(make_button("&Open", 5), s);
@@ -97,7 +99,8 @@ TEST(Alert, IconMessageAndButtonsStackedAndCentred) {
   const Point b0 = {message_w / 2 - buttons_w / 2, button_top - 2304 - 768};
   EXPECT_EQ(a->buttons[0], rect_shift(f0, b0));
   EXPECT_EQ(a->buttons[1], rect_shift(f1, {b0.x + f0.x1 + 1536, b0.y}));
-  EXPECT_EQ(a->bounds, (Rect{0, message_w, b0.y - 384 - 768, 0}));
+  // A margin all round.
+  EXPECT_EQ(a->bounds, (Rect{-1728, message_w + 1728, b0.y - 384 - 768 - 1728, 1728}));
   ALERT_KIND.release(ALERT_KIND, a);
 }
 

@@ -80,6 +80,23 @@ TEST(Wind_Geom, RevealScrollsBySmallerOverhangs) {
   EXPECT_EQ(view_revealing(tall, {0, 0}, {100, 200, -150000, -149000}, 100000, 50000), (View{0, 101152}));
 }
 
+TEST(Wind_Geom, ScrollMovesPixelsOrRepaints) {
+  struct Case {
+    int32_t dx, dy;
+    bool taller_q, pending_q, moves_q;
+  } cases[] = {
+      {0, -10, true, false, true},    // nothing pending: any move within the area
+      {-399, 0, false, false, true},  {0, 300, false, false, false},  // a whole client height
+      {0, -10, true, true, false},    // pending, and short
+      {0, -16, true, true, true},     // pending, but down by more than 15 pixels
+      {0, -15, true, true, false},    {0, 16, true, true, false},  // up
+      {0, -16, false, true, false},   // the content fits
+      {5, -16, true, true, false},    {0, -300, true, true, false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(scroll_moves_pixels_q(c.dx, c.dy, 400, 300, c.taller_q, c.pending_q), c.moves_q) << c.dx << " " << c.dy;
+}
+
 TEST(Menus, NumberingAndAccelerators) {
   menu_ids_check(menu_bar());
   std::vector<Menu_Def> bad = menu_bar();

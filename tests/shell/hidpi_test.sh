@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# On a screen of two device pixels to the window's pixel, a document is drawn
+# with all of them: an image painted at the window's pixels and enlarged
+# would repeat each pixel in a 2 x 2 block.
+set -euo pipefail
+program=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+printf 'answer n\ntype y=a*x^2+b/c\nrender %s/doc.ppm\n' "$dir" > "$dir/doc.vz"
+QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen "$program" --script "$dir/doc.vz" > /dev/null 2>&1
+python3 - "$dir/doc.ppm" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+fields, at = [], 0
+while len(fields) < 4:  # magic, width, height, maximum, before one whitespace byte
+    while data[at:at + 1].isspace(): at += 1
+    end = at
+    while not data[end:end + 1].isspace(): end += 1
+    fields.append(data[at:end]); at = end
+pixels, (w, h) = data[at + 1:], (int(fields[1]), int(fields[2]))
+px = lambda x, y: pixels[3 * (y * w + x):3 * (y * w + x) + 3]
+ink = mixed = 0
+for y in range(0, h - 1, 2):
+    for x in range(0, w - 1, 2):
+        block = {px(x, y), px(x + 1, y), px(x, y + 1), px(x + 1, y + 1)}
+        if block != {b'\xff\xff\xff'}:
+            ink += 1
+            mixed += len(block) > 1
+print(f"{w}x{h}: {ink} blocks with ink, {mixed} of them mixed")
+sys.exit(0 if ink > 50 and mixed * 4 > ink else 1)
+PY
