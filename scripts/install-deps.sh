@@ -13,6 +13,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   xvfb xdotool x11-apps python3
+  poppler-utils
 )
 
 missing=()
