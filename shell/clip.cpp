@@ -52,8 +52,9 @@ void copy_picture(Wind_Con& w) {
   int32_t w_mm100 = hundredths_mm(width), h_mm100 = hundredths_mm(height);
   if (w_mm100 <= 0 || h_mm100 <= 0) return;
   const Gui_Kind& k = *w.con.kind_p;
-  // The bounds' top left corner at the picture's origin.
-  Draw_Fn draw = [&](Canvas& c) { k.draw(k, w.con.content_p, c, {-b.x0, -b.y1}); };
+  // The bounds' top left corner (from the client origin) at the picture's origin.
+  Point at = {w.con.origin.x - b.x0, w.con.origin.y - b.y1};
+  Draw_Fn draw = [&](Canvas& c) { k.draw(k, w.con.content_p, c, at); };
   // At 2540 dots an inch an SVG pixel is a hundredth of a millimetre.
   QByteArray svg = qt_svg_picture(width, height, 2540, draw);
   int32_t dpi = screen_canvas().dpi_x;

@@ -18,7 +18,7 @@ namespace {
 
 // The platform's number for a print job that could not start.
 constexpr int32_t PRINT_FAULT = 29;
-constexpr int32_t HEADER_PAD = 192;
+constexpr int32_t HEADER_PAD = 384;
 
 const Styl& header_style() {
   static Styl* style_p = new Styl(make_style(make_font(default_family(), 10), ROMAN_CODING));
