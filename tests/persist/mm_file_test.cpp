@@ -161,6 +161,27 @@ TEST(MmFile, ParameterRows) {
   Byte_Str again;
   write_param_rows(again, back);
   EXPECT_EQ(bytes_of(again), bytes);
+  // Random rows: texts, names and slider states read back and write the same bytes.
+  std::mt19937 rng(7);
+  for (int k = 0; k < 100; ++k) {
+    std::vector<Param_Fields> some(rng() % 4);
+    for (Param_Fields& r : some) {
+      assign(r.low, std::to_string(int(rng() % 100) - 50).c_str());
+      assign(r.value, std::to_string(rng() % 1000 / 7.0).c_str());
+      r.name = random_expr(rng, 3);
+      int32_t a = int32_t(rng() % 10002) - 1;
+      r.slider = {a, rng() % 3 ? a : int32_t(rng() % 10001), int32_t(192 * (10 + rng() % 9991))};
+    }
+    Byte_Str w1;
+    write_param_rows(w1, some);
+    Mem_In_Stream r1(w1.first_p, n_elts(w1));
+    read_param_rows(r1, MATH_ENV, back);
+    Byte_Str w2;
+    write_param_rows(w2, back);
+    ASSERT_EQ(bytes_of(w2), bytes_of(w1)) << k;
+    ASSERT_EQ(back.size(), some.size());
+    for (size_t j = 0; j < back.size(); ++j) EXPECT_EQ(back[j].slider.w, some[j].slider.w);
+  }
   // Positions no slider makes show no thumb; a false count ends with the bytes.
   std::string wild = std::string("\x01\x00\x00\x00\x00\xA0\x9C\x01\x00\x64\x00", 11);
   Mem_In_Stream w(wild.data(), int32_t(wild.size()));
