@@ -72,6 +72,8 @@ Expr read_tree(In_Stream& in, const Expr_Env& env, int32_t depth) {
       Expr inner = read_tree(in, env, depth + 1);
       Expr suffix = read_tree(in, env, depth + 1);
       Delim open = read_delim(in), close = read_delim(in);
+      // Only brackets the owner takes can be drawn.
+      if (!env.open_q(open.cp) || !env.close_q(close.cp)) raise_syntax(in, "Syntax Error");
       Expr g = expr_group(std::move(prefix), open.cp, std::move(inner), close.cp, std::move(suffix));
       group_of(g).open = open;
       group_of(g).close = close;

@@ -12,7 +12,7 @@ constexpr int32_t MAX_STORED_DEPTH = 1000;
 
 void write_expr(Out_Stream& out, const Expr& e);
 // Replaces e with the expression read, styled and laid out in env. Raises
-// Syntax_Err: "Syntax Error" for a case number of 3 or more, an impossible
-// delimiter or a tree too deep, "Infix operator not found:  " and the text
+// Syntax_Err: "Syntax Error" for a case number of 3 or more, a delimiter
+// env does not take as an opening or closing one, or a tree too deep, "Infix operator not found:  " and the text
 // for an operator env does not know, and the messages of numbers and strings.
 void read_expr(In_Stream& in, const Expr_Env& env, Expr& e);

@@ -134,6 +134,8 @@ TEST(MmFile, ExpressionPayload) {
   EXPECT_EQ(fails("\x03"), "Syntax Error");
   EXPECT_EQ(fails(std::string("\x01\x00\x00\x00\x00\x01?", 7)), "Infix operator not found:  ?");
   EXPECT_EQ(fails(std::string("\x02\x00\x00\x00\x00\x00\x00\x00\x00)\x01", 11)), "Syntax Error");  // NUL opening
+  EXPECT_EQ(fails(std::string("\x02\x00\x00\x00\x00\x00\x00h\x01)\x01", 11)), "Syntax Error");  // no bracket
+  EXPECT_EQ(fails(std::string("\x02\x00\x00\x00\x00\x00\x00(\x01(\x01", 11)), "Syntax Error");
   std::string deep;
   for (int i = 0; i <= MAX_STORED_DEPTH; ++i) deep += '\x01';
   EXPECT_EQ(fails(deep), "Syntax Error");
