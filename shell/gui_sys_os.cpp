@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleHints>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/coding.h"
 #include "draw/Canvas_os.h"
@@ -508,7 +509,7 @@ int32_t alert(int32_t icon, const std::string& text, const std::vector<std::stri
   }
   wind_close(*w);
   // The window that asked is in front again, whatever the area activated.
-  if (before_mp) wind_activate(*before_mp);
+  if (before_mp && std::find(wind_ps_.begin(), wind_ps_.end(), before_mp) != wind_ps_.end()) wind_activate(*before_mp);
   if (quit_mp) pending_ = std::move(quit_mp);
   if (n == ESCAPE_BUTTON_N) return escape_n;
   CHECK(n >= 0);
