@@ -57,7 +57,7 @@ void* section(void* d, int32_t i) {
   return slots[i];
 }
 const Doc_File_Kind KIND = {4, IOS, "Variables", OLD_ORDER, 3, [] { return static_cast<void*>(new Doc()); }, section,
-                            nullptr, [](void* d) { delete static_cast<Doc*>(d); }};
+                            nullptr, [](void* d) { delete static_cast<Doc*>(d); }, nullptr};
 
 bool starts_q(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 

@@ -38,6 +38,9 @@ struct Doc_File_Kind {
   // After the whole body: what the document derives from its sections.
   void (*finish_read)(void* doc);
   void (*release)(void* doc);
+  // Whether a file numbered one after and one before the document's own is
+  // beside it, for its Next File and Previous File buttons; may be null.
+  void (*neighbours)(void* doc, bool next_q, bool prev_q);
 };
 
 // Header 2.5 and every section.

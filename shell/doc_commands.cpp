@@ -75,6 +75,13 @@ void* read_file(File_In& in, bool notice_q) {
   return read_doc(in, doc_file_kind(), notice);
 }
 
+// Whether the numbered file step away from name is there.
+bool neighbour_q(const std::string& path, int32_t step) {
+  Byte_Str name = internal_path(path);
+  Byte_Str other = neighbour_name(c_str(name), step);
+  return n_elts(other) > 0 && file_check(c_str(other)) != FILE_MISSING;
+}
+
 }  // namespace
 
 int32_t default_doc_width() {
@@ -96,6 +103,8 @@ int32_t default_doc_width() {
 void doc_open_path(const std::string& path, bool notice_q) {
   std::unique_ptr<File_In> in = open_in(path);
   void* content = read_file(*in, notice_q);
+  const Doc_File_Kind& k = doc_file_kind();
+  if (k.neighbours) k.neighbours(content, neighbour_q(path, 1), neighbour_q(path, -1));
   Wind_Con* w = wind_open(doc_gui_kind(), content, file_title(path), -OPEN_EXTRA_W, 0, nullptr, nullptr);
   w->file_info_mp->path = path;
   w->file_info_mp->file_mp = std::move(in);

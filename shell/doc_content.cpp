@@ -34,7 +34,8 @@ const Doc_File_Kind DOC_FILE = {1,
                                 [] { return static_cast<void*>(expr_new(DOC_ENV)); },
                                 [](void* doc, int32_t) { return doc; },
                                 nullptr,
-                                [](void* doc) { delete static_cast<Expr*>(doc); }};
+                                [](void* doc) { delete static_cast<Expr*>(doc); },
+                                nullptr};
 
 }  // namespace
 

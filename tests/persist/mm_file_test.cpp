@@ -32,7 +32,8 @@ const int32_t OLD_ORDER[] = {1};
 const Doc_File_Kind TWO_TEXTS = {
     2, TWO_IOS, "Variables", OLD_ORDER, 1, [] { return static_cast<void*>(new Two_Texts()); },
     [](void* d, int32_t i) -> void* { return i == 0 ? &static_cast<Two_Texts*>(d)->a : &static_cast<Two_Texts*>(d)->b; },
-    [](void* d) { static_cast<Two_Texts*>(d)->finished_q = true; }, [](void* d) { delete static_cast<Two_Texts*>(d); }};
+    [](void* d) { static_cast<Two_Texts*>(d)->finished_q = true; }, [](void* d) { delete static_cast<Two_Texts*>(d); },
+    nullptr};
 
 // Reads bytes as a document: "a|b" and the notices shown, or the error's message.
 std::string read_two(const std::string& bytes) {
