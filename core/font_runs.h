@@ -34,7 +34,7 @@ struct Font_Walk {
   const char* end_p;
   int prefer_coding;
   int open_coding = -1;  // coding of the last piece; -1 before the first
-  char buf[8];           // an escape: 0x1F and at most six digits
+  char buf[12];          // an escape: 0x1F and up to eight digits (any 32-bit value)
 };
 
 // "unsigned(prefer_coding) <= N_CODINGS".

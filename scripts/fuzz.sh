@@ -17,6 +17,8 @@ mkdir -p build-fuzz/findings
 status=0
 for t in $targets; do
   mkdir -p "build-fuzz/corpus/$t"
+  # Valid files to start from, where the target has them.
+  [ -d "fuzz/corpus/${t#fuzz_}" ] && cp -n fuzz/corpus/"${t#fuzz_}"/* "build-fuzz/corpus/$t/"
   echo "== $t for ${seconds}s"
   build-fuzz/fuzz/"$t" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix=build-fuzz/findings/"$t"- "build-fuzz/corpus/$t" 2>&1 |

@@ -13,7 +13,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   xvfb xdotool x11-apps python3
-  desktop-file-utils shared-mime-info
+  desktop-file-utils shared-mime-info poppler-utils
 )
 
 missing=()

@@ -9,10 +9,14 @@
 
 #include "draw/region.h"
 #include "editor/GUI_Ops.h"
+#include "persist/file_in.h"
 
 // Only top-level document windows have one.
 struct File_Info {
-  std::string path;  // empty for a new document
+  std::string path;  // UTF-8; empty for a new document
+  // The file the document was read from or last saved to, kept open (and
+  // so in use) while the document is open, for Revert to Saved.
+  std::unique_ptr<File_In> file_mp;
 };
 
 enum Caret_State : int32_t { CARET_NONE_OR_HIGHLIGHT = 0, CARET_HIDDEN = 1, CARET_SHOWN = 2 };

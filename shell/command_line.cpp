@@ -22,11 +22,12 @@ Command_Line command_line_of(int argc, const char* const* argv) {
 }
 
 std::string usage_text() {
-  return "Usage: corvandile_veza [--script FILE]\n"
+  return "Usage: corvandile_veza [--script FILE] [MODEL]\n"
          "Builds and explores small mathematical models in a window.\n"
          "\n"
          "  --script FILE  runs the user actions of FILE, one a line, as the window would\n"
          "                 get them, and prints what they show (QT_QPA_PLATFORM=offscreen\n"
          "                 runs it without a display; the README gives the actions)\n"
-         "  --help         prints this text\n";
+         "  --help         prints this text\n"
+         "  MODEL          opens the model file MODEL (*.mm) at the start\n";
 }

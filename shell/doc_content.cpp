@@ -2,6 +2,7 @@
 
 #include "draw/font.h"
 #include "editor/Expr.h"
+#include "persist/payload_expr.h"
 
 namespace {
 
@@ -21,6 +22,23 @@ const Expr_Env DOC_ENV = {std_op_lookup, open_q, close_q, partner, nullptr, doc_
 constexpr int32_t DOC_ACCEPT_N = 1;
 const Expr_Kind DOC_EXPR = {EXPR_OPS, &DOC_ENV, DOC_ACCEPT_N};
 
+const Section_Io EXPR_IO = {[](Out_Stream& out, const void* e) { write_expr(out, *static_cast<const Expr*>(e)); },
+                            [](Doc_In& in, void* e) { read_expr(in.in, DOC_ENV, *static_cast<Expr*>(e)); }};
+const int32_t OLD_ORDER[] = {0};
+// The document is its one section.
+const Doc_File_Kind DOC_FILE = {1,
+                                &EXPR_IO,
+                                "Variables",
+                                OLD_ORDER,
+                                1,
+                                [] { return static_cast<void*>(expr_new(DOC_ENV)); },
+                                [](void* doc, int32_t) { return doc; },
+                                nullptr,
+                                [](void* doc) { delete static_cast<Expr*>(doc); },
+                                nullptr};
+
 }  // namespace
 
-Doc_Content doc_content_new() { return {&DOC_EXPR.kind, expr_new(DOC_ENV)}; }
+Doc_Content doc_content_new() { return {&DOC_EXPR.kind, DOC_FILE.make_empty()}; }
+const Doc_File_Kind& doc_file_kind() { return DOC_FILE; }
+const Gui_Kind& doc_gui_kind() { return DOC_EXPR.kind; }

@@ -1,7 +1,9 @@
 // What New opens: for now one structured expression in the document font, typed
-// as mathematics (Enter starts a new line of a line stack).
+// as mathematics (Enter starts a new line of a line stack), filed as a
+// document of one section.
 #pragma once
 #include "editor/GUI_Ops.h"
+#include "persist/doc_file.h"
 
 struct Doc_Content {
   const Gui_Kind* kind_p;
@@ -9,3 +11,8 @@ struct Doc_Content {
 };
 
 Doc_Content doc_content_new();
+
+// The document kind as files see it; its documents are contents of
+// doc_gui_kind().
+const Doc_File_Kind& doc_file_kind();
+const Gui_Kind& doc_gui_kind();

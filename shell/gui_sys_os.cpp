@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleHints>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/coding.h"
 #include "draw/Canvas_os.h"
@@ -22,6 +23,8 @@
 #include "shell/appl_help.h"
 #include "shell/appl_icon.h"
 #include "shell/command_line.h"
+#include "shell/clip.h"
+#include "shell/doc_commands.h"
 #include "shell/doc_content.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
@@ -64,24 +67,21 @@ const Con_Window_Ops WINDOW_OPS = {
     [](Edit_Con& e, const Rect& r) { view_of(wind_con_of(e)).reveal(r); }};
 
 Byte_Str clip_text() {
-  QString s = QGuiApplication::clipboard()->text();
-  return internal_of(s);
+  QByteArray utf8 = QGuiApplication::clipboard()->text().toUtf8();
+  return internal_of_clip_text(utf8.data(), int32_t(utf8.size()));
 }
 
 void doc_new() {
   ++n_new_docs_;
   std::string title = "Untitled" + (n_new_docs_ > 1 ? std::to_string(n_new_docs_) : std::string());
   Doc_Content d = doc_content_new();
-  int32_t screen_w = QGuiApplication::primaryScreen()->geometry().width() * (UNITS_PER_INCH / screen_canvas().dpi_x);
-  int32_t width = std::min(std::max(screen_w - 19200, 147456), screen_w - 9408);
-  wind_open(*d.kind_p, d.content_p, title, width, DOC_HEIGHT, nullptr, nullptr);
+  wind_open(*d.kind_p, d.content_p, title, default_doc_width(), DOC_HEIGHT, nullptr, nullptr);
 }
 
 // Closes the front document until none is left or one stays open.
 bool close_all() {
   while (Wind_Con* w = front_wc_p()) {
-    if (w->modal_q) return false;
-    wind_close(*w);
+    if (!doc_close(*w)) return false;
   }
   return true;
 }
@@ -108,6 +108,7 @@ void toggle_large_graphs() {
 }
 
 void dispatch(Wind_Con* w_mp, int32_t id) {
+  if (doc_command(w_mp, id)) return;
   switch (id) {
     case NEW_ID: doc_new(); return;
     case EXIT_ID: appl_exit(); return;
@@ -117,16 +118,10 @@ void dispatch(Wind_Con* w_mp, int32_t id) {
   if (!w_mp) return;
   Wind_Con& w = *w_mp;
   switch (id) {
-    case CLOSE_ID: wind_close(w); return;
     case UNDO_ID: shell_take_result(con_undo(w.con)); return;
     case REDO_ID: shell_take_result(con_redo(w.con)); return;
     case CUT_ID:
     case COPY_ID: copy_to_clipboard(w, id == CUT_ID); return;
-    case PASTE_ID: {
-      Key_Result r = shell_type_text(w, clip_text());
-      shell_take_result(std::move(r.res_cmd_mp));
-      return;
-    }
     case DELETE_ID: {
       Text_Partial_Cmd empty{Byte_Str()};
       shell_take_result(con_perform(w.con, empty, true));
@@ -218,7 +213,7 @@ class Close_Filter : public QObject {
     if (e->type() != QEvent::Close) return false;
     e->ignore();
     Wind_Con* w = con_of_sub(static_cast<QMdiSubWindow*>(o));
-    if (w && !w->modal_q && !(front_wc_p() && front_wc_p()->modal_q)) wind_close(*w);
+    if (w && !w->modal_q && !(front_wc_p() && front_wc_p()->modal_q)) doc_close(*w);
     return true;
   }
 };
@@ -279,7 +274,7 @@ void idle_blink() {
   last_blink_ = now_ms();
 }
 
-void tick() {
+void tick_all() {
   for (Wind_Con* w : wind_ps_) {
     if (!w) continue;
     Button_Cmd c(CALC_BUTTON_N);
@@ -290,8 +285,8 @@ void tick() {
 void startup_question() {
   int32_t b = alert(INFORMATION_ICON, "Create a new document or open an existing one?",
                     {"&New", "&Open", "&Help", "&Quit"}, 3, 1);
-  // Open comes with the document commands; until then the question returns.
   if (b == 0) doc_new();
+  if (b == 1) doc_open();
   if (b == 2) help_start();
   if (b == 3) appl_exit();
 }
@@ -302,15 +297,17 @@ void idle() {
   idle_blink();
   wait_cursor_refresh();
   if (now_ms() >= next_tick_) {
-    tick();
+    tick_all();
     next_tick_ += TICK_MS;
   }
 }
 
 // The shell's own results; true when the command was consumed.
 bool own_result(Cmd& c) {
-  if (c.cmd_n == BUTTON_CMD && (button_cast_n(c) == NEXT_FILE_BUTTON_N || button_cast_n(c) == PREV_FILE_BUTTON_N))
+  if (c.cmd_n == BUTTON_CMD && (button_cast_n(c) == NEXT_FILE_BUTTON_N || button_cast_n(c) == PREV_FILE_BUTTON_N)) {
+    if (Wind_Con* w = front_wc_p()) doc_step_file(*w, button_cast_n(c) == NEXT_FILE_BUTTON_N ? 1 : -1);
     return true;
+  }
   if (c.cmd_n != MESSAGE_CMD) return false;
   auto& m = static_cast<Message_Cmd&>(c);
   Wind_Con* w = m.con_mp ? &wind_con_of(*m.con_mp) : front_wc_p();
@@ -342,6 +339,7 @@ void shell_beep() {
 }
 bool shell_greek_q() { return greek_q_; }
 void shell_set_greek(bool on_q) { greek_q_ = on_q; }
+void shell_tick() { tick_all(); }
 void shell_note_key() { next_tick_ = now_ms() + 2 * blink_ms() * 2 / 3; }
 
 bool shell_menu_enabled_q(int32_t id) { return menu_item_enabled_q(front_wc_p(), id, clip_text()); }
@@ -499,6 +497,7 @@ int32_t alert(int32_t icon, const std::string& text, const std::vector<std::stri
   if (icon == ERROR_ICON) shell_beep();
   driver_note_alert(text);
   Alert* a = alert_new(icon, Byte_Str(text.c_str()), labels, selected_i);
+  Wind_Con* before_mp = front_wc_p();
   Wind_Con* w = wind_open(ALERT_KIND, a, "", 0, 0, nullptr, nullptr);
   std::unique_ptr<Cmd> quit_mp;
   int32_t n;
@@ -513,6 +512,8 @@ int32_t alert(int32_t icon, const std::string& text, const std::vector<std::stri
     break;
   }
   wind_close(*w);
+  // The window that asked is in front again, whatever the area activated.
+  if (before_mp && std::find(wind_ps_.begin(), wind_ps_.end(), before_mp) != wind_ps_.end()) wind_activate(*before_mp);
   if (quit_mp) pending_ = std::move(quit_mp);
   if (n == ESCAPE_BUTTON_N) return escape_n;
   CHECK(n >= 0);
@@ -546,8 +547,14 @@ int appl_main(int argc, char** argv) {
   QTimer wake;
   wake.start(std::max(blink_ms() / 2, 50));
   next_tick_ = now_ms();
-  // Opening a file named on the command line comes with the document commands.
-  (void)cl.file;
+  // A file named on the command line; a failure is shown by the loop.
+  if (!cl.file.empty()) {
+    try {
+      doc_open_path(cl.file, true);
+    } catch (const Err& e) {
+      report_error(e.message());
+    }
+  }
   std::unique_ptr<Cmd> c = run_loop();
   CHECK(front_wc_p() == NULL && c && cmd_n(*c) == BUTTON_CMD && button_cast_n(*c) == QUIT_BUTTON_N);
   wake.stop();

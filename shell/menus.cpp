@@ -3,6 +3,8 @@
 #include "core/err.h"
 #include "editor/GUI_Ops.h"
 #include "shell/Wind_Con.h"
+#include "shell/clip.h"
+#include "shell/doc_commands.h"
 
 namespace {
 
@@ -36,12 +38,6 @@ bool accepts_copy_q(Wind_Con& w) {
   return accepts_q(w, copy);
 }
 
-bool accepts_whole_text_q(Wind_Con& w, const Byte_Str& text) {
-  if (n_elts(text) == 0) return false;
-  Text_Partial_Cmd c{Byte_Str(text)};
-  return accepts_q(w, c) && c.n_consumed == n_elts(c.text);
-}
-
 bool picture_q(Wind_Con& w) {
   Rect b = con_sel_bounds(w.con);
   return !rect_empty_q(b) && b.x1 - b.x0 < MAX_PICTURE_SIDE && b.y1 - b.y0 < MAX_PICTURE_SIDE;
@@ -57,7 +53,10 @@ bool front_item_enabled_q(Wind_Con& w, int32_t id, const Byte_Str& clip) {
     case CUT_ID: return accepts_copy_q(w) && accepts_empty_text_q(w);
     case COPY_ID: return accepts_copy_q(w);
     case COPY_PICTURE_ID: return picture_q(w);
-    case PASTE_ID: return accepts_whole_text_q(w, clip);
+    case PASTE_ID: return n_elts(paste_form(w, clip)) > 0;
+    case SAVE_ID:
+    case SAVE_AS_ID:
+    case REVERT_ID: return doc_item_enabled_q(w, id);
     case DELETE_ID: return accepts_empty_text_q(w);
     case SELECT_ALL_ID: {
       Cmd c(SELECT_ALL_CMD);
@@ -72,8 +71,7 @@ bool front_item_enabled_q(Wind_Con& w, int32_t id, const Byte_Str& clip) {
       return accepts_q(w, c);
     }
   }
-  // Save, Save As and Revert want a model document and Solve, Table and Graph
-  // a model: there is none yet.
+  // Solve, Table and Graph want a model: there is none yet.
   return false;
 }
 

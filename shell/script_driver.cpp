@@ -190,6 +190,7 @@ void run_line(const std::string& line) {
   if (verb == "render-main") return render_action(rest, true);
   if (verb == "quit") return quit_all();
   if (verb == "window") return window_action(rest);
+  if (doc_script_action(verb, rest)) return;
   if (verb == "click") {
     std::istringstream args(rest);
     return click_action(args);
@@ -232,3 +233,15 @@ void driver_note_alert(const std::string& text) {
 }
 
 int driver_exit_code() { return driver_mp_ ? driver_mp_->exit_code : 0; }
+
+bool driver_dialog_answer(const char* verb, const std::string& what, std::string& answer) {
+  std::printf("dialog: %s\n", what.c_str());
+  Driver& d = *driver_mp_;
+  std::string want = std::string(verb) + " ";
+  if (d.line_i >= d.lines.size() || d.lines[d.line_i].compare(0, want.size(), want) != 0) {
+    fail(std::string("the dialog wants a line \"") + verb + " ...\"");
+    return false;
+  }
+  answer = d.lines[d.line_i++].substr(want.size());
+  return true;
+}

@@ -13,3 +13,9 @@ void driver_note_beep();
 void driver_note_alert(const std::string& text);
 // 0, or 1 when an action failed.
 int driver_exit_code();
+// A dialog's answer: the rest of the script's next line, which must start
+// with verb; what names the dialog in the output. False (and the action
+// fails) when the line is not there.
+bool driver_dialog_answer(const char* verb, const std::string& what, std::string& answer);
+// The document actions of scripts (doc_script.cpp): true when verb is one.
+bool doc_script_action(const std::string& verb, const std::string& rest);

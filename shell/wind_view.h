@@ -66,3 +66,5 @@ void shell_menu_choose(int32_t id);
 // As the menu would show it now, the clipboard's text included.
 bool shell_menu_enabled_q(int32_t id);
 void shell_note_key();  // a key or click brings the tick forward
+// The once-a-second work, run at once: saving and printing take what it brings in.
+void shell_tick();

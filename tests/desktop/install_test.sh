@@ -39,6 +39,6 @@ done
 update-mime-database "$root/share/mime" 2> "$stage/mime.log" || fail "MIME database: $(cat "$stage/mime.log")"
 grep -qx '60:application/x-corvandile-model:\*.mm' "$root/share/mime/globs2" || fail "no glob for *.mm"
 
-"$root/bin/corvandile_veza" --help | head -1 | grep -qx 'Usage: corvandile_veza \[--script FILE\]' ||
+"$root/bin/corvandile_veza" --help | head -1 | grep -qx 'Usage: corvandile_veza \[--script FILE\] \[MODEL\]' ||
   fail "the installed program does not run"
 echo "installed and checked"

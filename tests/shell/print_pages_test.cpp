@@ -1,0 +1,65 @@
+// Contents placed on printed pages: one below the other with a rule between
+// them while they fit, a new page when not, and a content larger than a page
+// tiled over pages across, then down.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "shell/doc_print.h"
+#include "tests/draw/rec_screen.h"
+#include "tests/draw/unit_canvas.h"
+
+namespace {
+
+constexpr int32_t PW = 100000, PH = 150000;
+
+// Each page as its number and the top left corners its contents were drawn at.
+struct Pages {
+  Unit_Canvas uc;
+  std::vector<std::string> log;
+  Page_Job job;
+  Pages()
+      : job{{PW, PH, [this] { return log.push_back("page"), true; },
+             [this](const Rect&, const std::function<void(Canvas&)>& draw) { draw(uc.canvas); }},
+            "T"} {
+    rec_screen();
+  }
+  void print(int32_t w, int32_t h) {
+    Rect b = {-7, w - 7, 5 - h, 5};
+    print_content(job, b, [&](Canvas&, Point o) { log.push_back(std::to_string(o.x - 7) + "," + std::to_string(o.y + 5)); });
+  }
+};
+
+TEST(PrintPages, PlacesAndTiles) {
+  Pages p0;
+  p0.print(1000, 1000);
+  int32_t top = p0.job.y + 1000;  // below the header
+  ASSERT_LT(top, -3456);
+  std::string t = std::to_string(top), avail = std::to_string(top + (PH + top));
+  struct Case {
+    std::vector<std::pair<int32_t, int32_t>> contents;
+    std::vector<std::string> want;
+  } cases[] = {
+      // Three pages wide: across.
+      {{{250000, 10000}}, {"0," + t, "page", "-100000," + t, "page", "-200000," + t}},
+      // Less than 192 units over two page widths: two pages.
+      {{{200100, 10000}}, {"0," + t, "page", "-100000," + t}},
+      // Two pages wide and two tall: across, then down.
+      {{{150000, 2 * (PH + top) - 1000}},
+       {"0," + t, "page", "-100000," + t, "page", "0," + avail, "page", "-100000," + avail}},
+      // Small contents: centred, the second below a rule, the third on a new page.
+      {{{50000, 20000}, {60000, 20000}, {60000, PH}},
+       {"25000," + t, "20000," + std::to_string(top - 20000 - 2 * 3168), "page", "20000," + t, "page",
+        "20000," + avail}},
+  };
+  for (const Case& c : cases) {
+    Pages p;
+    for (auto [w, h] : c.contents) p.print(w, h);
+    EXPECT_EQ(p.log, c.want) << c.want.size();
+    EXPECT_EQ(p.job.page_n, int32_t(std::count(c.want.begin(), c.want.end(), "page")) + 1);
+  }
+}
+
+}  // namespace
