@@ -67,7 +67,7 @@ wff solve_unguarded(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
     equations_to_polynomials(st, equations, polys);
   }
   Tri_System s(t);
-  for (const Ref& p : polys) tri_insert(s, p.get());
+  tri_insert(s, polys);
   Ref result = Ref::share(builtin(SYM_TRUE));
   for (const Ref& p : tri_list(s)) {
     Ref eq = Ref::adopt(polynomial_to_equation(t, p.get(), n_vars_of(t), names));

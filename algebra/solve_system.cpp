@@ -97,13 +97,33 @@ void rebuild_levels(Tri_System& s) {
 
 // ---- The merge
 
+// A polynomial waiting to be reduced and inserted, with its sugar.
+struct Pending {
+  Ref p;
+  int32_t sugar;
+};
+
 // p with leading coefficient 1 in K: dividing by a constant keeps the zeros.
-std::unique_ptr<Tri_Member> monic(const Solve_Tower& t, Hdl p, uint32_t id) {
+std::unique_ptr<Tri_Member> monic(const Solve_Tower& t, const Pending& p, uint32_t id) {
   Hdl c;
-  Exps e = lead_exps(t, p, &c);
+  Exps e = lead_exps(t, p.p.get(), &c);
   Ref inverse = k_divide(t, ring_at(t, 0).one, c);
   Ref scale = lift(t, 0, n_vars_of(t), inverse.get());
-  return std::unique_ptr<Tri_Member>(new Tri_Member{level_mul(t, n_vars_of(t), p, scale.get()), e, id});
+  return std::unique_ptr<Tri_Member>(new Tri_Member{level_mul(t, n_vars_of(t), p.p.get(), scale.get()), e, id, p.sugar});
+}
+
+int32_t exps_degree(const Exps& e) {
+  int32_t d = 0;
+  for (int32_t x : e) d += x;
+  return d;
+}
+
+// The highest total degree of a term of p, of level `level`.
+int32_t total_degree(const Solve_Tower& t, int level, Hdl p) {
+  if (level == 0 || zero_q(t, level, p)) return 0;
+  int32_t d = 0;
+  for (; nz_q(p); p = poly_rest(p)) d = std::max(d, deg_nz(p) + total_degree(t, level - 1, lead_coef(p)));
+  return d;
 }
 
 // A constant member: then it is the only one, since it divides every other.
@@ -123,10 +143,24 @@ Ref s_polynomial(const Solve_Tower& t, const Tri_Member& f, const Tri_Member& g)
 
 struct Pair {
   uint32_t id_i, id_j;  // members by id: a pair dies with either member
-  Exps lcm;             // of the leading terms: the lowest first, so that
-                        // polynomials in fewer variables come early and keep
-                        // the others small
+  Exps lcm;             // of the leading terms
+  int32_t sugar;        // of the combination
 };
+
+Pair pair_of(const Tri_Member& f, const Tri_Member& g) {
+  Exps lcm = lcm_of(f.lead, g.lead);
+  int32_t d = exps_degree(lcm);
+  int32_t sugar = std::max(f.sugar + d - exps_degree(f.lead), g.sugar + d - exps_degree(g.lead));
+  return {f.id, g.id, lcm, sugar};
+}
+
+// The lowest sugar first: combinations of low degree, which keep the others
+// small, before those of high degree. Among equal sugar the lowest lcm, so
+// that polynomials in fewer variables come early.
+bool pair_before_q(const Pair& a, const Pair& b) {
+  if (a.sugar != b.sugar) return a.sugar < b.sugar;
+  return lex_less_q(a.lcm, b.lcm);
+}
 
 // True when some term of p is a multiple of the leading term e.
 bool has_multiple_q(Hdl p, const Exps& e, int level) {
@@ -171,18 +205,18 @@ void reduce_tail(const Tri_System& s, Tri_Member& m) {
 // Adds m with the pairs it makes. A member whose leading term m's divides is
 // redundant: it leaves and comes back reduced, as a pending polynomial. The
 // other members with a term that m's leading term divides are reduced in place.
-void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>& pairs, std::vector<Ref>& pending) {
+void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>& pairs, std::vector<Pending>& pending) {
   int n = n_vars_of(s.tower);
   bool left_q = false;
   std::vector<Tri_Member*> shrink;
   std::vector<std::unique_ptr<Tri_Member>> kept;
   for (auto& old : s.members) {
     if (divides_q(m->lead, old->lead)) {
-      pending.push_back(old->p);
+      pending.push_back({old->p, old->sugar});
       left_q = true;
       continue;
     }
-    if (!coprime_q(old->lead, m->lead)) pairs.push_back({old->id, m->id, lcm_of(old->lead, m->lead)});
+    if (!coprime_q(old->lead, m->lead)) pairs.push_back(pair_of(*old, *m));
     if (has_multiple_q(old->p.get(), m->lead, n)) shrink.push_back(old.get());
     kept.push_back(std::move(old));
   }
@@ -219,27 +253,29 @@ Ref tri_reduce(const Tri_System& s, Hdl p0) {
   return done;
 }
 
-void tri_insert(Tri_System& s, Hdl p0) {
+void tri_insert(Tri_System& s, const std::vector<Ref>& polys) {
   const Solve_Tower& t = s.tower;
   int n = n_vars_of(t);
   std::vector<Pair> pairs;
-  std::vector<Ref> pending{Ref::share(p0)};
+  std::vector<Pending> pending;
+  for (const Ref& p : polys) pending.push_back({p, total_degree(t, n, p.get())});
   while (!unit_q(s) && (!pending.empty() || !pairs.empty())) {
-    Ref r;
-    if (!pending.empty()) {
-      r = std::move(pending.back());
-      pending.pop_back();
+    auto next_pair = std::min_element(pairs.begin(), pairs.end(), pair_before_q);
+    auto next_poly = std::min_element(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.sugar < b.sugar; });
+    Pending r;
+    if (next_poly != pending.end() && (next_pair == pairs.end() || next_poly->sugar <= next_pair->sugar)) {
+      r = std::move(*next_poly);
+      pending.erase(next_poly);
     } else {
-      auto next = std::min_element(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return lex_less_q(a.lcm, b.lcm); });
-      Pair pr = *next;
-      pairs.erase(next);
+      Pair pr = *next_pair;
+      pairs.erase(next_pair);
       const Tri_Member* f = member_by_id(s, pr.id_i);
       const Tri_Member* g = member_by_id(s, pr.id_j);
       if (!f || !g) continue;
-      r = s_polynomial(t, *f, *g);
+      r = {s_polynomial(t, *f, *g), pr.sugar};
     }
-    r = tri_reduce(s, r.get());
-    if (!zero_q(t, n, r.get())) add_member(s, monic(t, r.get(), s.next_id++), pairs, pending);
+    r.p = tri_reduce(s, r.p.get());
+    if (!zero_q(t, n, r.p.get())) add_member(s, monic(t, r, s.next_id++), pairs, pending);
   }
 }
 

@@ -28,6 +28,8 @@ struct Tri_Member {
   Ref p;          // of the outermost level
   Tri_Exps lead;  // of its leading term
   uint32_t id;    // names the member in the pairs still to treat
+  int32_t sugar;  // the total degree of the combination of inputs it came
+                  // from, as if they were homogeneous: kept through reduction
 };
 
 struct Tri_Entry;
@@ -55,11 +57,14 @@ struct Tri_System {
 // p of the outermost level reduced by the system: no term of the result is a
 // multiple of a member's leading term.
 Ref tri_reduce(const Tri_System& s, Hdl p);
-// Inserts p, of the outermost level (the system's multiplication), and
-// restores the closure. A member whose leading term a new one divides goes
+// Inserts the polynomials, of the outermost level (the system's
+// multiplication), and restores the closure. The combinations are treated
+// lowest sugar first, over all of the polynomials at once: inserted one by
+// one, each would first be closed with the ones before it, and those
+// intermediate systems can be far larger than the final one. A member whose leading term a new one divides goes
 // out and comes back reduced; one whose later terms it divides is reduced in
 // place. So the members stay reduced by one another.
-void tri_insert(Tri_System& s, Hdl p);
+void tri_insert(Tri_System& s, const std::vector<Ref>& polys);
 // For each entry in order, what its system lists: the members, highest
 // leading term first (the highest variable's first); the constant 1 alone
 // when the system is inconsistent.
