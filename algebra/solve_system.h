@@ -14,8 +14,9 @@
 // order the nested rings give). The members are kept closed under
 // elimination: any combination of them reduces to zero by them. Every step is
 // exact, so the members have exactly the common zeros of the polynomials
-// inserted, whatever the values of the symbols; each member is non-zero with
-// leading coefficient 1 in K. An inconsistent system holds the unit alone.
+// inserted, whatever the values of the symbols; each member is non-zero and
+// kept fraction-free, and listed with leading coefficient 1 in K. An
+// inconsistent system holds the unit alone.
 #pragma once
 #include <memory>
 #include <vector>
@@ -55,8 +56,10 @@ struct Tri_System {
 };
 
 // p of the outermost level reduced by the system: no term of the result is a
-// multiple of a member's leading term.
-Ref tri_reduce(const Tri_System& s, Hdl p);
+// multiple of a member's leading term. Fraction-free: the result is
+// scale·p minus multiples of members, for a constant scale of K that
+// *scale_p receives when given.
+Ref tri_reduce(const Tri_System& s, Hdl p, Ref* scale_p = nullptr);
 // Inserts the polynomials, of the outermost level (the system's
 // multiplication), and restores the closure. The combinations are treated
 // lowest sugar first, over all of the polynomials at once: inserted one by
