@@ -1,5 +1,7 @@
 #include "algebra/solve_primitive.h"
 
+#include <vector>
+
 #include "algebra/upoly2_terms.h"
 
 namespace {
@@ -38,33 +40,34 @@ Ref scaled(const Solve_Tower& t, int level, Hdl p, Hdl c) {
   return mapped(t, level, p, [&](Hdl a) { return Ref::adopt(ring_multiply(k, a, c)); });
 }
 
-Ref primitive_of(const Solve_Tower& t, Hdl p) {
+Ref primitive_factor(const Solve_Tower& t, const std::vector<Hdl>& coefs) {
   const Ring& base = base_of(t);
-  int n = n_vars_of(t);
-  if (zero_q(t, n, p)) return Ref::share(p);
   // The lcm of the denominators clears them.
   Ref den = Ref::share(base.one);
-  each_coef(p, n, [&](Hdl c) {
-    if (ring_one_q(base, frac_den(c))) return;
+  for (Hdl c : coefs) {
+    if (ring_one_q(base, frac_den(c))) continue;
     Ref g = base_gcd(base, den.get(), frac_den(c));
     Ref part = Ref::adopt(ring_exact_divide(base, frac_den(c), g.get()));
     den = Ref::adopt(ring_multiply(base, den.get(), part.get()));
-  });
-  Ref cleared = scaled(t, n, p, of_base(t, den.get()).get());
-  // Then the gcd of the numerators, with the unit that makes the leading one normal.
+  }
+  // Then the gcd of the numerators cleared, with the unit that makes the leading one normal.
   Ref content = Ref::share(base.zero);
-  each_coef(cleared.get(), n, [&](Hdl c) {
-    if (!ring_one_q(base, content.get())) content = Ref::adopt(ring_gcd(base, content.get(), frac_num(c)));
-  });
-  Hdl lead = cleared.get();
-  for (int level = n; level > 0; --level) lead = lead_coef(lead);
-  Ref unit = Ref::adopt(ring_unit_part(base, frac_num(lead)));
+  for (size_t i = 0; i < coefs.size() && !ring_one_q(base, content.get()); ++i) {
+    Ref cleared = Ref::adopt(ring_multiply(base, frac_num(coefs[i]), den.get()));
+    if (!ring_one_q(base, frac_den(coefs[i]))) cleared = Ref::adopt(ring_exact_divide(base, cleared.get(), frac_den(coefs[i])));
+    content = Ref::adopt(ring_gcd(base, content.get(), cleared.get()));
+  }
+  Ref unit = Ref::adopt(ring_unit_part(base, frac_num(coefs[0])));
   Ref divisor = Ref::adopt(ring_multiply(base, content.get(), unit.get()));
-  if (ring_one_q(base, divisor.get())) return cleared;
-  return mapped(t, n, cleared.get(), [&](Hdl c) {
-    Ref q = Ref::adopt(ring_exact_divide(base, frac_num(c), divisor.get()));
-    return of_base(t, q.get());
-  });
+  return Ref::adopt(fraction_make(ring_at(t, 0), den.get(), divisor.get()));
+}
+
+Ref primitive_of(const Solve_Tower& t, Hdl p) {
+  int n = n_vars_of(t);
+  if (zero_q(t, n, p)) return Ref::share(p);
+  std::vector<Hdl> coefs;
+  each_coef(p, n, [&](Hdl c) { coefs.push_back(c); });
+  return scaled(t, n, p, primitive_factor(t, coefs).get());
 }
 
 Ref monic_of(const Solve_Tower& t, Hdl p) {

@@ -6,10 +6,16 @@
 // whose sums and products need no gcd, where monic members carry growing
 // common denominators in every coefficient.
 #pragma once
+#include <vector>
+
 #include "algebra/solve_ring.h"
 
 // p·c for c in K, p of level `level`.
 Ref scaled(const Solve_Tower& t, int level, Hdl p, Hdl c);
+// The constant f of K that makes a polynomial with these coefficients, its
+// leading one first, fraction-free: f·c has no denominator, the f·c have no
+// common factor, and f·c_0 is unit-normal.
+Ref primitive_factor(const Solve_Tower& t, const std::vector<Hdl>& coefs);
 // p of the outermost level divided by its content in K.
 Ref primitive_of(const Solve_Tower& t, Hdl p);
 // p of the outermost level with leading coefficient 1.

@@ -1,5 +1,6 @@
 #include "algebra/solve_system.h"
 
+#include "algebra/solve_exps.h"
 #include "algebra/solve_primitive.h"
 
 #include <algorithm>
@@ -14,40 +15,6 @@ Exps lead_exps(const Solve_Tower& t, Hdl p, Hdl* coef_p = nullptr) {
   for (int level = n_vars_of(t); level > 0; --level, p = lead_coef(p)) e[size_t(level) - 1] = deg_nz(p);
   if (coef_p) *coef_p = p;
   return e;
-}
-
-// c·x_1^e_1···x_n^e_n for c in K, as an element of the outermost level.
-Ref monomial(const Solve_Tower& t, Hdl c, const Exps& e) {
-  Ref m = Ref::share(c);
-  for (int level = 1; level <= n_vars_of(t); ++level) m = term_new(t, level, m.get(), e[size_t(level) - 1], EMPTY_HDL);
-  return m;
-}
-
-// Lexicographic from the highest variable: the order of the terms.
-bool lex_less_q(const Exps& a, const Exps& b) {
-  for (size_t i = a.size(); i-- > 0;)
-    if (a[i] != b[i]) return a[i] < b[i];
-  return false;
-}
-
-Exps difference(const Exps& a, const Exps& b) {
-  Exps d(a.size());
-  for (size_t i = 0; i < a.size(); ++i) d[i] = a[i] - b[i];
-  return d;
-}
-
-Exps lcm_of(const Exps& a, const Exps& b) {
-  Exps l(a.size());
-  for (size_t i = 0; i < a.size(); ++i) l[i] = std::max(a[i], b[i]);
-  return l;
-}
-
-// Leading terms that share no variable make a combination that reduces to
-// zero by the two alone.
-bool coprime_q(const Exps& a, const Exps& b) {
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i] > 0 && b[i] > 0) return false;
-  return true;
 }
 
 // ---- The levels
@@ -105,12 +72,6 @@ struct Pending {
   int32_t sugar;
 };
 
-int32_t exps_degree(const Exps& e) {
-  int32_t d = 0;
-  for (int32_t x : e) d += x;
-  return d;
-}
-
 // The highest total degree of a term of p, of level `level`.
 int32_t total_degree(const Solve_Tower& t, int level, Hdl p) {
   if (level == 0 || zero_q(t, level, p)) return 0;
@@ -142,8 +103,8 @@ Ref s_polynomial(const Solve_Tower& t, const Tri_Member& f, const Tri_Member& g)
   int n = n_vars_of(t);
   Ref a, b;
   cancelling_factors(t, lead_coef_of(t, f.p.get()), lead_coef_of(t, g.p.get()), a, b);
-  Ref fa = level_mul(t, n, monomial(t, a.get(), difference(lcm, f.lead)).get(), f.p.get());
-  Ref gb = level_mul(t, n, monomial(t, b.get(), difference(lcm, g.lead)).get(), g.p.get());
+  Ref fa = level_mul(t, n, tri_monomial(t, a.get(), difference(lcm, f.lead)).get(), f.p.get());
+  Ref gb = level_mul(t, n, tri_monomial(t, b.get(), difference(lcm, g.lead)).get(), g.p.get());
   return level_sub(t, n, fa.get(), gb.get());
 }
 
@@ -184,12 +145,6 @@ const Tri_Member* member_by_id(const Tri_System& s, uint32_t id) {
   return nullptr;
 }
 
-bool divides_q(const Exps& a, const Exps& b) {
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i] > b[i]) return false;
-  return true;
-}
-
 // p without its leading term: only the chain of leading coefficients is rebuilt.
 Ref without_lead(const Solve_Tower& t, int level, Hdl p) {
   if (level == 0) return zero_of(t, 0);
@@ -206,7 +161,7 @@ void reduce_tail(const Tri_System& s, Tri_Member& m) {
   Ref tail = without_lead(t, n, m.p.get());
   Ref scale;
   Ref reduced = tri_reduce(s, tail.get(), &scale);
-  Ref lead = monomial(t, scaled(t, 0, lead_coef_of(t, m.p.get()), scale.get()).get(), m.lead);
+  Ref lead = tri_monomial(t, scaled(t, 0, lead_coef_of(t, m.p.get()), scale.get()).get(), m.lead);
   m.p = primitive_of(t, level_add(t, n, lead.get(), reduced.get()).get());
 }
 
@@ -254,12 +209,12 @@ Ref tri_reduce(const Tri_System& s, Hdl p0, Ref* scale_p) {
       // a·p - b·x^(e - lead m)·m, fraction-free: a·c = b·(leading coefficient of m).
       Ref a, b;
       cancelling_factors(t, c, lead_coef_of(t, m->p.get()), a, b);
-      Ref quotient = monomial(t, b.get(), difference(e, m->lead));
+      Ref quotient = tri_monomial(t, b.get(), difference(e, m->lead));
       Ref pa = scaled(t, n, p.get(), a.get());
       p = level_sub(t, n, pa.get(), level_mul(t, n, quotient.get(), m->p.get()).get());
       if (!one_q(t, 0, a.get())) scales.push_back(a);
     } else {
-      kept.push_back({monomial(t, c, e), scales.size()});
+      kept.push_back({tri_monomial(t, c, e), scales.size()});
       p = without_lead(t, n, p.get());
     }
   }

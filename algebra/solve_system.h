@@ -21,9 +21,7 @@
 #include <memory>
 #include <vector>
 
-#include "algebra/solve_ring.h"
-
-typedef std::vector<int32_t> Tri_Exps;  // the exponent of x_L at index L-1
+#include "algebra/solve_exps.h"
 
 struct Tri_Member {
   Ref p;          // of the outermost level
