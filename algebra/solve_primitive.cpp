@@ -34,6 +34,20 @@ Ref of_base(const Solve_Tower& t, Hdl c) { return Ref::adopt(fraction_from_base(
 
 }  // namespace
 
+namespace {
+
+Ref times_term(const Solve_Tower& t, int level, Hdl p, Hdl c, const Tri_Exps& e) {
+  if (level == 0) return level_mul(t, 0, p, c);
+  Term_Builder b(ring_at(t, level - 1));
+  for (; nz_q(p); p = poly_rest(p))
+    b.append(times_term(t, level - 1, lead_coef(p), c, e).release(), exponent_sum(deg_nz(p), e[size_t(level) - 1]));
+  return Ref::adopt(b.finish());
+}
+
+}  // namespace
+
+Ref term_times(const Solve_Tower& t, Hdl c, const Tri_Exps& e, Hdl p) { return times_term(t, n_vars_of(t), p, c, e); }
+
 Ref scaled(const Solve_Tower& t, int level, Hdl p, Hdl c) {
   if (one_q(t, 0, c)) return Ref::share(p);
   const Ring& k = ring_at(t, 0);

@@ -8,7 +8,7 @@
 #pragma once
 #include <vector>
 
-#include "algebra/solve_ring.h"
+#include "algebra/solve_exps.h"
 
 // p·c for c in K, p of level `level`.
 Ref scaled(const Solve_Tower& t, int level, Hdl p, Hdl c);
@@ -16,6 +16,9 @@ Ref scaled(const Solve_Tower& t, int level, Hdl p, Hdl c);
 // leading one first, fraction-free: f·c has no denominator, the f·c have no
 // common factor, and f·c_0 is unit-normal.
 Ref primitive_factor(const Solve_Tower& t, const std::vector<Hdl>& coefs);
+// c·x^e·p for c in K and p of the outermost level: a product without the
+// generic multiplication's sums.
+Ref term_times(const Solve_Tower& t, Hdl c, const Tri_Exps& e, Hdl p);
 // p of the outermost level divided by its content in K.
 Ref primitive_of(const Solve_Tower& t, Hdl p);
 // p of the outermost level with leading coefficient 1.

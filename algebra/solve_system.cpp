@@ -103,9 +103,10 @@ Ref s_polynomial(const Solve_Tower& t, const Tri_Member& f, const Tri_Member& g)
   int n = n_vars_of(t);
   Ref a, b;
   cancelling_factors(t, lead_coef_of(t, f.p.get()), lead_coef_of(t, g.p.get()), a, b);
-  Ref fa = level_mul(t, n, tri_monomial(t, a.get(), difference(lcm, f.lead)).get(), f.p.get());
-  Ref gb = level_mul(t, n, tri_monomial(t, b.get(), difference(lcm, g.lead)).get(), g.p.get());
-  return level_sub(t, n, fa.get(), gb.get());
+  Ref minus_b = level_sub(t, 0, ring_at(t, 0).zero, b.get());
+  Ref fa = term_times(t, a.get(), difference(lcm, f.lead), f.p.get());
+  Ref gb = term_times(t, minus_b.get(), difference(lcm, g.lead), g.p.get());
+  return level_add(t, n, fa.get(), gb.get());
 }
 
 struct Pair {
@@ -209,9 +210,9 @@ Ref tri_reduce(const Tri_System& s, Hdl p0, Ref* scale_p) {
       // a·p - b·x^(e - lead m)·m, fraction-free: a·c = b·(leading coefficient of m).
       Ref a, b;
       cancelling_factors(t, c, lead_coef_of(t, m->p.get()), a, b);
-      Ref quotient = tri_monomial(t, b.get(), difference(e, m->lead));
       Ref pa = scaled(t, n, p.get(), a.get());
-      p = level_sub(t, n, pa.get(), level_mul(t, n, quotient.get(), m->p.get()).get());
+      Ref minus_b = level_sub(t, 0, ring_at(t, 0).zero, b.get());
+      p = level_add(t, n, pa.get(), term_times(t, minus_b.get(), difference(e, m->lead), m->p.get()).get());
       if (!one_q(t, 0, a.get())) scales.push_back(a);
     } else {
       kept.push_back({tri_monomial(t, c, e), scales.size()});
