@@ -55,8 +55,12 @@ Poly shifted(const Poly& g, const Exps& q) {
   return out;
 }
 
+// Terms merged so far by this way round, against its budget.
+int64_t n_term_steps_ = 0;
+
 // a·p - b·x^q·g, merging the terms.
 Poly combination(const Solve_Tower& t, const Poly& p, Hdl a, Hdl b, const Exps& q, const Poly& g) {
+  n_term_steps_ += int64_t(p.size() + g.size());
   bool scale_q = !one_q(t, 0, a);
   auto times_a = [&](const Term& x) { return scale_q ? level_mul(t, 0, x.c.get(), a) : x.c; };
   Poly out;
@@ -138,9 +142,12 @@ struct Degree_Basis {
     sugars.push_back(sugar);
   }
 
-  // Closes the basis; false when it holds a constant.
-  bool close() {
+  enum Outcome { CLOSED, UNIT, OVER_BUDGET };
+
+  // Closes the basis, unless that takes more than max_steps term steps.
+  Outcome close(int64_t max_steps) {
     while (!pairs.empty()) {
+      if (n_term_steps_ > max_steps) return OVER_BUDGET;
       auto next = std::min_element(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) {
         return a.sugar != b.sugar ? a.sugar < b.sugar : degree_greater_q(b.lcm, a.lcm);
       });
@@ -153,10 +160,10 @@ struct Degree_Basis {
       s = reduced(t, std::move(s), members);
       if (s.empty()) continue;
       make_primitive(t, s);
-      if (exps_degree(s[0].e) == 0) return false;
+      if (exps_degree(s[0].e) == 0) return UNIT;
       add(std::move(s), pr.sugar);
     }
-    return true;
+    return CLOSED;
   }
 
   // The members no other's leading term divides, monic; empty when some
@@ -266,6 +273,11 @@ struct Order_Change {
 
 }  // namespace
 
+// The degree basis of a system with infinitely many solutions can grow
+// large before that shows; past this many term steps (twice what Katsura-5
+// takes) the elimination goes on directly.
+constexpr int64_t MAX_TERM_STEPS = 2000000;
+
 bool system_by_order_change(const Solve_Tower& t, const std::vector<Ref>& polys, std::vector<Ref>& system) {
   int n = n_vars_of(t);
   // Finitely many solutions need as many equations as unknowns.
@@ -282,7 +294,10 @@ bool system_by_order_change(const Solve_Tower& t, const std::vector<Ref>& polys,
     }
     d.add(std::move(h), sugar);
   }
-  if (!d.close()) {
+  n_term_steps_ = 0;
+  Degree_Basis::Outcome closed = d.close(MAX_TERM_STEPS);
+  if (closed == Degree_Basis::OVER_BUDGET) return false;
+  if (closed == Degree_Basis::UNIT) {
     system = {one_of(t, n)};
     return true;
   }
