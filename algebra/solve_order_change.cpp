@@ -1,5 +1,7 @@
 #include "algebra/solve_order_change.h"
 
+#include <map>
+
 #include "algebra/fraction_field.h"
 #include "algebra/solve_exps.h"
 #include "algebra/solve_primitive.h"
@@ -65,8 +67,9 @@ Poly combination(const Solve_Tower& t, const Poly& p, Hdl a, Hdl b, const Exps& 
   auto times_a = [&](const Term& x) { return scale_q ? level_mul(t, 0, x.c.get(), a) : x.c; };
   Poly out;
   size_t i = 0, j = 0;
+  bool shift_q = std::any_of(q.begin(), q.end(), [](int32_t x) { return x != 0; });
   while (i < p.size() || j < g.size()) {
-    Exps eg = j < g.size() ? shifted(g[j].e, q) : Exps();
+    Exps eg = j == g.size() ? Exps() : shift_q ? shifted(g[j].e, q) : g[j].e;
     if (j == g.size() || (i < p.size() && degree_greater_q(p[i].e, eg))) {
       out.push_back({p[i].e, times_a(p[i])}), ++i;
       continue;
@@ -208,6 +211,7 @@ struct Order_Change {
   };
   std::vector<Below> below;
   std::vector<Row> rows;
+  std::map<Exps, size_t> pivots;  // the row of each leading monomial
   std::vector<Ref> system;
   std::vector<Exps> system_leads;
 
@@ -217,18 +221,21 @@ struct Order_Change {
     Poly v = normal;
     std::vector<Ref> comb(below.size(), zero_of(t, 0));
     for (size_t i = 0; i < v.size();) {
-      auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r.v[0].e == v[i].e; });
-      if (row == rows.end()) {
+      auto found = pivots.find(v[i].e);
+      if (found == pivots.end()) {
         ++i;
         continue;
       }
+      const Row& row = rows[found->second];
       Ref c = v[i].c;
-      v = combination(t, v, ring_at(t, 0).one, c.get(), Exps(m.size()), row->v);
-      for (size_t j = 0; j < row->comb.size(); ++j) comb[j] = level_sub(t, 0, comb[j].get(), level_mul(t, 0, c.get(), row->comb[j].get()).get());
+      v = combination(t, v, ring_at(t, 0).one, c.get(), Exps(m.size()), row.v);
+      for (size_t j = 0; j < row.comb.size(); ++j)
+        if (!zero_q(t, 0, row.comb[j].get())) comb[j] = level_sub(t, 0, comb[j].get(), level_mul(t, 0, c.get(), row.comb[j].get()).get());
     }
     if (v.empty()) {
       Ref p = tri_monomial(t, ring_at(t, 0).one, m);
-      for (size_t j = 0; j < comb.size(); ++j) p = level_add(t, n_vars_of(t), p.get(), tri_monomial(t, comb[j].get(), below[j].m).get());
+      for (size_t j = 0; j < comb.size(); ++j)
+        if (!zero_q(t, 0, comb[j].get())) p = level_add(t, n_vars_of(t), p.get(), tri_monomial(t, comb[j].get(), below[j].m).get());
       system.push_back(p);
       system_leads.push_back(m);
       return;
@@ -237,6 +244,7 @@ struct Order_Change {
     Ref inverse = k_divide(t, ring_at(t, 0).one, v[0].c.get());
     scale(t, v, inverse.get());
     for (Ref& c : comb) c = level_mul(t, 0, c.get(), inverse.get());
+    pivots[v[0].e] = rows.size();
     rows.push_back({std::move(v), std::move(comb)});
     below.push_back({m, std::move(normal)});
   }
