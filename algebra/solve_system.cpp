@@ -66,24 +66,10 @@ void rebuild_levels(Tri_System& s) {
 
 // ---- The merge
 
-// A polynomial waiting to be reduced and inserted, with its sugar.
-struct Pending {
-  Ref p;
-  int32_t sugar;
-};
-
-// The highest total degree of a term of p, of level `level`.
-int32_t total_degree(const Solve_Tower& t, int level, Hdl p) {
-  if (level == 0 || zero_q(t, level, p)) return 0;
-  int32_t d = 0;
-  for (; nz_q(p); p = poly_rest(p)) d = std::max(d, deg_nz(p) + total_degree(t, level - 1, lead_coef(p)));
-  return d;
-}
-
-std::unique_ptr<Tri_Member> member_of(const Solve_Tower& t, const Pending& p, uint32_t id) {
-  Ref primitive = primitive_of(t, p.p.get());
+std::unique_ptr<Tri_Member> member_of(const Solve_Tower& t, Hdl p, uint32_t id) {
+  Ref primitive = primitive_of(t, p);
   Exps e = lead_exps(t, primitive.get());
-  return std::unique_ptr<Tri_Member>(new Tri_Member{primitive, e, id, p.sugar});
+  return std::unique_ptr<Tri_Member>(new Tri_Member{primitive, e, id});
 }
 
 Hdl lead_coef_of(const Solve_Tower& t, Hdl p) {
@@ -111,24 +97,10 @@ Ref s_polynomial(const Solve_Tower& t, const Tri_Member& f, const Tri_Member& g)
 
 struct Pair {
   uint32_t id_i, id_j;  // members by id: a pair dies with either member
-  Exps lcm;             // of the leading terms
-  int32_t sugar;        // of the combination
+  Exps lcm;             // of the leading terms: the lowest first, so that
+                        // polynomials in fewer variables come early and keep
+                        // the others small
 };
-
-Pair pair_of(const Tri_Member& f, const Tri_Member& g) {
-  Exps lcm = lcm_of(f.lead, g.lead);
-  int32_t d = exps_degree(lcm);
-  int32_t sugar = std::max(f.sugar + d - exps_degree(f.lead), g.sugar + d - exps_degree(g.lead));
-  return {f.id, g.id, lcm, sugar};
-}
-
-// The lowest sugar first: combinations of low degree, which keep the others
-// small, before those of high degree. Among equal sugar the lowest lcm, so
-// that polynomials in fewer variables come early.
-bool pair_before_q(const Pair& a, const Pair& b) {
-  if (a.sugar != b.sugar) return a.sugar < b.sugar;
-  return lex_less_q(a.lcm, b.lcm);
-}
 
 // True when some term of p is a multiple of the leading term e.
 bool has_multiple_q(Hdl p, const Exps& e, int level) {
@@ -169,18 +141,18 @@ void reduce_tail(const Tri_System& s, Tri_Member& m) {
 // Adds m with the pairs it makes. A member whose leading term m's divides is
 // redundant: it leaves and comes back reduced, as a pending polynomial. The
 // other members with a term that m's leading term divides are reduced in place.
-void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>& pairs, std::vector<Pending>& pending) {
+void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>& pairs, std::vector<Ref>& pending) {
   int n = n_vars_of(s.tower);
   bool left_q = false;
   std::vector<Tri_Member*> shrink;
   std::vector<std::unique_ptr<Tri_Member>> kept;
   for (auto& old : s.members) {
     if (divides_q(m->lead, old->lead)) {
-      pending.push_back({old->p, old->sugar});
+      pending.push_back(old->p);
       left_q = true;
       continue;
     }
-    if (!coprime_q(old->lead, m->lead)) pairs.push_back(pair_of(*old, *m));
+    if (!coprime_q(old->lead, m->lead)) pairs.push_back({old->id, m->id, lcm_of(old->lead, m->lead)});
     if (has_multiple_q(old->p.get(), m->lead, n)) shrink.push_back(old.get());
     kept.push_back(std::move(old));
   }
@@ -189,6 +161,30 @@ void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>&
   if (left_q) rebuild_levels(s);
   else place(s.top, n, s.members.back().get());
   for (Tri_Member* old : shrink) reduce_tail(s, *old);
+}
+
+void insert_one(Tri_System& s, Hdl p0) {
+  const Solve_Tower& t = s.tower;
+  int n = n_vars_of(t);
+  std::vector<Pair> pairs;
+  std::vector<Ref> pending{Ref::share(p0)};
+  while (!unit_q(s) && (!pending.empty() || !pairs.empty())) {
+    Ref r;
+    if (!pending.empty()) {
+      r = std::move(pending.back());
+      pending.pop_back();
+    } else {
+      auto next = std::min_element(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return lex_less_q(a.lcm, b.lcm); });
+      Pair pr = *next;
+      pairs.erase(next);
+      const Tri_Member* f = member_by_id(s, pr.id_i);
+      const Tri_Member* g = member_by_id(s, pr.id_j);
+      if (!f || !g) continue;
+      r = s_polynomial(t, *f, *g);
+    }
+    r = tri_reduce(s, r.get());
+    if (!zero_q(t, n, r.get())) add_member(s, member_of(t, r.get(), s.next_id++), pairs, pending);
+  }
 }
 
 }  // namespace
@@ -235,29 +231,7 @@ Ref tri_reduce(const Tri_System& s, Hdl p0, Ref* scale_p) {
 }
 
 void tri_insert(Tri_System& s, const std::vector<Ref>& polys) {
-  const Solve_Tower& t = s.tower;
-  int n = n_vars_of(t);
-  std::vector<Pair> pairs;
-  std::vector<Pending> pending;
-  for (const Ref& p : polys) pending.push_back({p, total_degree(t, n, p.get())});
-  while (!unit_q(s) && (!pending.empty() || !pairs.empty())) {
-    auto next_pair = std::min_element(pairs.begin(), pairs.end(), pair_before_q);
-    auto next_poly = std::min_element(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.sugar < b.sugar; });
-    Pending r;
-    if (next_poly != pending.end() && (next_pair == pairs.end() || next_poly->sugar <= next_pair->sugar)) {
-      r = std::move(*next_poly);
-      pending.erase(next_poly);
-    } else {
-      Pair pr = *next_pair;
-      pairs.erase(next_pair);
-      const Tri_Member* f = member_by_id(s, pr.id_i);
-      const Tri_Member* g = member_by_id(s, pr.id_j);
-      if (!f || !g) continue;
-      r = {s_polynomial(t, *f, *g), pr.sugar};
-    }
-    r.p = tri_reduce(s, r.p.get());
-    if (!zero_q(t, n, r.p.get())) add_member(s, member_of(t, r, s.next_id++), pairs, pending);
-  }
+  for (const Ref& p : polys) insert_one(s, p.get());
 }
 
 std::vector<Ref> tri_list(const Tri_System& s) {

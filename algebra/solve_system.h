@@ -27,8 +27,6 @@ struct Tri_Member {
   Ref p;          // of the outermost level
   Tri_Exps lead;  // of its leading term
   uint32_t id;    // names the member in the pairs still to treat
-  int32_t sugar;  // the total degree of the combination of inputs it came
-                  // from, as if they were homogeneous: kept through reduction
 };
 
 struct Tri_Entry;
@@ -59,12 +57,10 @@ struct Tri_System {
 // *scale_p receives when given.
 Ref tri_reduce(const Tri_System& s, Hdl p, Ref* scale_p = nullptr);
 // Inserts the polynomials, of the outermost level (the system's
-// multiplication), and restores the closure. The combinations are treated
-// lowest sugar first, over all of the polynomials at once: inserted one by
-// one, each would first be closed with the ones before it, and those
-// intermediate systems can be far larger than the final one. A member whose leading term a new one divides goes
-// out and comes back reduced; one whose later terms it divides is reduced in
-// place. So the members stay reduced by one another.
+// multiplication), one by one in order, restoring the closure after each. A
+// member whose leading term a new one divides goes out and comes back
+// reduced; one whose later terms it divides is reduced in place. So the
+// members stay reduced by one another.
 void tri_insert(Tri_System& s, const std::vector<Ref>& polys);
 // For each entry in order, what its system lists: the members, highest
 // leading term first (the highest variable's first); the constant 1 alone
