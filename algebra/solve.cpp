@@ -1,6 +1,7 @@
 #include "algebra/solve.h"
 
 #include "algebra/solve_convert.h"
+#include "algebra/solve_order_change.h"
 #include "algebra/solve_system.h"
 #include "algebra/solve_write.h"
 #include "formula/builtins.h"
@@ -67,7 +68,8 @@ wff solve_unguarded(wff equations, Hdl coef_syms, Hdl vars, bool quadratic_q) {
     equations_to_polynomials(st, equations, polys);
   }
   Tri_System s(t);
-  for (const Ref& p : polys) tri_insert(s, p.get());
+  std::vector<Ref> system;
+  tri_insert(s, system_by_order_change(t, polys, system) ? system : polys);
   Ref result = Ref::share(builtin(SYM_TRUE));
   for (const Ref& p : tri_list(s)) {
     Ref eq = Ref::adopt(polynomial_to_equation(t, p.get(), n_vars_of(t), names));

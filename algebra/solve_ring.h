@@ -28,7 +28,10 @@ inline const Ring& ring_at(const Solve_Tower& t, int level) { return ring_of(t.l
 // ---- Elements of a level ----
 inline Ref zero_of(const Solve_Tower& t, int level) { return Ref::share(ring_at(t, level).zero); }
 inline Ref one_of(const Solve_Tower& t, int level) { return Ref::share(ring_at(t, level).one); }
-inline bool zero_q(const Solve_Tower& t, int level, Hdl a) { return ring_zero_q(ring_at(t, level), a); }
+// A polynomial's zero is the empty list, its one form: no comparison needed.
+inline bool zero_q(const Solve_Tower& t, int level, Hdl a) {
+  return level > 0 ? a == EMPTY_HDL : ring_zero_q(ring_at(t, 0), a);
+}
 inline bool one_q(const Solve_Tower& t, int level, Hdl a) { return ring_one_q(ring_at(t, level), a); }
 inline bool equal_q(const Solve_Tower& t, int level, Hdl a, Hdl b) { return ring_equal_q(ring_at(t, level), a, b); }
 inline Ref level_add(const Solve_Tower& t, int level, Hdl a, Hdl b) {

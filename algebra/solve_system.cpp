@@ -1,5 +1,8 @@
 #include "algebra/solve_system.h"
 
+#include "algebra/solve_exps.h"
+#include "algebra/solve_primitive.h"
+
 #include <algorithm>
 
 namespace {
@@ -12,40 +15,6 @@ Exps lead_exps(const Solve_Tower& t, Hdl p, Hdl* coef_p = nullptr) {
   for (int level = n_vars_of(t); level > 0; --level, p = lead_coef(p)) e[size_t(level) - 1] = deg_nz(p);
   if (coef_p) *coef_p = p;
   return e;
-}
-
-// c·x_1^e_1···x_n^e_n for c in K, as an element of the outermost level.
-Ref monomial(const Solve_Tower& t, Hdl c, const Exps& e) {
-  Ref m = Ref::share(c);
-  for (int level = 1; level <= n_vars_of(t); ++level) m = term_new(t, level, m.get(), e[size_t(level) - 1], EMPTY_HDL);
-  return m;
-}
-
-// Lexicographic from the highest variable: the order of the terms.
-bool lex_less_q(const Exps& a, const Exps& b) {
-  for (size_t i = a.size(); i-- > 0;)
-    if (a[i] != b[i]) return a[i] < b[i];
-  return false;
-}
-
-Exps difference(const Exps& a, const Exps& b) {
-  Exps d(a.size());
-  for (size_t i = 0; i < a.size(); ++i) d[i] = a[i] - b[i];
-  return d;
-}
-
-Exps lcm_of(const Exps& a, const Exps& b) {
-  Exps l(a.size());
-  for (size_t i = 0; i < a.size(); ++i) l[i] = std::max(a[i], b[i]);
-  return l;
-}
-
-// Leading terms that share no variable make a combination that reduces to
-// zero by the two alone.
-bool coprime_q(const Exps& a, const Exps& b) {
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i] > 0 && b[i] > 0) return false;
-  return true;
 }
 
 // ---- The levels
@@ -97,13 +66,15 @@ void rebuild_levels(Tri_System& s) {
 
 // ---- The merge
 
-// p with leading coefficient 1 in K: dividing by a constant keeps the zeros.
-std::unique_ptr<Tri_Member> monic(const Solve_Tower& t, Hdl p, uint32_t id) {
-  Hdl c;
-  Exps e = lead_exps(t, p, &c);
-  Ref inverse = k_divide(t, ring_at(t, 0).one, c);
-  Ref scale = lift(t, 0, n_vars_of(t), inverse.get());
-  return std::unique_ptr<Tri_Member>(new Tri_Member{level_mul(t, n_vars_of(t), p, scale.get()), e, id});
+std::unique_ptr<Tri_Member> member_of(const Solve_Tower& t, Hdl p, uint32_t id) {
+  Ref primitive = primitive_of(t, p);
+  Exps e = lead_exps(t, primitive.get());
+  return std::unique_ptr<Tri_Member>(new Tri_Member{primitive, e, id});
+}
+
+Hdl lead_coef_of(const Solve_Tower& t, Hdl p) {
+  for (int level = n_vars_of(t); level > 0; --level) p = lead_coef(p);
+  return p;
 }
 
 // A constant member: then it is the only one, since it divides every other.
@@ -111,14 +82,17 @@ bool unit_q(const Tri_System& s) {
   return s.members.size() == 1 && std::all_of(s.members[0]->lead.begin(), s.members[0]->lead.end(), [](int32_t e) { return e == 0; });
 }
 
-// x^(lcm - a)·f - x^(lcm - b)·g for monic f, g: their leading terms cancel.
+// a·x^(lcm - lead f)·f - b·x^(lcm - lead g)·g, with the smallest constants
+// a, b of K that make the leading terms cancel.
 Ref s_polynomial(const Solve_Tower& t, const Tri_Member& f, const Tri_Member& g) {
   Exps lcm = lcm_of(f.lead, g.lead);
-  Hdl one = ring_at(t, 0).one;
   int n = n_vars_of(t);
-  Ref a = level_mul(t, n, monomial(t, one, difference(lcm, f.lead)).get(), f.p.get());
-  Ref b = level_mul(t, n, monomial(t, one, difference(lcm, g.lead)).get(), g.p.get());
-  return level_sub(t, n, a.get(), b.get());
+  Ref a, b;
+  cancelling_factors(t, lead_coef_of(t, f.p.get()), lead_coef_of(t, g.p.get()), a, b);
+  Ref minus_b = level_sub(t, 0, ring_at(t, 0).zero, b.get());
+  Ref fa = term_times(t, a.get(), difference(lcm, f.lead), f.p.get());
+  Ref gb = term_times(t, minus_b.get(), difference(lcm, g.lead), g.p.get());
+  return level_add(t, n, fa.get(), gb.get());
 }
 
 struct Pair {
@@ -144,12 +118,6 @@ const Tri_Member* member_by_id(const Tri_System& s, uint32_t id) {
   return nullptr;
 }
 
-bool divides_q(const Exps& a, const Exps& b) {
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i] > b[i]) return false;
-  return true;
-}
-
 // p without its leading term: only the chain of leading coefficients is rebuilt.
 Ref without_lead(const Solve_Tower& t, int level, Hdl p) {
   if (level == 0) return zero_of(t, 0);
@@ -163,9 +131,11 @@ Ref without_lead(const Solve_Tower& t, int level, Hdl p) {
 void reduce_tail(const Tri_System& s, Tri_Member& m) {
   const Solve_Tower& t = s.tower;
   int n = n_vars_of(t);
-  Ref lead = monomial(t, ring_at(t, 0).one, m.lead);
   Ref tail = without_lead(t, n, m.p.get());
-  m.p = level_add(t, n, lead.get(), tri_reduce(s, tail.get()).get());
+  Ref scale;
+  Ref reduced = tri_reduce(s, tail.get(), &scale);
+  Ref lead = tri_monomial(t, scaled(t, 0, lead_coef_of(t, m.p.get()), scale.get()).get(), m.lead);
+  m.p = primitive_of(t, level_add(t, n, lead.get(), reduced.get()).get());
 }
 
 // Adds m with the pairs it makes. A member whose leading term m's divides is
@@ -193,33 +163,7 @@ void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>&
   for (Tri_Member* old : shrink) reduce_tail(s, *old);
 }
 
-}  // namespace
-
-Tri_System::Tri_System(const Solve_Tower& t) : tower(t) {}
-
-Ref tri_reduce(const Tri_System& s, Hdl p0) {
-  const Solve_Tower& t = s.tower;
-  int n = n_vars_of(t);
-  Ref p = Ref::share(p0);
-  std::vector<Ref> kept;  // the terms no member divides, highest first
-  while (!zero_q(t, n, p.get())) {
-    Hdl c;
-    Exps e = lead_exps(t, p.get(), &c);
-    if (const Tri_Member* m = reducer_of(s.top, n, e)) {
-      Ref quotient = monomial(t, c, difference(e, m->lead));
-      p = level_sub(t, n, p.get(), level_mul(t, n, quotient.get(), m->p.get()).get());
-    } else {
-      kept.push_back(monomial(t, c, e));
-      p = without_lead(t, n, p.get());
-    }
-  }
-  // Summed from the lowest up, each term goes in front of the sum so far.
-  Ref done = zero_of(t, n);
-  for (size_t i = kept.size(); i-- > 0;) done = level_add(t, n, kept[i].get(), done.get());
-  return done;
-}
-
-void tri_insert(Tri_System& s, Hdl p0) {
+void insert_one(Tri_System& s, Hdl p0) {
   const Solve_Tower& t = s.tower;
   int n = n_vars_of(t);
   std::vector<Pair> pairs;
@@ -239,13 +183,61 @@ void tri_insert(Tri_System& s, Hdl p0) {
       r = s_polynomial(t, *f, *g);
     }
     r = tri_reduce(s, r.get());
-    if (!zero_q(t, n, r.get())) add_member(s, monic(t, r.get(), s.next_id++), pairs, pending);
+    if (!zero_q(t, n, r.get())) add_member(s, member_of(t, r.get(), s.next_id++), pairs, pending);
   }
+}
+
+}  // namespace
+
+Tri_System::Tri_System(const Solve_Tower& t) : tower(t) {}
+
+Ref tri_reduce(const Tri_System& s, Hdl p0, Ref* scale_p) {
+  const Solve_Tower& t = s.tower;
+  int n = n_vars_of(t);
+  Ref p = Ref::share(p0);
+  // The terms no member divides, highest first, each with the number of
+  // scales p had been multiplied by when it was set aside.
+  std::vector<std::pair<Ref, size_t>> kept;
+  std::vector<Ref> scales;
+  while (!zero_q(t, n, p.get())) {
+    Hdl c;
+    Exps e = lead_exps(t, p.get(), &c);
+    if (const Tri_Member* m = reducer_of(s.top, n, e)) {
+      // a·p - b·x^(e - lead m)·m, fraction-free: a·c = b·(leading coefficient of m).
+      Ref a, b;
+      cancelling_factors(t, c, lead_coef_of(t, m->p.get()), a, b);
+      Ref pa = scaled(t, n, p.get(), a.get());
+      Ref minus_b = level_sub(t, 0, ring_at(t, 0).zero, b.get());
+      p = level_add(t, n, pa.get(), term_times(t, minus_b.get(), difference(e, m->lead), m->p.get()).get());
+      if (!one_q(t, 0, a.get())) scales.push_back(a);
+    } else {
+      kept.push_back({tri_monomial(t, c, e), scales.size()});
+      p = without_lead(t, n, p.get());
+    }
+  }
+  // Summed from the lowest up, each term goes in front of the sum so far,
+  // multiplied by the scales p took after it was set aside.
+  Ref done = zero_of(t, n), scale = one_of(t, 0);
+  size_t n_scaled = scales.size();
+  for (size_t i = kept.size(); i-- > 0;) {
+    for (; n_scaled > kept[i].second; --n_scaled) scale = level_mul(t, 0, scale.get(), scales[n_scaled - 1].get());
+    done = level_add(t, n, scaled(t, n, kept[i].first.get(), scale.get()).get(), done.get());
+  }
+  if (scale_p) {
+    for (; n_scaled > 0; --n_scaled) scale = level_mul(t, 0, scale.get(), scales[n_scaled - 1].get());
+    *scale_p = scale;
+  }
+  return done;
+}
+
+void tri_insert(Tri_System& s, const std::vector<Ref>& polys) {
+  for (const Ref& p : polys) insert_one(s, p.get());
 }
 
 std::vector<Ref> tri_list(const Tri_System& s) {
   std::vector<Ref> out;
   Exps path(size_t(n_vars_of(s.tower)));
   list_level(s.top, n_vars_of(s.tower), path, out);
+  for (Ref& p : out) p = monic_of(s.tower, p.get());
   return out;
 }

@@ -14,15 +14,14 @@
 // order the nested rings give). The members are kept closed under
 // elimination: any combination of them reduces to zero by them. Every step is
 // exact, so the members have exactly the common zeros of the polynomials
-// inserted, whatever the values of the symbols; each member is non-zero with
-// leading coefficient 1 in K. An inconsistent system holds the unit alone.
+// inserted, whatever the values of the symbols; each member is non-zero and
+// kept fraction-free, and listed with leading coefficient 1 in K. An
+// inconsistent system holds the unit alone.
 #pragma once
 #include <memory>
 #include <vector>
 
-#include "algebra/solve_ring.h"
-
-typedef std::vector<int32_t> Tri_Exps;  // the exponent of x_L at index L-1
+#include "algebra/solve_exps.h"
 
 struct Tri_Member {
   Ref p;          // of the outermost level
@@ -53,13 +52,16 @@ struct Tri_System {
 };
 
 // p of the outermost level reduced by the system: no term of the result is a
-// multiple of a member's leading term.
-Ref tri_reduce(const Tri_System& s, Hdl p);
-// Inserts p, of the outermost level (the system's multiplication), and
-// restores the closure. A member whose leading term a new one divides goes
-// out and comes back reduced; one whose later terms it divides is reduced in
-// place. So the members stay reduced by one another.
-void tri_insert(Tri_System& s, Hdl p);
+// multiple of a member's leading term. Fraction-free: the result is
+// scale·p minus multiples of members, for a constant scale of K that
+// *scale_p receives when given.
+Ref tri_reduce(const Tri_System& s, Hdl p, Ref* scale_p = nullptr);
+// Inserts the polynomials, of the outermost level (the system's
+// multiplication), one by one in order, restoring the closure after each. A
+// member whose leading term a new one divides goes out and comes back
+// reduced; one whose later terms it divides is reduced in place. So the
+// members stay reduced by one another.
+void tri_insert(Tri_System& s, const std::vector<Ref>& polys);
 // For each entry in order, what its system lists: the members, highest
 // leading term first (the highest variable's first); the constant 1 alone
 // when the system is inconsistent.

@@ -1,6 +1,8 @@
-// Solve on textbook systems and on growing systems of n equations of degree 2
-// in n unknowns. The reference is the cheapest solve there is, y = x: the
-// ratio "x_ref" shows what the elimination costs over converting and writing.
+// Solve on textbook systems, on growing systems of n equations of degree 2 in
+// n unknowns, on the Katsura systems and on mechanisms with four parameters.
+// The reference is the cheapest solve there is, y = x: the ratio "x_ref"
+// shows what the elimination costs over converting and writing. "pool_KB" is
+// the most of the pool a solve had in use at once, beyond what it started with.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -10,6 +12,7 @@
 #include "algebra/solve.h"
 #include "bench/bench_size.h"
 #include "formula/wff.h"
+#include "tests/solve/standard_systems.h"
 
 namespace {
 
@@ -18,8 +21,8 @@ struct Bench_Syms {
   std::vector<Ref> all;
   Ref list;
   Bench_Syms() {
-    const char* names[] = {"a", "b", "c", "m", "r", "g", "v0", "t", "s", "v", "x", "y", "z",
-                           "x1", "x2", "x3", "x4", "x5", "x6"};
+    const char* names[] = {"a", "b", "c", "d", "m", "r", "s", "g", "v0", "t", "v",
+                           "x", "y", "z", "x1", "x2", "x3", "x4", "x5", "x6", "x7"};
     int32_t i = 0;
     for (const char* n : names) {
       all.push_back(Ref::adopt(symbol_new(n)));
@@ -63,37 +66,60 @@ double reference_seconds() {
   return seconds;
 }
 
-// Times the solve and reports its ratio to the reference as "x_ref".
+// Times the solve and reports its ratio to the reference as "x_ref", and the
+// pool's high-water mark of one solve.
 void run_solve(benchmark::State& state, const std::string& equations, const std::vector<std::string>& vars) {
   Ref eqs = Ref::adopt(prefix_read(equations.c_str(), syms().list.get()));
   Ref var_list = syms().vars(vars);
   double reference = reference_seconds();
+  uint64_t base = pool_in_use_bytes();
+  pool_peak_reset();
+  auto t0 = Clock::now();
   try {
-    auto t0 = Clock::now();
     for (auto _ : state) solve_once(eqs.get(), var_list.get());
     double per_solve = std::chrono::duration<double>(Clock::now() - t0).count() / double(state.iterations());
     state.counters["x_ref"] = per_solve / reference;
+    state.counters["pool_KB"] = double(pool_peak_bytes() - base) / 1024;
   } catch (const Err& e) {
-    state.SkipWithError(e.message());
+    double seconds = std::chrono::duration<double>(Clock::now() - t0).count();
+    state.SkipWithError((std::string(e.message()) + " after " + std::to_string(seconds) + " s").c_str());
   }
 }
 
-void BM_line(benchmark::State& state) { run_solve(state, "(= y (+ (* m x) b))", {"b", "m", "x", "y"}); }
-void BM_parabola(benchmark::State& state) {
-  run_solve(state, "(= y (+ (* a (^ x 2)) (+ (* b x) c)))", {"a", "b", "c", "x", "y"});
-}
-void BM_circle_with_line(benchmark::State& state) {
-  run_solve(state, "(\r (= (+ (^ x 2) (^ y 2)) (^ r 2)) (= y (+ (* m x) b)))", {"b", "m", "r", "x", "y"});
-}
-void BM_two_dependent_variables(benchmark::State& state) {
-  run_solve(state, "(\r (= (+ x y) a) (= (- x y) b))", {"a", "b", "x", "y"});
-}
-void BM_kinematics(benchmark::State& state) {
-  run_solve(state, "(\r (= s (+ (* v0 t) (* (/ 1 2) (* g (^ t 2))))) (= v (+ v0 (* g t))))",
-            {"g", "v0", "t", "s", "v"});
-}
-void BM_three_unknowns(benchmark::State& state) {
-  run_solve(state, "(\r (= (+ x (+ y z)) 6) (\r (= (- (* 2 x) y) z) (= (+ x (* 3 z)) (+ y 7))))", {"x", "y", "z"});
+struct Bench_System {
+  Standard_System system;
+  bool heavy;  // left out of the tiny run
+};
+
+const std::vector<Bench_System>& systems() {
+  static const std::vector<Bench_System> all = {
+      {{"line", "(= y (+ (* m x) b))", {"b", "m", "x", "y"}}, false},
+      {{"parabola", "(= y (+ (* a (^ x 2)) (+ (* b x) c)))", {"a", "b", "c", "x", "y"}}, false},
+      {{"circle_with_line", "(\r (= (+ (^ x 2) (^ y 2)) (^ r 2)) (= y (+ (* m x) b)))", {"b", "m", "r", "x", "y"}},
+       false},
+      {{"two_dependent_variables", "(\r (= (+ x y) a) (= (- x y) b))", {"a", "b", "x", "y"}}, false},
+      {{"kinematics", "(\r (= s (+ (* v0 t) (* (/ 1 2) (* g (^ t 2))))) (= v (+ v0 (* g t))))",
+        {"g", "v0", "t", "s", "v"}},
+       false},
+      {{"three_unknowns", "(\r (= (+ x (+ y z)) 6) (\r (= (- (* 2 x) y) z) (= (+ x (* 3 z)) (+ y 7))))",
+        {"x", "y", "z"}},
+       false},
+      {{"two_circles",
+        "(\r (= (+ (^ (- x a) 2) (^ (- y b) 2)) (^ r 2)) (= (+ (^ (- x c) 2) (^ (- y d) 2)) (^ s 2)))",
+        {"a", "b", "c", "d", "r", "s", "x", "y"}},
+       false},
+      {{"quartic_chain", "(\r (= y (+ (* a (^ x 2)) b)) (= (+ (^ z 2) (* x z)) (+ (^ y 2) c)))",
+        {"a", "b", "c", "x", "y", "z"}},
+       false},
+      {katsura(2), false},
+      {katsura(3), true},
+      {katsura(4), true},
+      {katsura(5), true},
+      {four_bar(), false},
+      {coupler_point(), true},
+      {two_link_arm(), true},
+  };
+  return all;
 }
 
 // x_i^2 + x_{i+1} = i + 1 for i = 1..n, cyclically: n equations of degree 2
@@ -132,12 +158,18 @@ void BM_dense_degree2_system(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_line)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_parabola)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_circle_with_line)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_two_dependent_variables)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_kinematics)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_three_unknowns)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_degree2_system)->DenseRange(2, bench_size(6, 3))->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_dense_degree2_system)->DenseRange(2, bench_size(DENSE_MAX_N, 3))->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+
+int main(int argc, char** argv) {
+  for (const Bench_System& b : systems()) {
+    if (b.heavy && bench_tiny()) continue;
+    const Standard_System& s = b.system;
+    benchmark::RegisterBenchmark(("BM_" + s.name).c_str(), [s](benchmark::State& st) { run_solve(st, s.equations, s.vars); })
+        ->Unit(benchmark::kMicrosecond);
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

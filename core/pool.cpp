@@ -24,6 +24,13 @@ uint32_t* page_table_ = nullptr;  // class per page of the usable region
 char* region_p_ = nullptr;        // start of the usable region, page aligned
 uint32_t n_pages_ = 0;
 uint32_t frees_[INT_N_BITS + 1];  // heads of the free lists, as offsets
+uint64_t in_use_ = 0, peak_ = 0;   // bytes handed out, now and at most
+
+void* counted(void* p, int k) {
+  in_use_ += uint64_t(1) << k;
+  if (in_use_ > peak_) peak_ = in_use_;
+  return p;
+}
 
 uint32_t page_index(const void* p) { return uint32_t((static_cast<const char*>(p) - region_p_) >> BLOCK_SIZE_LOG2); }
 
@@ -104,7 +111,7 @@ void* take(int k) {
 
 void* pool_take(int k) {
   raise_deferred();  // any request may raise, so every caller is a safe point
-  return take(k);
+  return counted(take(k), k);
 }
 
 void* pool_take_spare(int k) {
@@ -112,12 +119,14 @@ void* pool_take_spare(int k) {
   // A refill splits a block of a higher class, a page at least.
   bool some_q = frees_[k] != NIL;
   for (int j = k > BLOCK_SIZE_LOG2 ? k : BLOCK_SIZE_LOG2; j < INT_N_BITS && !some_q; ++j) some_q = frees_[j] != NIL;
-  return some_q ? take(k) : nullptr;
+  return some_q ? counted(take(k), k) : nullptr;
 }
 
 void pool_return(void* p) {
   if (!p) return;
-  push_free(pool_class_at(p), static_cast<char*>(p));
+  int k = pool_class_at(p);
+  in_use_ -= uint64_t(1) << k;
+  push_free(k, static_cast<char*>(p));
 }
 
 int pool_class_at(const void* p) { return int(page_table_[page_index(p)]); }
@@ -157,3 +166,7 @@ uint64_t pool_usable_bytes() {
   if (!pool_base_) carve_pool();
   return uint64_t(n_pages_) * PAGE;
 }
+
+uint64_t pool_in_use_bytes() { return in_use_; }
+uint64_t pool_peak_bytes() { return peak_; }
+void pool_peak_reset() { peak_ = in_use_; }

@@ -42,6 +42,11 @@ uint64_t pool_free_bytes();
 void pool_check();
 // Bytes the carving made available in all.
 uint64_t pool_usable_bytes();
+// Bytes in blocks handed out and not yet returned, and the most there were
+// since the last reset: what a computation needed of the pool at its worst.
+uint64_t pool_in_use_bytes();
+uint64_t pool_peak_bytes();
+void pool_peak_reset();
 
 inline uint32_t pool_offset(const void* p) { return uint32_t(static_cast<const char*>(p) - pool_base_); }
 inline void* pool_addr(uint32_t off) { return pool_base_ + off; }

@@ -1,6 +1,7 @@
 // Shared by the Solve tests: model-like symbols (parameters a, b, c, m, r,
-// the independent variable x, the dependent variables y, z, u, w, each with
-// its VAR_INDEX in that order), reading formulas in prefix notation and solving.
+// the independent variable x, the dependent variables y, z, u, w, and for the
+// larger systems d and x1 .. x6, each with its VAR_INDEX in that order),
+// reading formulas in prefix notation and solving.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,11 +13,11 @@
 #include "tests/err_text.h"
 
 struct Solve_Syms {
-  std::vector<Ref> all;  // a b c m r x y z u w
-  Ref list;              // every symbol, for the reader
+  std::vector<Ref> all;
+  Ref list;  // every symbol, for the reader
   Solve_Syms() {
-    const char* names[] = {"a", "b", "c", "m", "r", "x", "y", "z", "u", "w"};
-    for (int i = 0; i < 10; ++i) {
+    const char* names[] = {"a", "b", "c", "m", "r", "x", "y", "z", "u", "w", "d", "x1", "x2", "x3", "x4", "x5", "x6"};
+    for (int i = 0; i < int(std::size(names)); ++i) {
       all.push_back(Ref::adopt(symbol_new(names[i])));
       Ref index = Ref::adopt(imm_make(i));
       prop_set(all.back().get(), VAR_INDEX, index.get());
