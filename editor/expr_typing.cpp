@@ -15,7 +15,10 @@ enum Typed : int32_t {
   TYPED_STR,         // replaced as a whole, by a string
   TYPED_STRUCT,      // replaced as a whole, ending up a structure
   TYPED_CLOSE_HERE,  // a closing delimiter for an enclosing group to step over
+  TYPED_STRUCT_CLOSE_HERE,  // both: replaced by a structure, then a closing delimiter
 };
+
+bool close_here_q(int32_t typed) { return typed == TYPED_CLOSE_HERE || typed == TYPED_STRUCT_CLOSE_HERE; }
 
 struct Typing {
   const Expr_Env& env;
@@ -151,7 +154,7 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   args.prev_undo_cmd_p = prev_cmd_mp;
   args.undo.sel_mp.reset();
   args.undo.cmd_mp.reset();
-  if (t.cmd.n_consumed == n_before && (n_elts(old_text) == 0 || typed == TYPED_CLOSE_HERE)) {
+  if (t.cmd.n_consumed == n_before && (n_elts(old_text) == 0 || close_here_q(typed))) {
     // Nothing taken, or only a closing bracket to step over: as if nothing was typed here.
     e = std::move(old);
     *args.sel_p = std::move(old_sel);
@@ -159,7 +162,8 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   }
   args.changed_q = true;
   if (n_before == 0) record(args, entire_sel(e), old_text);
-  if (typed == TYPED_CLOSE_HERE) return typed;
+  bool struct_q = e.case_i != EXPR_STYLED_STR1;
+  if (close_here_q(typed)) return struct_q ? TYPED_STRUCT_CLOSE_HERE : TYPED_CLOSE_HERE;
   return e.case_i == EXPR_STYLED_STR1 ? TYPED_STR : TYPED_STRUCT;
 }
 
@@ -255,7 +259,8 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   for (int32_t i = 0; i <= last_pos(e); ++i) old_areas[i] = part_area(e, i);
   Typed typed = type_at(part, t, a, INT_MIN, part_depth);
   args.changed_q |= a.changed_q;
-  if (typed == TYPED_STRUCT && conflict_q(e, pos, part)) parenthesise(part, *s.e_sel_mp, a, t.env, part_depth);
+  // A replacement ended by a closing bracket keeps its meaning here all the same.
+  if ((typed == TYPED_STRUCT || typed == TYPED_STRUCT_CLOSE_HERE) && conflict_q(e, pos, part)) parenthesise(part, *s.e_sel_mp, a, t.env, part_depth);
   expr_hide_parens(e, t.env);
   if (a.changed_q) {
     // Only parts that moved or changed size are drawn again whole.
@@ -271,7 +276,8 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   if (a.undo.sel_mp) args.undo.sel_mp = std::make_unique<Sel>(sel_in(pos, std::move(*a.undo.sel_mp)));
   if (a.undo.cmd_mp) args.undo.cmd_mp = std::move(a.undo.cmd_mp);
   if (a.res_cmd_mp) args.res_cmd_mp = std::move(a.res_cmd_mp);
-  if (typed == TYPED_CLOSE_HERE) {
+  if (close_here_q(typed)) {
+    typed = TYPED_CLOSE_HERE;
     if (e.case_i != EXPR_GROUPED || pos == 4) return typed;
     // Typing the closing bracket steps over it (or changes it).
     s = sel_of(3, 3);
@@ -328,7 +334,8 @@ int32_t expr_type(Expr& e, const Expr_Env& env, Cmd_Args& args) {
     case TYPED_NOTHING:
     case TYPED_PASSED: return QUERY_PASSED;
     case TYPED_REFUSED:
-    case TYPED_CLOSE_HERE: return QUERY_REFUSED;  // no enclosing group takes it
+    case TYPED_CLOSE_HERE:
+    case TYPED_STRUCT_CLOSE_HERE: return QUERY_REFUSED;  // no enclosing group takes it
     default: return 1;
   }
 }

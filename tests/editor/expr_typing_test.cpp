@@ -59,6 +59,7 @@ const Typing_Case CASES[] = {
     {"a/b`K", "a@/b"},
     {"a/b`H`J`J`J", "a/|b"},
     {"a+b`H`e", "[a+b]"},
+    {"x(`V{x/)}", "x(v{x/})|", true},  // a pasted operand that closes its group still goes into brackets
 };
 
 // Types the keys and returns, per recorded change, the tree from before it.
