@@ -25,12 +25,13 @@ const Expr* str_point_mp(const Expr& e, const Sel& s) {
 }
 
 // Plain characters typed into a string go in as they are when they keep it
-// valid: the common keystroke is answered without typing into a copy.
+// valid: the common keystroke is answered without typing into a copy. A tab
+// ends the typing in the string, so it is not plain.
 bool plain_chars_q(const Expr_Env& env, const Byte_Str& text, int32_t from_i) {
   for (const char* p = text.first_p + from_i; p < text.write_p;) {
     const char* q = p;
     uint32_t cp = take_code_point(q, text.write_p);
-    if (env.open_q(cp) || env.close_q(cp) || env.op_lookup(p, int32_t(q - p))) return false;
+    if (cp == '\t' || env.open_q(cp) || env.close_q(cp) || env.op_lookup(p, int32_t(q - p))) return false;
     p = q;
   }
   return true;

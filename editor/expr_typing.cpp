@@ -1,4 +1,5 @@
 #include <climits>
+#include <cstring>
 
 #include "core/code_point.h"
 #include "editor/Expr.h"
@@ -15,7 +16,10 @@ enum Typed : int32_t {
   TYPED_STR,         // replaced as a whole, by a string
   TYPED_STRUCT,      // replaced as a whole, ending up a structure
   TYPED_CLOSE_HERE,  // a closing delimiter for an enclosing group to step over
+  TYPED_STRUCT_CLOSE_HERE,  // both: replaced by a structure, then a closing delimiter
 };
+
+bool close_here_q(int32_t typed) { return typed == TYPED_CLOSE_HERE || typed == TYPED_STRUCT_CLOSE_HERE; }
 
 struct Typing {
   const Expr_Env& env;
@@ -77,18 +81,38 @@ Typed type_at_str_point(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit,
   return TYPED_EDITED;
 }
 
-// Step 1d: the string as a plain text field.
-void edit_str(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
+// A tab separates the parts of a composite (the cells of a row): typing into
+// one string stops before it and leaves the rest to the container.
+int32_t n_before_tab(const Typing& t) {
+  const void* tab_mp = memchr(t.rest_p(), '\t', size_t(t.n_rest()));
+  return tab_mp ? int32_t(static_cast<const char*>(tab_mp) - t.rest_p()) : t.n_rest();
+}
+
+// Step 1d: the string as a plain text field, up to a tab.
+Typed edit_str(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
+  int32_t n_typed = n_before_tab(t);
+  if (n_typed == 0 && t.n_rest() > 0) return TYPED_NOTHING;
+  Text_Partial_Cmd piece{Byte_Str(t.cmd.text.first_p, t.cmd.n_consumed + n_typed)};
+  piece.n_consumed = t.cmd.n_consumed;
   Str_Node& s = str_of(e);
   // Typing extends only a record of typing: one that put back an operator
   // or a bracket looks the same but restores no text.
   const Text_Partial_Cmd* prev_mp = static_cast<const Text_Partial_Cmd*>(args.prev_undo_cmd_p);
   if (prev_mp && prev_mp->cmd_n == TEXT_PARTIAL_CMD && t.env.valid_q && !t.env.valid_q(prev_mp->text.first_p, n_elts(prev_mp->text)))
     args.prev_undo_sel_p = nullptr;
-  text_type(s.text, str_text_opts(s, t.env.valid_q), args);
+  args.cmd_p = &piece;
+  try {
+    text_type(s.text, str_text_opts(s, t.env.valid_q), args);
+  } catch (const Str_Err&) {
+    args.cmd_p = &t.cmd;
+    throw;
+  }
+  args.cmd_p = &t.cmd;
+  t.cmd.n_consumed = piece.n_consumed;
   s.width = -1;
   const Styl* style_p = &t.env.style(s.text.first_p, n_elts(s.text), depth);
   if (style_p != s.style_p) expr_restyle(e, t.env, depth);
+  return TYPED_EDITED;
 }
 
 // The bytes of the valid characters before the first operator or delimiter.
@@ -98,7 +122,7 @@ int32_t leading_run(const Typing& t) {
   while (p < t.cmd.text.write_p) {
     const char* q = p;
     uint32_t cp = take_code_point(q, t.cmd.text.write_p);
-    if (op_start_q(t.env, cp) || t.env.open_q(cp) || t.env.close_q(cp)) break;
+    if (cp == '\t' || op_start_q(t.env, cp) || t.env.open_q(cp) || t.env.close_q(cp)) break;
     append(run, p, int32_t(q - p));
     if (t.env.valid_q && !t.env.valid_q(run.first_p, n_elts(run))) break;
     p = q;
@@ -151,7 +175,7 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   args.prev_undo_cmd_p = prev_cmd_mp;
   args.undo.sel_mp.reset();
   args.undo.cmd_mp.reset();
-  if (t.cmd.n_consumed == n_before && (n_elts(old_text) == 0 || typed == TYPED_CLOSE_HERE)) {
+  if (t.cmd.n_consumed == n_before && (n_elts(old_text) == 0 || close_here_q(typed))) {
     // Nothing taken, or only a closing bracket to step over: as if nothing was typed here.
     e = std::move(old);
     *args.sel_p = std::move(old_sel);
@@ -159,7 +183,8 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   }
   args.changed_q = true;
   if (n_before == 0) record(args, entire_sel(e), old_text);
-  if (typed == TYPED_CLOSE_HERE) return typed;
+  bool struct_q = e.case_i != EXPR_STYLED_STR1;
+  if (close_here_q(typed)) return struct_q ? TYPED_STRUCT_CLOSE_HERE : TYPED_CLOSE_HERE;
   return e.case_i == EXPR_STYLED_STR1 ? TYPED_STR : TYPED_STRUCT;
 }
 
@@ -255,7 +280,8 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   for (int32_t i = 0; i <= last_pos(e); ++i) old_areas[i] = part_area(e, i);
   Typed typed = type_at(part, t, a, INT_MIN, part_depth);
   args.changed_q |= a.changed_q;
-  if (typed == TYPED_STRUCT && conflict_q(e, pos, part)) parenthesise(part, *s.e_sel_mp, a, t.env, part_depth);
+  // A replacement ended by a closing bracket keeps its meaning here all the same.
+  if ((typed == TYPED_STRUCT || typed == TYPED_STRUCT_CLOSE_HERE) && conflict_q(e, pos, part)) parenthesise(part, *s.e_sel_mp, a, t.env, part_depth);
   expr_hide_parens(e, t.env);
   if (a.changed_q) {
     // Only parts that moved or changed size are drawn again whole.
@@ -271,7 +297,8 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   if (a.undo.sel_mp) args.undo.sel_mp = std::make_unique<Sel>(sel_in(pos, std::move(*a.undo.sel_mp)));
   if (a.undo.cmd_mp) args.undo.cmd_mp = std::move(a.undo.cmd_mp);
   if (a.res_cmd_mp) args.res_cmd_mp = std::move(a.res_cmd_mp);
-  if (typed == TYPED_CLOSE_HERE) {
+  if (close_here_q(typed)) {
+    typed = TYPED_CLOSE_HERE;
     if (e.case_i != EXPR_GROUPED || pos == 4) return typed;
     // Typing the closing bracket steps over it (or changes it).
     s = sel_of(3, 3);
@@ -306,8 +333,7 @@ Typed type_at(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t d
     // Nothing typed at a point replays the record of typing that was all
     // deleted again: the text field records it once more, for Redo.
     if (entire_q(s, e) && !(point_q && t.n_rest() == 0)) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
-    edit_str(e, t, args, depth);
-    return TYPED_EDITED;
+    return edit_str(e, t, args, depth);
   }
   if (!point_q) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
   if (s.anchor_i % 2 == 0) return type_in_part(e, t, args, depth);
@@ -328,7 +354,8 @@ int32_t expr_type(Expr& e, const Expr_Env& env, Cmd_Args& args) {
     case TYPED_NOTHING:
     case TYPED_PASSED: return QUERY_PASSED;
     case TYPED_REFUSED:
-    case TYPED_CLOSE_HERE: return QUERY_REFUSED;  // no enclosing group takes it
+    case TYPED_CLOSE_HERE:
+    case TYPED_STRUCT_CLOSE_HERE: return QUERY_REFUSED;  // no enclosing group takes it
     default: return 1;
   }
 }

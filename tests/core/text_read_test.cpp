@@ -49,7 +49,9 @@ TEST(TextRead, NumberFields) {
   for (int32_t x : {42, 7, -3}) EXPECT_EQ(read_number_field(s), x);
   EXPECT_EQ(get_byte(s), '\n');
   EXPECT_EQ(read_number_field(s), 9);  // the end may follow the number
-  const std::pair<const char*, const char*> bad[] = {{"12abc", "Expected white space"}, {"\n5", "Expected a number"},
+  // A NUL byte is a byte like any other here, neither white space nor the end.
+  const std::pair<std::string, const char*> bad[] = {{"12abc", "Expected white space"},
+      {std::string("12\0", 3), "Expected white space"}, {"\n5", "Expected a number"},
       {"  \r5", "Expected a number"}, {"\\x", "Illegal \\"}, {"\\", "Illegal \\"}, {"x", "Illegal integer"}};
   for (auto [text, message] : bad) EXPECT_EQ(message_of(text, [](In_Stream& s) { read_number_field(s); }), message);
 }

@@ -59,6 +59,11 @@ const Typing_Case CASES[] = {
     {"a/b`K", "a@/b"},
     {"a/b`H`J`J`J", "a/|b"},
     {"a+b`H`e", "[a+b]"},
+    {"x(`V{x/)}", "x(v{x/})|", true},  // a pasted operand that closes its group still goes into brackets
+    {"1(1x.5.51(", "1(1x.5.51(|))"},  // an opening bracket brings its partner
+    {"{1(1x.5.51()}", "1(1x.5.51()|)"},
+    {"{-3\t4}", "-3|"},  // a tab ends the text for this part
+    {"a+b`L{c\td}", "a+c|b"},
 };
 
 // Types the keys and returns, per recorded change, the tree from before it.
