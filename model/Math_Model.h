@@ -53,6 +53,11 @@ struct Math_Model {
   Expr constraints;
   std::vector<Param_Row> params;
   Expr solutions;
+  // The sections' places, the whole extent, and the parameter row whose
+  // slider the mouse is dragging (-1 for none).
+  Point pts[N_MMDLIS] = {};
+  Rect bds = EMPTY_RECT;
+  int32_t drag_row_i = -1;
 };
 
 // An empty model: rows x independent and y dependent, -10 to 10, and "y=" in

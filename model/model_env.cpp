@@ -43,3 +43,5 @@ std::string expr_string(const Expr& e) {
   Byte_Str t = expr_text(e);
   return std::string(t.first_p, size_t(n_elts(t)));
 }
+
+const Styl& model_text_style() { return doc_style("", 0, 0); }

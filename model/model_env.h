@@ -1,6 +1,8 @@
 // The expressions of a model: typed as mathematics in the document font,
 // with every bracket pair that reading knows.
 #pragma once
+#include <string>
+
 #include "editor/Expr.h"
 
 extern const Expr_Env MODEL_ENV;
@@ -11,3 +13,5 @@ extern const Expr_Kind MODEL_EXPR;
 Expr expr_typed(const char* text);
 // e's text in the internal coding.
 std::string expr_string(const Expr& e);
+// The document font for labels and plain texts.
+const Styl& model_text_style();

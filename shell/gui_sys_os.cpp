@@ -133,6 +133,13 @@ void dispatch(Wind_Con* w_mp, int32_t id) {
       shell_take_result(con_perform(w.con, c, true));
       return;
     }
+    case SOLVE_ID:
+    case TABLE_ID:
+    case GRAPH_ID: {
+      Cmd c(analyze_cmd_n(id));
+      shell_take_result(con_perform(w.con, c, true));
+      return;
+    }
     case CALCULATE_ID: {
       Button_Cmd c(CALC_BUTTON_N);
       shell_take_result(con_perform(w.con, c, false));

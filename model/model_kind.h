@@ -1,0 +1,17 @@
+// The model document as an element kind: a column of sections, each with its
+// label, routing the editor's commands into the section holding the
+// selection and answering the Analyze commands itself.
+#pragma once
+#include "editor/composite.h"
+#include "model/Math_Model.h"
+
+extern const Composite_Kind MODEL_KIND;
+
+// A new editable model for a window to own.
+Math_Model* model_doc_new();
+// Places the sections again after one changed size.
+void model_relayout(Math_Model& m);
+
+// The width of the label column.
+constexpr int32_t LABEL_W = 17280;
+constexpr int32_t SECTION_GAP = 2880;
