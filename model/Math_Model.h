@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "editor/composite.h"
 #include "editor/Expr.h"
 #include "graphs/slider.h"
 
@@ -26,13 +27,6 @@ constexpr uint32_t REFRESH_DUE = 0x8;         // the computed columns and curves
 constexpr uint32_t NEW_TABLE = 0x10;          // Table made a new table
 constexpr uint32_t UNSOLVED_EXTRA = 0x100;    // more equations than dependent variables
 
-// A row of the Indep Var or Dep Var table; a row with an empty name counts nowhere.
-struct Var_Row {
-  Expr name;
-  Byte_Str low, high;
-  uint32_t colour = 0;
-};
-
 struct Param_Row {
   Byte_Str low{"-10"};
   Expr name;
@@ -49,7 +43,7 @@ struct Var_Range {
 struct Math_Model {
   uint32_t flags = 0;
   bool editable_q = true;
-  std::vector<Var_Row> vars[2];
+  Composite* vars_p;  // the Indep Var and Dep Var tables side by side
   Expr constraints;
   std::vector<Param_Row> params;
   Expr solutions;
@@ -63,4 +57,8 @@ struct Math_Model {
 // An empty model: rows x independent and y dependent, -10 to 10, and "y=" in
 // the Constraints of an editable one.
 Math_Model* model_new(bool editable_q);
+struct Small_Table;
+Small_Table& var_table(const Math_Model& m, int32_t table_i);
+// The variables' section: the two tables in a row.
+extern const Composite_Kind VARS_KIND;
 void model_release(Math_Model* m);

@@ -42,13 +42,14 @@ Gui_Kind constraints_ops() {
 const Expr_Kind CONSTRAINTS_EXPR = {constraints_ops(), &MODEL_ENV, 1};
 
 const Part_Kind SECTION_KINDS[N_MMDLIS] = {
-    {&BLANK_OPS, 0}, {&CONSTRAINTS_EXPR.kind, 1}, {&PARAMS_OPS, 0}, {&SOLUTIONS_EXPR.kind, 1},
+    {&VARS_KIND.kind, 1}, {&CONSTRAINTS_EXPR.kind, 1}, {&PARAMS_OPS, 0}, {&SOLUTIONS_EXPR.kind, 1},
     {&BLANK_OPS, 0}, {&BLANK_OPS, 0},             {&BLANK_OPS, 0},  {&BLANK_OPS, 0}};
 const char* const LABELS[N_MMDLIS] = {nullptr, "Constraints", "Parameters", "Solutions", "Table", "Graphs", nullptr, nullptr};
 
 void* section_p(const Composite_Kind&, const void* e, int32_t j) {
   auto& m = const_cast<Math_Model&>(model_of(e));
   switch (j) {
+    case VARS_MMDLI: return m.vars_p;
     case CONSTRAINTS_MMDLI: return &m.constraints;
     case PARAMS_MMDLI: return &m.params;
     case SOLUTIONS_MMDLI: return &m.solutions;

@@ -13,5 +13,5 @@ Math_Model* model_doc_new();
 void model_relayout(Math_Model& m);
 
 // The width of the label column.
-constexpr int32_t LABEL_W = 17280;
+constexpr int32_t LABEL_W = 24960;
 constexpr int32_t SECTION_GAP = 2880;

@@ -6,6 +6,7 @@
 #include "formula/wff.h"
 #include "graphs/slider_value.h"
 #include "model/model_env.h"
+#include "tables/math_tables.h"
 
 const Prop_Key VALUE{"VALUE"};
 
@@ -59,25 +60,27 @@ Hdl value_rule_apply(const Fn_Rec*, Hdl s) {
 }  // namespace
 
 std::vector<Ref> read_var_names(const Math_Model& m, int32_t table_i, const std::vector<Ref>* taken_mp) {
+  Hdl_Tuple taken;
+  if (taken_mp)
+    for (const Ref& s : *taken_mp) append(taken, s.get());
   std::vector<Ref> names;
-  const std::vector<Var_Row>& rows = m.vars[table_i];
-  for (size_t i = 0; i < rows.size(); ++i) {
-    if (expr_empty_q(rows[i].name)) continue;
-    std::string name = expr_string(rows[i].name);
-    check_new_name(names, taken_mp, name.c_str(), {VARS_MMDLI, table_i, int32_t(i), 0});
-    names.push_back(Ref::adopt(symbol_new(name.c_str())));
+  try {
+    Hdl_Tuple read = read_var_names(var_table(m, table_i), taken_mp ? &taken : nullptr);
+    for (int32_t i = 0; i < n_elts(read); ++i) names.push_back(Ref::share(read.words[i]));
+  } catch (const Cell_Err& e) {
+    throw Model_Err(e.text, {VARS_MMDLI, table_i, e.row_i, e.col_i});
   }
   return names;
 }
 
 std::vector<Var_Range> read_ranges(const Math_Model& m, int32_t table_i) {
   std::vector<Var_Range> ranges;
-  const std::vector<Var_Row>& rows = m.vars[table_i];
-  for (size_t i = 0; i < rows.size(); ++i) {
-    if (expr_empty_q(rows[i].name)) continue;
-    double low = text_number(rows[i].low), high = text_number(rows[i].high);
-    if (!(high > low)) throw Model_Err("High must be greater than Low", {VARS_MMDLI, table_i, int32_t(i), 2});
-    ranges.push_back({rows[i].colour, low, high});
+  const Small_Table& t = var_table(m, table_i);
+  for (int32_t i = 0; i < n_elts(t); ++i) {
+    if (n_elts(cell_name(*static_cast<const Expr*>(table_cell(t, i, NAME_COL)))) == 0) continue;
+    double low = text_number(cell_text(t, i, LOW_COL)), high = text_number(cell_text(t, i, HIGH_COL));
+    if (!(high > low)) throw Model_Err("High must be greater than Low", {VARS_MMDLI, table_i, i, HIGH_COL});
+    ranges.push_back({uint32_t(swatch_colour(table_cell(t, i, COLOR_COL))), low, high});
   }
   return ranges;
 }

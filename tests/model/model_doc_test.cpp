@@ -28,7 +28,7 @@ TEST(ModelDoc, SolveUndoneAndRedoneWhole) {
   std::string before = d.text();
   d.run(SOLVE_CMD);
   std::string after = d.text();
-  EXPECT_EQ(after, "\ty=a*x^2+b*x+c\ta = 0   [-10, 10]\rb = 0   [-10, 10]\rc = 0   [-10, 10]\ty=a*x^2+b*x+c\t\t\t\t");
+  EXPECT_EQ(after, "\rx\t-10\t10\t#000000\t\ry\t-10\t10\t#FF0000\ty=a*x^2+b*x+c\ta = 0   [-10, 10]\rb = 0   [-10, 10]\rc = 0   [-10, 10]\ty=a*x^2+b*x+c\t\t\t\t");
   EXPECT_EQ(con_query(d.con, *std::make_unique<Cmd>(SOLVE_CMD)), QUERY_REFUSED);  // nothing stale
   con_undo(d.con);
   EXPECT_EQ(d.text(), before);

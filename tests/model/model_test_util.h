@@ -11,6 +11,7 @@
 #include "core/code_point.h"
 #include "tests/draw/rec_screen.h"
 #include "persist/utf8.h"
+#include "tables/math_tables.h"
 #include <sstream>
 
 inline std::string internal_of(const std::string& utf8) {
@@ -33,24 +34,24 @@ struct Test_Model {
   ~Test_Model() { model_release(m); }
 };
 
-// "x t | y z": the independent names, then the dependent ones; an empty
-// name keeps its row.
+// "x t | y z": the independent names, then the dependent ones; "_" is a
+// row without a name.
 inline void set_vars(Math_Model& m, const std::string& spec, const char* low = "-10", const char* high = "10") {
+  std::vector<std::string> names[2];
   int32_t table_i = INDEP_VARS;
-  m.vars[0].clear();
-  m.vars[1].clear();
   std::istringstream in(spec);
-  for (std::string w; in >> w;) {
-    if (w == "|") {
-      table_i = DEP_VARS;
-      continue;
+  for (std::string w; in >> w;) w == "|" ? void(table_i = DEP_VARS) : names[table_i].push_back(w == "_" ? "" : internal_of(w));
+  for (int32_t t = 0; t < 2; ++t) {
+    Small_Table* tb = var_table_new(t ? "Dep Var" : "Indep Var", int32_t(names[t].size()), 1);
+    for (int32_t i = 0; i < int32_t(names[t].size()); ++i) {
+      table_set_cell(*tb, i, NAME_COL, math_cell_new(names[t][size_t(i)].c_str()));
+      table_set_cell(*tb, i, LOW_COL, text_field_new(low));
+      table_set_cell(*tb, i, HIGH_COL, text_field_new(high));
     }
-    Var_Row r;
-    r.name = expr_typed(w == "_" ? "" : internal_of(w).c_str());
-    r.low = Byte_Str(low);
-    r.high = Byte_Str(high);
-    m.vars[table_i].push_back(std::move(r));
+    table_release(static_cast<Small_Table*>(m.vars_p->parts[size_t(t)]));
+    m.vars_p->parts[size_t(t)] = tb;
   }
+  COMPOSITE_ACCESS.relayout(VARS_KIND, m.vars_p);
 }
 // Lines of constraints, "\n" between them, in UTF-8.
 inline void set_constraints(Math_Model& m, const std::string& text) {
