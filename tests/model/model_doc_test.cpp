@@ -13,7 +13,7 @@ namespace {
 struct Test_Doc {
   Edit_Con con{MODEL_KIND.kind, (rec_screen(), model_doc_new())};
   Math_Model& m() { return *static_cast<Math_Model*>(con.content_p); }
-  std::string text() { return utf8_of(text_of(elt_text(*con.kind_p, con.content_p))); }
+  std::string text() { return utf8_of(elt_text(*con.kind_p, con.content_p)); }
   std::unique_ptr<Cmd> run(int32_t cmd_n) {
     Cmd c(cmd_n);
     return con_query(con, c) > 0 ? con_perform(con, c, false) : nullptr;

@@ -3,31 +3,14 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
-#include "formula/wff.h"
 #include "model/model_env.h"
 #include "model/model_solve.h"
-#include "core/code_point.h"
-#include "tests/draw/rec_screen.h"
-#include "persist/utf8.h"
 #include "tables/math_tables.h"
-#include <sstream>
-
-inline std::string internal_of(const std::string& utf8) {
-  std::string out(utf8.size() * INTERNAL_GROWTH, '\0');
-  int32_t used = 0;
-  out.resize(size_t(internal_of_utf8(utf8.data(), int32_t(utf8.size()), out.data(), true, used)));
-  return out;
-}
-inline std::string utf8_of(const std::string& t) {
-  std::string out;
-  for (const char* p = t.data(); p != t.data() + t.size();) {
-    char buf[4];
-    out += std::string(buf, put_utf8(buf, take_code_point(p, t.data() + t.size())));
-  }
-  return out;
-}
+#include "tests/draw/rec_screen.h"
+#include "tests/reading/reading_test_util.h"
 
 struct Test_Model {
   Math_Model* m = (rec_screen(), model_new(true));
@@ -66,13 +49,13 @@ inline std::string text_of(const Byte_Str& t) { return std::string(t.first_p, si
 inline std::string param_rows(const Math_Model& m) {
   std::string out;
   for (const Param_Row& p : m.params)
-    out += (out.empty() ? "" : "; ") + utf8_of(expr_string(p.name)) + " " + text_of(p.low) + " " + text_of(p.high) + " " +
+    out += (out.empty() ? "" : "; ") + utf8_of(expr_text(p.name)) + " " + text_of(p.low) + " " + text_of(p.high) + " " +
            text_of(p.value);
   return out;
 }
 // Solutions' text in UTF-8, line breaks as " | ".
 inline std::string solutions_text(const Math_Model& m) {
-  std::string t = utf8_of(expr_string(m.solutions)), out;
+  std::string t = utf8_of(expr_text(m.solutions)), out;
   for (char c : t) out += c == '\r' ? std::string(" | ") : std::string(1, c);
   return out;
 }
