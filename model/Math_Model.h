@@ -10,6 +10,8 @@
 #include "editor/Expr.h"
 #include "graphs/slider.h"
 
+struct Small_Table;
+
 constexpr int32_t N_MMDLIS = 8;
 enum Section_I : int32_t {
   VARS_MMDLI, CONSTRAINTS_MMDLI, PARAMS_MMDLI, SOLUTIONS_MMDLI, TABLE_MMDLI, GRAPHS_MMDLI, NEXT_MMDLI, PREV_MMDLI
@@ -47,6 +49,7 @@ struct Math_Model {
   Expr constraints;
   std::vector<Param_Row> params;
   Expr solutions;
+  Small_Table* table_mp = nullptr;  // the data table, once Table made one
   // The sections' places, the whole extent, and the parameter row whose
   // slider the mouse is dragging (-1 for none).
   Point pts[N_MMDLIS] = {};
@@ -57,7 +60,6 @@ struct Math_Model {
 // An empty model: rows x independent and y dependent, -10 to 10, and "y=" in
 // the Constraints of an editable one.
 Math_Model* model_new(bool editable_q);
-struct Small_Table;
 Small_Table& var_table(const Math_Model& m, int32_t table_i);
 // The variables' section: the two tables in a row.
 extern const Composite_Kind VARS_KIND;

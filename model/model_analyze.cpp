@@ -3,6 +3,8 @@
 #include "editor/composite.h"
 #include "model/model_env.h"
 #include "model/model_kind.h"
+#include "model/model_table.h"
+#include "tables/small_table.h"
 #include "model/model_solve.h"
 #include "model/params_section.h"
 
@@ -94,8 +96,11 @@ bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
 int32_t analyze_query(const Math_Model& m, const Sel&, Cmd& c) {
   switch (c.cmd_n) {
     case SOLVE_CMD: return m.editable_q && !expr_empty_q(m.constraints) && (m.flags & 0x103) ? 1 : QUERY_REFUSED;
-    case TABLE_CMD:
+    case TABLE_CMD: return n_elts(var_table(m, INDEP_VARS)) + n_elts(var_table(m, DEP_VARS)) > 0 ? 1 : QUERY_REFUSED;
     case GRAPH_CMD: return QUERY_REFUSED;
+    case BUTTON_CMD:
+      if (button_cast_n(c) == CALC_BUTTON_N && m.table_mp) return 1;
+      return QUERY_PASSED;
     case MODEL_RESTORE_CMD: return 1;
     case MOUSE_CMD: {
       const auto& mc = static_cast<const Mouse_Cmd&>(c);
@@ -107,17 +112,41 @@ int32_t analyze_query(const Math_Model& m, const Sel&, Cmd& c) {
 }
 
 bool analyze_perform(Math_Model& m, Cmd_Args& args) {
-  switch (args.cmd_p->cmd_n) {
-    case SOLVE_CMD: solve_command(m, args, false); return true;
-    case MODEL_RESTORE_CMD: restore(m, args); return true;
-    case MOUSE_CMD: return mouse_on_slider(m, args);
-    default: return false;
+  Cmd& c = *args.cmd_p;
+  try {
+    switch (c.cmd_n) {
+      case SOLVE_CMD: solve_command(m, args, false); return true;
+      case TABLE_CMD:
+        table_command(m, args, false);
+        content_changed(m, args);
+        return true;
+      case BUTTON_CMD:
+        if (button_cast_n(c) != CALC_BUTTON_N || !m.table_mp) return false;
+        m.flags |= REFRESH_DUE;
+        return true;
+      case MODEL_RESTORE_CMD: restore(m, args); return true;
+      case MOUSE_CMD: return mouse_on_slider(m, args);
+      default: return false;
+    }
+  } catch (const Model_Err& e) {
+    report_at(e, args);
+    return true;
   }
 }
 
 void analyze_after(Math_Model& m, Cmd_Args& args) {
   Cmd* res_mp = res_cmd_mp(args);
   if (res_mp && res_mp->cmd_n == BUTTON_CMD && button_cast_n(*res_mp) >= 0) args.res_cmd_mp.reset();
+  if (!(m.flags & REFRESH_DUE)) return;
+  m.flags &= ~REFRESH_DUE;
+  if (!m.table_mp) return;
+  try {
+    compute_columns(m);
+  } catch (const Model_Err&) {
+    return;  // the next command that reads the model reports it
+  }
+  content_changed(m, args);
+  args.changed_q = false;
 }
 
 void solve_command(Math_Model& m, Cmd_Args& args, bool silent_q) {

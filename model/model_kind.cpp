@@ -3,6 +3,7 @@
 #include "editor/text_field.h"
 #include "model/model_analyze.h"
 #include "model/model_env.h"
+#include "model/model_table.h"
 #include "model/params_section.h"
 
 namespace {
@@ -10,17 +11,22 @@ namespace {
 Math_Model& model_of(void* e) { return *static_cast<Math_Model*>(e); }
 const Math_Model& model_of(const void* e) { return *static_cast<const Math_Model*>(e); }
 
-// Sections whose contents come with the tables and the graph panels: nothing yet.
+// Sections without content: the Table before Table makes one, the Graphs until the graph panels come.
 Sel blank_sel(const Gui_Kind&, const void*) { return Sel(); }
 Rect blank_bounds(const Gui_Kind&, const void*) { return {0, 0, 0, 0}; }
 Rect blank_sel_bounds(const Gui_Kind&, const void*, const Sel&) { return {0, 0, 0, 0}; }
-// Where sections without content lie: far from every click.
-constexpr Point NOWHERE = {-(1 << 24), 1 << 24};
 int32_t blank_query(const Gui_Kind&, const void*, const Sel&, Cmd&) { return QUERY_PASSED; }
 void blank_perform(const Gui_Kind&, void*, Cmd_Args&) {}
 void blank_draw(const Gui_Kind&, const void*, Canvas&, Point) {}
 Region blank_caret(const Gui_Kind&, const void*, const Sel&, const Canvas&, Point) { return Region(); }
+}  // namespace
+
 const Gui_Kind BLANK_OPS = {blank_sel, blank_sel_bounds, blank_query, blank_perform, blank_bounds, blank_draw, blank_caret, nullptr};
+
+namespace {
+
+// Where sections without content lie: far from every click.
+constexpr Point NOWHERE = {-(1 << 24), 1 << 24};
 
 // The Solutions: an expression that only Solve writes.
 int32_t solutions_query(const Gui_Kind& k, const void* e, const Sel& s, Cmd& c) {
@@ -43,7 +49,7 @@ const Expr_Kind CONSTRAINTS_EXPR = {constraints_ops(), &MODEL_ENV, 1};
 
 const Part_Kind SECTION_KINDS[N_MMDLIS] = {
     {&VARS_KIND.kind, 1}, {&CONSTRAINTS_EXPR.kind, 1}, {&PARAMS_OPS, 0}, {&SOLUTIONS_EXPR.kind, 1},
-    {&BLANK_OPS, 0}, {&BLANK_OPS, 0},             {&BLANK_OPS, 0},  {&BLANK_OPS, 0}};
+    {&TABLE_SECTION_OPS, 1}, {&BLANK_OPS, 0},     {&BLANK_OPS, 0},  {&BLANK_OPS, 0}};
 const char* const LABELS[N_MMDLIS] = {nullptr, "Constraints", "Parameters", "Solutions", "Table", "Graphs", nullptr, nullptr};
 
 void* section_p(const Composite_Kind&, const void* e, int32_t j) {
@@ -53,6 +59,7 @@ void* section_p(const Composite_Kind&, const void* e, int32_t j) {
     case CONSTRAINTS_MMDLI: return &m.constraints;
     case PARAMS_MMDLI: return &m.params;
     case SOLUTIONS_MMDLI: return &m.solutions;
+    case TABLE_MMDLI: return m.table_mp;
     default: return nullptr;
   }
 }
@@ -68,8 +75,8 @@ const Parts_Access MODEL_ACCESS = {section_p, section_pt, column_q, relayout, ma
 const Text_Opts LABEL_OPTS = {nullptr, model_text_style, nullptr, 0};
 constexpr int32_t LABEL_DROP = 3456;  // from a section's top to its label's baseline
 
-// The Table and Graphs labels come with their sections.
-bool labelled_q(int32_t j) { return LABELS[j] && j != TABLE_MMDLI && j != GRAPHS_MMDLI; }
+// The Table's label comes with its table, the Graphs' with the graph panels.
+bool labelled_q(const Math_Model& m, int32_t j) { return LABELS[j] && j != GRAPHS_MMDLI && (j != TABLE_MMDLI || m.table_mp); }
 // A label's baseline from its section's origin: expressions stand on their
 // baseline, the parameter rows hang from their top.
 int32_t label_y(int32_t j) { return j == PARAMS_MMDLI ? -LABEL_DROP : 0; }
@@ -93,7 +100,7 @@ Rect op_bounds(const Gui_Kind&, const void* e) { return model_of(e).bds; }
 void op_draw(const Gui_Kind&, const void* e, Canvas& c, Point origin) {
   const Math_Model& m = model_of(e);
   for (int32_t j = 0; j < N_MMDLIS; ++j)
-    if (labelled_q(j)) text_draw(Byte_Str(LABELS[j]), LABEL_OPTS, c, {origin.x, origin.y + m.pts[j].y + label_y(j)});
+    if (labelled_q(m, j)) text_draw(Byte_Str(LABELS[j]), LABEL_OPTS, c, {origin.x, origin.y + m.pts[j].y + label_y(j)});
   comp_draw(MODEL_KIND, e, c, origin);
 }
 Region op_caret(const Gui_Kind&, const void* e, const Sel& s, const Canvas& c, Point origin) {
@@ -118,12 +125,13 @@ void model_relayout(Math_Model& m) {
   m.bds = EMPTY_RECT;
   for (int32_t j = 0; j < N_MMDLIS; ++j) {
     const Gui_Kind& k = *SECTION_KINDS[j].kind_p;
-    Rect b = k.bounds(k, section_p(MODEL_KIND, &m, j));
-    bool label_q = labelled_q(j);
-    if (SECTION_KINDS[j].kind_p == &BLANK_OPS) {
+    void* e = section_p(MODEL_KIND, &m, j);
+    bool label_q = labelled_q(m, j);
+    if (!e) {
       m.pts[j] = NOWHERE;
       continue;
     }
+    Rect b = k.bounds(k, e);
     if (rect_empty_q(b) || b.y0 == b.y1) b = {0, 0, -LABEL_DROP - 1152, 0};
     m.pts[j] = {LABEL_W - std::min(b.x0, 0), top - b.y1};
     m.bds = rect_union(m.bds, rect_shift(b, m.pts[j]));

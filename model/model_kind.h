@@ -6,6 +6,8 @@
 #include "model/Math_Model.h"
 
 extern const Composite_Kind MODEL_KIND;
+// The kind of sections without content: nothing to draw, nothing to do.
+extern const Gui_Kind BLANK_OPS;
 
 // A new editable model for a window to own.
 Math_Model* model_doc_new();

@@ -26,6 +26,7 @@ Math_Model* model_new(bool editable_q) {
 
 void model_release(Math_Model* m) {
   VARS_KIND.kind.release(VARS_KIND.kind, m->vars_p);
+  if (m->table_mp) table_release(m->table_mp);
   delete m;
 }
 

@@ -11,7 +11,7 @@
 extern const Gui_Kind PARAMS_OPS;
 
 constexpr int32_t PARAM_ROW_H = 5760;
-constexpr int32_t PARAM_SLIDER_X = 32640;
+constexpr int32_t PARAM_SLIDER_X = 38400;
 
 // Where row i's slider bar starts, from the section's origin.
 Point slider_origin(int32_t row_i);

@@ -4,6 +4,7 @@
 #include "editor/edit_con.h"
 #include "model/model_analyze.h"
 #include "model/model_kind.h"
+#include "model/model_table.h"
 #include "model/params_section.h"
 #include "tests/memory_limits.h"
 #include "tests/model/model_test_util.h"
@@ -79,6 +80,72 @@ TEST(ModelDoc, SolveOutOfMemoryLeavesTheDocument) {
   }
   EXPECT_GT(n_failed, 0);
   EXPECT_GT(n_done, 0);
+}
+
+}  // namespace
+
+namespace {
+
+std::string titles(const Small_Table& t) {
+  std::string out;
+  for (int32_t j = 0; j < int32_t(t.hdr.size()); ++j) out += (j ? " " : "") + text_of(table_title(t, j));
+  return out;
+}
+
+struct Table_Case {
+  const char* vars;
+  const char* constraints;
+  const char* x;         // typed into row 0's first cell
+  const char* titles;
+  const char* computed;  // the first computed column's cell, as copied
+};
+
+TEST(ModelDoc, TableAndItsComputedColumns) {
+  const Table_Case cases[] = {
+      {"x | y", "y=a*x+1", "3", "x y ~y Notes", "1.000000"},
+      {"x | y", "y=x^2/3", "2", "x y ~y Notes", "1.333333"},
+      {"x | y", "y=x\ny=2*x", "1.5", "x y ~y Notes", "\u23293.000000\r1.500000\u232A"},
+      {"x | y", "y=ln(x)", "-1", "x y ~y Notes", ""},
+      {"x t | y z", "y=x*t\nz=x+t", "2", "x t y z ~y ~z Notes", ""},
+      {"x |", "", "2", "x", nullptr},
+  };
+  for (const Table_Case& c : cases) {
+    Test_Doc d;
+    set_vars(d.m(), c.vars);
+    set_constraints(d.m(), c.constraints);
+    d.run(TABLE_CMD);
+    ASSERT_TRUE(d.m().table_mp) << c.constraints;
+    Small_Table& t = *d.m().table_mp;
+    EXPECT_EQ(titles(t), c.titles);
+    table_set_cell(t, 0, 0, math_cell_new(c.x));
+    Button_Cmd calc(CALC_BUTTON_N);
+    con_perform(d.con, calc, false);
+    if (c.computed) EXPECT_EQ(utf8_of(cell_text(t, 0, int32_t(t.hdr.size()) / 2 + 0)), c.computed) << c.constraints;
+  }
+}
+
+TEST(ModelDoc, DeleteExistingTableAsked) {
+  static std::vector<std::string> asked;
+  static int32_t answer = 1;
+  model_ask_ = [](const std::string& text, const std::vector<std::string>& labels) {
+    asked.push_back(text + " " + labels[0] + " " + labels[1]);
+    return answer;
+  };
+  Test_Doc d;
+  set_vars(d.m(), "x | y");
+  set_constraints(d.m(), "y=x");
+  d.run(TABLE_CMD);
+  Small_Table* first = d.m().table_mp;
+  set_vars(d.m(), "t | y");
+  d.run(TABLE_CMD);  // "&Cancel" keeps the table
+  EXPECT_EQ(d.m().table_mp, first);
+  answer = 0;
+  d.run(TABLE_CMD);
+  EXPECT_EQ(titles(*d.m().table_mp), "t y ~y Notes");
+  EXPECT_EQ(asked, std::vector<std::string>(2, "Delete existing table? &Delete &Cancel"));
+  d.run(TABLE_CMD);  // the columns are the variables already: nothing asked
+  EXPECT_EQ(asked.size(), 2u);
+  model_ask_ = nullptr;
 }
 
 }  // namespace
