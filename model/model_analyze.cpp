@@ -119,6 +119,7 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
       case TABLE_CMD:
         table_command(m, args, false);
         content_changed(m, args);
+        if (m.table_mp) comp_select_part(MODEL_KIND, &m, *args.sel_p, TABLE_MMDLI);
         return true;
       case BUTTON_CMD:
         if (button_cast_n(c) != CALC_BUTTON_N || !m.table_mp) return false;
