@@ -78,8 +78,8 @@ constexpr int32_t LABEL_DROP = 3456;  // from a section's top to its label's bas
 // The Table's label comes with its table, the Graphs' with the graph panels.
 bool labelled_q(const Math_Model& m, int32_t j) { return LABELS[j] && j != GRAPHS_MMDLI && (j != TABLE_MMDLI || m.table_mp); }
 // A label's baseline from its section's origin: expressions stand on their
-// baseline, the parameter rows hang from their top.
-int32_t label_y(int32_t j) { return j == PARAMS_MMDLI ? -LABEL_DROP : 0; }
+// baseline, the parameter rows and the table hang from their top.
+int32_t label_y(int32_t j) { return j == PARAMS_MMDLI || j == TABLE_MMDLI ? -LABEL_DROP : 0; }
 
 Sel op_initial_sel(const Gui_Kind&, const void* e) {
   Sel s;
