@@ -57,12 +57,18 @@ void content_changed(Math_Model& m, Cmd_Args& args) {
 }
 
 // The selection at the mistake's place, and the message for the shell to show.
-void report_at(const Model_Err& e, Cmd_Args& args) {
+void report_at(const Math_Model& m, const Model_Err& e, Cmd_Args& args) {
   int32_t j = e.path.empty() ? CONSTRAINTS_MMDLI : e.path[0];
   Sel& s = *args.sel_p;
   if (j == CONSTRAINTS_MMDLI || j == SOLUTIONS_MMDLI) {
     s = sel_of(j, j);
     s.e_sel_mp = std::make_unique<Sel>(e.sel_mp ? sel_copy(*e.sel_mp) : Sel());
+  } else if (j == VARS_MMDLI && e.path.size() == 4) {
+    // The cell of a variable table: the section, the table, the cell.
+    int32_t table_i = e.path[1];
+    s = sel_of(j, j);
+    s.e_sel_mp = std::make_unique<Sel>(sel_of(table_i, table_i));
+    s.e_sel_mp->e_sel_mp = std::make_unique<Sel>(table_cell_sel(var_table(m, table_i), e.path[2], e.path[3]));
   }
   args.res_cmd_mp = std::make_unique<Message_Cmd>(Byte_Str(e.message()), nullptr);
 }
@@ -130,7 +136,7 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
       default: return false;
     }
   } catch (const Model_Err& e) {
-    report_at(e, args);
+    report_at(m, e, args);
     return true;
   }
 }
@@ -157,7 +163,7 @@ void solve_command(Math_Model& m, Cmd_Args& args, bool silent_q) {
     done = model_solve(m, silent_q);
   } catch (const Model_Err& e) {
     swap_content(m, *before);
-    report_at(e, args);
+    report_at(m, e, args);
     return;
   } catch (...) {
     swap_content(m, *before);

@@ -149,3 +149,43 @@ TEST(ModelDoc, DeleteExistingTableAsked) {
 }
 
 }  // namespace
+
+namespace {
+
+// A mistake in a variable table selects its cell; copying the selection gives the cell's text.
+TEST(ModelDoc, MistakesSelectTheirCells) {
+  const std::tuple<const char*, int32_t, const char*> cases[] = {{"x | y x", DEP_VARS, "x"}, {"x t x | y", INDEP_VARS, "x"}};
+  for (auto [vars, table_i, selected] : cases) {
+    Test_Doc d;
+    set_vars(d.m(), vars);
+    set_constraints(d.m(), "y=x");
+    std::unique_ptr<Cmd> res = d.run(SOLVE_CMD);
+    ASSERT_TRUE(res && res->cmd_n == MESSAGE_CMD) << vars;
+    EXPECT_EQ(text_of(static_cast<Message_Cmd&>(*res).text), "Duplicate variable name");
+    ASSERT_TRUE(d.con.sel.e_sel_mp);
+    EXPECT_EQ(d.con.sel.anchor_i, VARS_MMDLI);
+    EXPECT_EQ(d.con.sel.e_sel_mp->anchor_i, table_i) << vars;
+    Cmd more(SELECT_MORE_CMD);
+    con_perform(d.con, more, false);
+    Byte_Str out;
+    Copy_Cmd copy(out);
+    con_perform(d.con, copy, false);
+    EXPECT_EQ(text_of(out), selected) << vars;
+  }
+}
+
+// Table's silent Solve leaves more equations than dependent variables
+// unsolved, and Solve stays enabled to solve them.
+TEST(ModelDoc, SilentSolveOfSurplusEquations) {
+  Test_Doc d;
+  set_vars(d.m(), "x | y z");
+  set_constraints(d.m(), "y=x\nz=2*x\ny=3*x");
+  d.run(TABLE_CMD);
+  EXPECT_EQ(d.m().flags & UNSOLVED_EXTRA, UNSOLVED_EXTRA);
+  EXPECT_EQ(solutions_text(d.m()), "y=x | y=3*x | z=2*x");
+  d.run(SOLVE_CMD);
+  EXPECT_EQ(d.m().flags & UNSOLVED_EXTRA, 0u);
+  EXPECT_EQ(solutions_text(d.m()), "x=0 | y=0 | z=0");
+}
+
+}  // namespace
