@@ -82,6 +82,10 @@ void restore(Math_Model& m, Cmd_Args& args) {
   content_changed(m, args);
 }
 
+Rect table_area(const Math_Model& m) {
+  return rect_shift(TABLE_SECTION_OPS.bounds(TABLE_SECTION_OPS, m.table_mp), m.pts[TABLE_MMDLI]);
+}
+
 bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
   const auto& mc = static_cast<const Mouse_Cmd&>(*args.cmd_p);
   Point at = {mc.pt.x - m.pts[PARAMS_MMDLI].x, mc.pt.y - m.pts[PARAMS_MMDLI].y};
@@ -147,13 +151,15 @@ void analyze_after(Math_Model& m, Cmd_Args& args) {
   if (!(m.flags & REFRESH_DUE)) return;
   m.flags &= ~REFRESH_DUE;
   if (!m.table_mp) return;
+  Rect old = table_area(m);
   try {
     compute_columns(m);
   } catch (const Model_Err&) {
     return;  // the next command that reads the model reports it
   }
-  content_changed(m, args);
-  args.changed_q = false;
+  model_relayout(m);
+  inval_add(args, old);
+  inval_add(args, table_area(m));
 }
 
 void solve_command(Math_Model& m, Cmd_Args& args, bool silent_q) {
