@@ -86,6 +86,16 @@ Rect table_area(const Math_Model& m) {
   return rect_shift(TABLE_SECTION_OPS.bounds(TABLE_SECTION_OPS, m.table_mp), m.pts[TABLE_MMDLI]);
 }
 
+// A click on a section's label selects the section; the Table's runs Table as a label click.
+bool label_click(Math_Model& m, Cmd_Args& args) {
+  const auto& mc = static_cast<const Mouse_Cmd&>(*args.cmd_p);
+  int32_t j = mc.phase == MOUSE_PRESS && m.drag_row_i < 0 ? label_hit(m, mc.pt) : -1;
+  if (j < 0) return false;
+  comp_select_part(MODEL_KIND, &m, *args.sel_p, j);
+  if (j == TABLE_MMDLI) table_command(m, args, true);
+  return true;
+}
+
 bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
   const auto& mc = static_cast<const Mouse_Cmd&>(*args.cmd_p);
   Point at = {mc.pt.x - m.pts[PARAMS_MMDLI].x, mc.pt.y - m.pts[PARAMS_MMDLI].y};
@@ -136,7 +146,7 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
         m.flags |= REFRESH_DUE;
         return true;
       case MODEL_RESTORE_CMD: restore(m, args); return true;
-      case MOUSE_CMD: return mouse_on_slider(m, args);
+      case MOUSE_CMD: return label_click(m, args) || mouse_on_slider(m, args);
       default: return false;
     }
   } catch (const Model_Err& e) {

@@ -74,6 +74,7 @@ const Parts_Access MODEL_ACCESS = {section_p, section_pt, column_q, relayout, ma
 
 const Text_Opts LABEL_OPTS = {nullptr, model_text_style, nullptr, 0};
 constexpr int32_t LABEL_DROP = 3456;  // from a section's top to its label's baseline
+constexpr int32_t LABEL_ASCENT = 3456, LABEL_DESCENT = 1152;
 
 // The Table's label comes with its table, the Graphs' with the graph panels.
 bool labelled_q(const Math_Model& m, int32_t j) { return LABELS[j] && j != GRAPHS_MMDLI && (j != TABLE_MMDLI || m.table_mp); }
@@ -138,4 +139,13 @@ void model_relayout(Math_Model& m) {
     if (label_q) m.bds = rect_union(m.bds, {0, LABEL_W, top - LABEL_DROP - 1152, top});
     top = std::min(top - (b.y1 - b.y0), top - LABEL_DROP - 1152) - SECTION_GAP;
   }
+}
+
+int32_t label_hit(const Math_Model& m, Point p) {
+  if (p.x < 0 || p.x >= LABEL_W) return -1;
+  for (int32_t j = 0; j < N_MMDLIS; ++j) {
+    int32_t base = m.pts[j].y + label_y(j);
+    if (labelled_q(m, j) && p.y >= base - LABEL_DESCENT && p.y <= base + LABEL_ASCENT) return j;
+  }
+  return -1;
 }

@@ -14,6 +14,9 @@ Math_Model* model_doc_new();
 // Places the sections again after one changed size.
 void model_relayout(Math_Model& m);
 
+// The section whose label lies under p, or -1.
+int32_t label_hit(const Math_Model& m, Point p);
+
 // The width of the label column.
 constexpr int32_t LABEL_W = 24960;
 constexpr int32_t SECTION_GAP = 2880;

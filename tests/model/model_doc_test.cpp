@@ -189,3 +189,28 @@ TEST(ModelDoc, SilentSolveOfSurplusEquations) {
 }
 
 }  // namespace
+
+namespace {
+
+// A click on the Table's label runs Table as a label click: a table of
+// several rows with other columns is only gone to; one row is asked about.
+TEST(ModelDoc, TableLabelClick) {
+  static int32_t n_asked = 0;
+  model_ask_ = [](const std::string&, const std::vector<std::string>&) { return ++n_asked, 1; };
+  for (int32_t n_rows : {2, 1}) {
+    Test_Doc d;
+    set_vars(d.m(), "x | y");
+    set_constraints(d.m(), "y=x");
+    d.m().table_mp = data_table_new({Byte_Str("t"), Byte_Str("y")}, n_rows, 1);
+    model_relayout(d.m());
+    Point label = {LABEL_W / 2, d.m().pts[TABLE_MMDLI].y - 3000};
+    Mouse_Cmd click(label, 0, MOUSE_PRESS);
+    con_perform(d.con, click, false);
+    EXPECT_EQ(d.con.sel.anchor_i, TABLE_MMDLI);
+    EXPECT_EQ(titles(*d.m().table_mp), "t y");
+    EXPECT_EQ(n_asked, n_rows == 2 ? 0 : 1);
+  }
+  model_ask_ = nullptr;
+}
+
+}  // namespace
