@@ -88,7 +88,14 @@ Sel op_initial_sel(const Gui_Kind&, const void* e) {
   *s.e_sel_mp = edge_sel(model_of(e).constraints, true);
   return s;
 }
-Rect op_sel_bounds(const Gui_Kind&, const void* e, const Sel& s) { return comp_sel_bounds(MODEL_KIND, e, s); }
+// A range of sections reaches only those that have content.
+Rect op_sel_bounds(const Gui_Kind&, const void* e, const Sel& s) {
+  if (inside_q(s)) return comp_sel_bounds(MODEL_KIND, e, s);
+  Rect r = EMPTY_RECT;
+  for (int32_t j = range_j(s); j < range_k(s); ++j)
+    if (section_p(MODEL_KIND, e, j)) r = rect_union(r, sub_extent(comp_part(MODEL_KIND, e, j)));
+  return r;
+}
 int32_t op_query(const Gui_Kind&, const void* e, const Sel& s, Cmd& c) {
   int32_t q = analyze_query(model_of(e), s, c);
   return q != QUERY_PASSED ? q : comp_query(MODEL_KIND, e, s, c);

@@ -8,14 +8,14 @@ namespace {
 
 Math_Model& model_of(void* doc) { return *static_cast<Math_Model*>(doc); }
 
-// Files keep the Constraints and the Solutions; the payloads of the other
-// sections come with their own writers.
+// Files keep the Constraints; the payloads of the other sections come with
+// their own writers.
 const Section_Io EXPR_IO = {[](Out_Stream& out, const void* e) { write_expr(out, *static_cast<const Expr*>(e)); },
                             [](Doc_In& in, void* e) { read_expr(in.in, MODEL_ENV, *static_cast<Expr*>(e)); }};
-const Section_Io SECTIONS[] = {EXPR_IO, EXPR_IO};
+const Section_Io SECTIONS[] = {EXPR_IO};
 const int32_t OLD_ORDER[] = {0};
 
-void* section_of(void* doc, int32_t i) { return i == 0 ? &model_of(doc).constraints : &model_of(doc).solutions; }
+void* section_of(void* doc, int32_t) { return &model_of(doc).constraints; }
 
 // A file read leaves nothing stale but the Solutions it lacks.
 void finish_read(void* doc) {
@@ -24,7 +24,7 @@ void finish_read(void* doc) {
   model_relayout(m);
 }
 
-const Doc_File_Kind DOC_FILE = {2,       SECTIONS, "Variables", OLD_ORDER, 1, [] { return static_cast<void*>(model_doc_new()); },
+const Doc_File_Kind DOC_FILE = {1,       SECTIONS, "Variables", OLD_ORDER, 1, [] { return static_cast<void*>(model_doc_new()); },
                                 section_of, finish_read, [](void* doc) { MODEL_KIND.kind.release(MODEL_KIND.kind, doc); },
                                 nullptr};
 
