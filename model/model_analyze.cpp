@@ -106,7 +106,7 @@ bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
   Mouse_Cmd local(at, mc.mods, mc.phase);
   Cmd_Args local_args(*args.sel_p, local);
   drag_slider(m.params, row_i, local, local_args);
-  inval_add(args, rect_shift(local_args.inval_bds0, m.pts[PARAMS_MMDLI]));
+  if (nonempty_q(local_args.inval_bds0)) inval_add(args, rect_shift(local_args.inval_bds0, m.pts[PARAMS_MMDLI]));
   args.res_cmd_mp = std::move(local_args.res_cmd_mp);
   return true;
 }
