@@ -1,44 +1,35 @@
 #include "shell/doc_content.h"
 
-#include "draw/font.h"
-#include "editor/Expr.h"
+#include "model/model_env.h"
+#include "model/model_kind.h"
 #include "persist/payload_expr.h"
 
 namespace {
 
-bool open_q(uint32_t cp) { return cp == '(' || cp == '['; }
-bool close_q(uint32_t cp) { return cp == ')' || cp == ']'; }
-uint32_t partner(uint32_t cp) { return cp == '(' ? ')' : ']'; }
+Math_Model& model_of(void* doc) { return *static_cast<Math_Model*>(doc); }
 
-// The document font, and a smaller one for exponents and subscripts at every depth below.
-const Styl& doc_style(const char*, int32_t, int32_t depth) {
-  static Styl* base_p = new Styl(make_style(make_font(font_family_resolve("Times", SERIF_KIND), 18), ROMAN_CODING));
-  static Styl* script_p = new Styl(make_style(make_font(font_family_resolve("Times", SERIF_KIND), 13), ROMAN_CODING));
-  return depth == 0 ? *base_p : *script_p;
-}
-const void* format_info(const Format& f, int32_t) { return &f; }
-
-const Expr_Env DOC_ENV = {std_op_lookup, open_q, close_q, partner, nullptr, doc_style, format_info, 0, false};
-constexpr int32_t DOC_ACCEPT_N = 1;
-const Expr_Kind DOC_EXPR = {EXPR_OPS, &DOC_ENV, DOC_ACCEPT_N};
-
+// Files keep the Constraints; the payloads of the other sections come with
+// their own writers.
 const Section_Io EXPR_IO = {[](Out_Stream& out, const void* e) { write_expr(out, *static_cast<const Expr*>(e)); },
-                            [](Doc_In& in, void* e) { read_expr(in.in, DOC_ENV, *static_cast<Expr*>(e)); }};
+                            [](Doc_In& in, void* e) { read_expr(in.in, MODEL_ENV, *static_cast<Expr*>(e)); }};
+const Section_Io SECTIONS[] = {EXPR_IO};
 const int32_t OLD_ORDER[] = {0};
-// The document is its one section.
-const Doc_File_Kind DOC_FILE = {1,
-                                &EXPR_IO,
-                                "Variables",
-                                OLD_ORDER,
-                                1,
-                                [] { return static_cast<void*>(expr_new(DOC_ENV)); },
-                                [](void* doc, int32_t) { return doc; },
-                                nullptr,
-                                [](void* doc) { delete static_cast<Expr*>(doc); },
+
+void* section_of(void* doc, int32_t) { return &model_of(doc).constraints; }
+
+// A file read leaves nothing stale but the Solutions it lacks.
+void finish_read(void* doc) {
+  Math_Model& m = model_of(doc);
+  m.flags = expr_empty_q(m.solutions) ? 0x2 : 0;
+  model_relayout(m);
+}
+
+const Doc_File_Kind DOC_FILE = {1,       SECTIONS, "Variables", OLD_ORDER, 1, [] { return static_cast<void*>(model_doc_new()); },
+                                section_of, finish_read, [](void* doc) { MODEL_KIND.kind.release(MODEL_KIND.kind, doc); },
                                 nullptr};
 
 }  // namespace
 
-Doc_Content doc_content_new() { return {&DOC_EXPR.kind, DOC_FILE.make_empty()}; }
+Doc_Content doc_content_new() { return {&MODEL_KIND.kind, DOC_FILE.make_empty()}; }
 const Doc_File_Kind& doc_file_kind() { return DOC_FILE; }
-const Gui_Kind& doc_gui_kind() { return DOC_EXPR.kind; }
+const Gui_Kind& doc_gui_kind() { return MODEL_KIND.kind; }

@@ -1,6 +1,5 @@
-// What New opens: for now one structured expression in the document font, typed
-// as mathematics (Enter starts a new line of a line stack), filed as a
-// document of one section.
+// What New opens: an empty model document, its Constraints ready for typing,
+// and how such documents are filed.
 #pragma once
 #include "editor/GUI_Ops.h"
 #include "persist/doc_file.h"

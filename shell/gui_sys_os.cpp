@@ -19,6 +19,7 @@
 #include "draw/Canvas_os.h"
 #include "draw/font.h"
 #include "draw/qt/qt_targets.h"
+#include "model/model_table.h"
 #include "shell/alert.h"
 #include "shell/appl_help.h"
 #include "shell/appl_icon.h"
@@ -130,6 +131,13 @@ void dispatch(Wind_Con* w_mp, int32_t id) {
     case SELECT_ALL_ID:
     case SELECT_MORE_ID: {
       Cmd c(id == SELECT_ALL_ID ? SELECT_ALL_CMD : SELECT_MORE_CMD);
+      shell_take_result(con_perform(w.con, c, true));
+      return;
+    }
+    case SOLVE_ID:
+    case TABLE_ID:
+    case GRAPH_ID: {
+      Cmd c(analyze_cmd_n(id));
       shell_take_result(con_perform(w.con, c, true));
       return;
     }
@@ -535,6 +543,10 @@ int appl_main(int argc, char** argv) {
   coding_init();
   qt_install_screen();
   if (!script.empty() && !driver_load(script)) return 2;
+  // Escape answers the model's questions with their last button.
+  model_ask_ = [](const std::string& text, const std::vector<std::string>& labels) {
+    return alert(EXCLAMATION_ICON, text, labels, int32_t(labels.size()) - 1, 0);
+  };
   clock_.start();
   Main_Window main_window;
   appl_wp_ = &main_window;

@@ -70,8 +70,13 @@ bool front_item_enabled_q(Wind_Con& w, int32_t id, const Byte_Str& clip) {
       Button_Cmd c(CALC_BUTTON_N);
       return accepts_q(w, c);
     }
+    case SOLVE_ID:
+    case TABLE_ID:
+    case GRAPH_ID: {
+      Cmd c(analyze_cmd_n(id));
+      return accepts_q(w, c);
+    }
   }
-  // Solve, Table and Graph want a model: there is none yet.
   return false;
 }
 

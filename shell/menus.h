@@ -35,6 +35,9 @@ struct Menu_Def {
 
 const std::vector<Menu_Def>& menu_bar();
 
+// The document's command code for Solve, Table or Graph.
+inline int32_t analyze_cmd_n(int32_t id) { return 11 + (id - SOLVE_ID); }
+
 // Checks that a menu bar keeps the numbering; an assertion otherwise.
 void menu_ids_check(const std::vector<Menu_Def>& bar);
 

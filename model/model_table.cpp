@@ -1,0 +1,112 @@
+#include "model/model_table.h"
+
+#include <cmath>
+
+#include "editor/Expr.h"
+#include "formula/wff.h"
+#include "formula/write_expr.h"
+#include "model/model_analyze.h"
+#include "model/model_kind.h"
+#include "model/model_read.h"
+#include "tables/math_tables.h"
+
+int32_t (*model_ask_)(const std::string& text, const std::vector<std::string>& labels) = nullptr;
+
+namespace {
+
+// Before Table makes one there is no table: the section is blank.
+const Gui_Kind& table_kind_of(const void* e) { return e ? static_cast<const Small_Table*>(e)->kind_p->kind : BLANK_OPS; }
+
+Sel fwd_initial_sel(const Gui_Kind&, const void* e) { return table_kind_of(e).initial_sel(table_kind_of(e), e); }
+Rect fwd_sel_bounds(const Gui_Kind&, const void* e, const Sel& s) { return table_kind_of(e).sel_bounds(table_kind_of(e), e, s); }
+int32_t fwd_query(const Gui_Kind&, const void* e, const Sel& s, Cmd& c) { return table_kind_of(e).query(table_kind_of(e), e, s, c); }
+void fwd_perform(const Gui_Kind&, void* e, Cmd_Args& args) { table_kind_of(e).perform(table_kind_of(e), e, args); }
+Rect fwd_bounds(const Gui_Kind&, const void* e) { return table_kind_of(e).bounds(table_kind_of(e), e); }
+void fwd_draw(const Gui_Kind&, const void* e, Canvas& c, Point origin) { table_kind_of(e).draw(table_kind_of(e), e, c, origin); }
+Region fwd_caret(const Gui_Kind&, const void* e, const Sel& s, const Canvas& c, Point origin) {
+  return table_kind_of(e).caret_region(table_kind_of(e), e, s, c, origin);
+}
+
+Hdl_Tuple tuple_of(const std::vector<Ref>& syms) {
+  Hdl_Tuple t;
+  for (const Ref& s : syms) append(t, s.get());
+  return t;
+}
+
+// The right sides of the equations in w that give the symbol v.
+void formulas_for(wff w, wff v, std::vector<wff>& out) {
+  if (appl_of_q(w, builtin(SYM_AND))) {
+    for (Hdl a = args_of(w); pair_q(a); a = pair_rest(a)) formulas_for(pair_first(a), v, out);
+  } else if (appl_of_q(w, builtin(SYM_EQ))) {
+    if (arg_of(w, 0) == v) out.push_back(arg_of(w, 1));
+    else if (arg_of(w, 1) == v) out.push_back(arg_of(w, 0));
+  }
+}
+
+// The finite values, one a line, grouped in angle brackets when there are several.
+Expr* values_cell(const std::vector<double>& xs) {
+  Expr* e = math_cell_new("");
+  for (double x : xs) {
+    Byte_Str t;
+    format_real_tol(t, x, COMPUTED_TOL);
+    Expr line = expr_str(t.first_p, n_elts(t));
+    *e = expr_empty_q(*e) ? std::move(line) : infix_built(std::move(*e), "\r", std::move(line));
+  }
+  if (xs.size() > 1) *e = expr_group(Expr(), 0x2329, std::move(*e), 0x232A, Expr());
+  expr_restyle(*e, CELL_ENV, 0);
+  return e;
+}
+
+}  // namespace
+
+const Gui_Kind TABLE_SECTION_OPS = {fwd_initial_sel, fwd_sel_bounds, fwd_query, fwd_perform,
+                                    fwd_bounds,      fwd_draw,       fwd_caret, nullptr};
+
+void compute_columns(Math_Model& m) {
+  if (!m.table_mp) return;
+  Model_Read rd = read_model(m, READ_SOLUTIONS);
+  Model_Dict& d = *rd.dict_p;
+  Small_Table& t = *m.table_mp;
+  Hdl_Tuple indep = tuple_of(d.vs[INDEP_VS]), dep = tuple_of(d.vs[DEP_VS]);
+  std::vector<int32_t> cols = nm_by_col(t, indep, dep);
+  int32_t n = n_elts(indep), n_dep = n_elts(dep);
+  std::vector<double> at(static_cast<size_t>(n));
+  for (int32_t i = 0; i < n_elts(t); ++i) {
+    data_row_values(t, i, cols, rd.resolver(), at);
+    for (int32_t v = 0; v < n; ++v) set_value(d.vs[INDEP_VS][size_t(v)].get(), at[size_t(v)]);
+    for (int32_t j = 0; j < int32_t(cols.size()); ++j) {
+      int32_t k = cols[size_t(j)] - n - n_dep;
+      if (k < 0) continue;
+      std::vector<wff> fs;
+      formulas_for(rd.w.get(), d.vs[DEP_VS][size_t(k)].get(), fs);
+      std::vector<double> xs;
+      for (wff f : fs)
+        if (double x = eval_number(f); std::isfinite(x)) xs.push_back(x);
+      table_set_cell(t, i, j, values_cell(xs));
+    }
+  }
+}
+
+void table_command(Math_Model& m, Cmd_Args& args, bool label_q) {
+  if (n_elts(var_table(m, INDEP_VARS)) + n_elts(var_table(m, DEP_VARS)) == 0) return;
+  if (m.flags & CHANGED_FLAGS) {
+    solve_command(m, args, true);
+    if (args.res_cmd_mp) return;
+  }
+  std::vector<Ref> indep_v = read_var_names(m, INDEP_VARS, nullptr);
+  std::vector<Ref> dep_v = read_var_names(m, DEP_VARS, &indep_v);
+  if (indep_v.empty() && dep_v.empty()) return;
+  Hdl_Tuple indep = tuple_of(indep_v), dep = tuple_of(dep_v);
+  bool keep_q = (m.table_mp && data_table_matches_q(*m.table_mp, indep, dep)) || !m.editable_q ||
+                (label_q && m.table_mp && n_elts(*m.table_mp) > 1);
+  if (!keep_q) {
+    if (m.table_mp && n_elts(*m.table_mp) > 0 && model_ask_ && model_ask_("Delete existing table?", {"&Delete", "&Cancel"}) != 0)
+      return;
+    Small_Table* t = data_table_new(data_titles(indep, dep), 1, m.editable_q ? 1 : 0);
+    if (m.table_mp) table_release(m.table_mp);
+    m.table_mp = t;
+    m.flags |= NEW_TABLE;
+    args.changed_q = true;
+  }
+  m.flags |= REFRESH_DUE;
+}

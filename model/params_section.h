@@ -1,0 +1,22 @@
+// The Parameters section: one row per parameter, its name and value, its
+// range and its slider. The mouse drags the sliders; a move rewrites the
+// value text and leaves the slider's button command for the document.
+#pragma once
+#include <vector>
+
+#include "editor/gui_kind.h"
+#include "model/Math_Model.h"
+
+// Contents are std::vector<Param_Row>; the origin is the top left corner.
+extern const Gui_Kind PARAMS_OPS;
+
+constexpr int32_t PARAM_ROW_H = 5760;
+constexpr int32_t PARAM_SLIDER_X = 38400;
+
+// Where row i's slider bar starts, from the section's origin.
+Point slider_origin(int32_t row_i);
+// The row whose slider lies under p, or -1.
+int32_t slider_row_at(const std::vector<Param_Row>& rows, Point p);
+// Moves row i's slider by the mouse command m (at section coordinates) and
+// rewrites its value; true when it moved.
+bool drag_slider(std::vector<Param_Row>& rows, int32_t row_i, const Mouse_Cmd& m, Cmd_Args& args);

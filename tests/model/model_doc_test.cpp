@@ -1,0 +1,216 @@
+// The model document through its controller: Solve undone and redone whole,
+// a slider drag that rewrites its value, and Solve running out of memory
+// leaving the document as it was.
+#include "editor/edit_con.h"
+#include "model/model_analyze.h"
+#include "model/model_kind.h"
+#include "model/model_table.h"
+#include "model/params_section.h"
+#include "tests/memory_limits.h"
+#include "tests/model/model_test_util.h"
+
+namespace {
+
+struct Test_Doc {
+  Edit_Con con{MODEL_KIND.kind, (rec_screen(), model_doc_new())};
+  Math_Model& m() { return *static_cast<Math_Model*>(con.content_p); }
+  std::string text() { return utf8_of(elt_text(*con.kind_p, con.content_p)); }
+  std::unique_ptr<Cmd> run(int32_t cmd_n) {
+    Cmd c(cmd_n);
+    return con_query(con, c) > 0 ? con_perform(con, c, false) : nullptr;
+  }
+};
+
+TEST(ModelDoc, SolveUndoneAndRedoneWhole) {
+  Test_Doc d;
+  EXPECT_EQ(con_query(d.con, *std::make_unique<Cmd>(SOLVE_CMD)), QUERY_REFUSED);  // nothing changed yet
+  set_constraints(d.m(), "y=a*x^2+b*x+c");
+  model_relayout(d.m());
+  std::string before = d.text();
+  d.run(SOLVE_CMD);
+  std::string after = d.text();
+  EXPECT_EQ(after, "\rx\t-10\t10\t#000000\t\ry\t-10\t10\t#FF0000\ty=a*x^2+b*x+c\ta = 0   [-10, 10]\rb = 0   [-10, 10]\rc = 0   [-10, 10]\ty=a*x^2+b*x+c\t\t\t\t");
+  EXPECT_EQ(con_query(d.con, *std::make_unique<Cmd>(SOLVE_CMD)), QUERY_REFUSED);  // nothing stale
+  con_undo(d.con);
+  EXPECT_EQ(d.text(), before);
+  EXPECT_EQ(d.m().flags & CHANGED_FLAGS, CHANGED_FLAGS);
+  con_redo(d.con);
+  EXPECT_EQ(d.text(), after);
+}
+
+TEST(ModelDoc, SliderDragRewritesTheValue) {
+  Test_Doc d;
+  set_constraints(d.m(), "y=a*x");
+  d.run(SOLVE_CMD);
+  Point s = slider_origin(0);
+  Point at = {d.m().pts[PARAMS_MMDLI].x + s.x, d.m().pts[PARAMS_MMDLI].y + s.y - 300};
+  const std::pair<int32_t, const char*> steps[] = {{0, "-10.00"}, {SLIDER_DEFAULT_W * 3 / 4, "5.00"}, {SLIDER_DEFAULT_W, "10.00"}};
+  int32_t phase = MOUSE_PRESS;
+  for (auto [dx, value] : steps) {
+    Mouse_Cmd m({at.x + dx, at.y}, 0, phase);
+    EXPECT_EQ(con_query(d.con, m), CROSS_CURSOR);
+    EXPECT_EQ(con_perform(d.con, m, false), nullptr);  // the document answers the slider itself
+    EXPECT_EQ(text_of(d.m().params[0].value), value);
+    phase = MOUSE_DRAG;
+  }
+  EXPECT_EQ(d.m().drag_row_i, 0);
+  Mouse_Cmd up({at.x, at.y}, 0, MOUSE_RELEASE);
+  con_perform(d.con, up, false);
+  EXPECT_EQ(d.m().drag_row_i, -1);
+  EXPECT_EQ(text_of(d.m().params[0].value), "-10.00");
+}
+
+TEST(ModelDoc, SolveOutOfMemoryLeavesTheDocument) {
+  int32_t n_failed = 0, n_done = 0;
+  for (uint64_t n_free : {0, 3000, 12000, 400000}) {
+    Test_Doc d;
+    set_constraints(d.m(), "x^2+y^2=r^2\n(x-a)^2+z^2=r^2");
+    set_vars(d.m(), "x | y z");
+    model_relayout(d.m());
+    std::string before = d.text();
+    try {
+      Pool_Filler fill(n_free);
+      d.run(SOLVE_CMD);
+      ++n_done;
+    } catch (const Err& e) {
+      EXPECT_STREQ(e.message(), "Out of memory");
+      EXPECT_EQ(d.text(), before) << n_free;
+      ++n_failed;
+    }
+  }
+  EXPECT_GT(n_failed, 0);
+  EXPECT_GT(n_done, 0);
+}
+
+}  // namespace
+
+namespace {
+
+std::string titles(const Small_Table& t) {
+  std::string out;
+  for (int32_t j = 0; j < int32_t(t.hdr.size()); ++j) out += (j ? " " : "") + text_of(table_title(t, j));
+  return out;
+}
+
+struct Table_Case {
+  const char* vars;
+  const char* constraints;
+  const char* x;         // typed into row 0's first cell
+  const char* titles;
+  const char* computed;  // the first computed column's cell, as copied
+};
+
+TEST(ModelDoc, TableAndItsComputedColumns) {
+  const Table_Case cases[] = {
+      {"x | y", "y=a*x+1", "3", "x y ~y Notes", "1.000000"},
+      {"x | y", "y=x^2/3", "2", "x y ~y Notes", "1.333333"},
+      {"x | y", "y=x\ny=2*x", "1.5", "x y ~y Notes", "\u23293.000000\r1.500000\u232A"},
+      {"x | y", "y=ln(x)", "-1", "x y ~y Notes", ""},
+      {"x t | y z", "y=x*t\nz=x+t", "2", "x t y z ~y ~z Notes", ""},
+      {"x |", "", "2", "x", nullptr},
+  };
+  for (const Table_Case& c : cases) {
+    Test_Doc d;
+    set_vars(d.m(), c.vars);
+    set_constraints(d.m(), c.constraints);
+    d.run(TABLE_CMD);
+    ASSERT_TRUE(d.m().table_mp) << c.constraints;
+    Small_Table& t = *d.m().table_mp;
+    EXPECT_EQ(titles(t), c.titles);
+    table_set_cell(t, 0, 0, math_cell_new(c.x));
+    Button_Cmd calc(CALC_BUTTON_N);
+    con_perform(d.con, calc, false);
+    if (c.computed) EXPECT_EQ(utf8_of(cell_text(t, 0, int32_t(t.hdr.size()) / 2 + 0)), c.computed) << c.constraints;
+  }
+}
+
+TEST(ModelDoc, DeleteExistingTableAsked) {
+  static std::vector<std::string> asked;
+  static int32_t answer = 1;
+  model_ask_ = [](const std::string& text, const std::vector<std::string>& labels) {
+    asked.push_back(text + " " + labels[0] + " " + labels[1]);
+    return answer;
+  };
+  Test_Doc d;
+  set_vars(d.m(), "x | y");
+  set_constraints(d.m(), "y=x");
+  d.run(TABLE_CMD);
+  Small_Table* first = d.m().table_mp;
+  set_vars(d.m(), "t | y");
+  d.run(TABLE_CMD);  // "&Cancel" keeps the table
+  EXPECT_EQ(d.m().table_mp, first);
+  answer = 0;
+  d.run(TABLE_CMD);
+  EXPECT_EQ(titles(*d.m().table_mp), "t y ~y Notes");
+  EXPECT_EQ(asked, std::vector<std::string>(2, "Delete existing table? &Delete &Cancel"));
+  d.run(TABLE_CMD);  // the columns are the variables already: nothing asked
+  EXPECT_EQ(asked.size(), 2u);
+  model_ask_ = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// A mistake in a variable table selects its cell; copying the selection gives the cell's text.
+TEST(ModelDoc, MistakesSelectTheirCells) {
+  const std::tuple<const char*, int32_t, const char*> cases[] = {{"x | y x", DEP_VARS, "x"}, {"x t x | y", INDEP_VARS, "x"}};
+  for (auto [vars, table_i, selected] : cases) {
+    Test_Doc d;
+    set_vars(d.m(), vars);
+    set_constraints(d.m(), "y=x");
+    std::unique_ptr<Cmd> res = d.run(SOLVE_CMD);
+    ASSERT_TRUE(res && res->cmd_n == MESSAGE_CMD) << vars;
+    EXPECT_EQ(text_of(static_cast<Message_Cmd&>(*res).text), "Duplicate variable name");
+    ASSERT_TRUE(d.con.sel.e_sel_mp);
+    EXPECT_EQ(d.con.sel.anchor_i, VARS_MMDLI);
+    EXPECT_EQ(d.con.sel.e_sel_mp->anchor_i, table_i) << vars;
+    Cmd more(SELECT_MORE_CMD);
+    con_perform(d.con, more, false);
+    Byte_Str out;
+    Copy_Cmd copy(out);
+    con_perform(d.con, copy, false);
+    EXPECT_EQ(text_of(out), selected) << vars;
+  }
+}
+
+// Table's silent Solve leaves more equations than dependent variables
+// unsolved, and Solve stays enabled to solve them.
+TEST(ModelDoc, SilentSolveOfSurplusEquations) {
+  Test_Doc d;
+  set_vars(d.m(), "x | y z");
+  set_constraints(d.m(), "y=x\nz=2*x\ny=3*x");
+  d.run(TABLE_CMD);
+  EXPECT_EQ(d.m().flags & UNSOLVED_EXTRA, UNSOLVED_EXTRA);
+  EXPECT_EQ(solutions_text(d.m()), "y=x | y=3*x | z=2*x");
+  d.run(SOLVE_CMD);
+  EXPECT_EQ(d.m().flags & UNSOLVED_EXTRA, 0u);
+  EXPECT_EQ(solutions_text(d.m()), "x=0 | y=0 | z=0");
+}
+
+}  // namespace
+
+namespace {
+
+// A click on the Table's label runs Table as a label click: a table of
+// several rows with other columns is only gone to; one row is asked about.
+TEST(ModelDoc, TableLabelClick) {
+  static int32_t n_asked = 0;
+  model_ask_ = [](const std::string&, const std::vector<std::string>&) { return ++n_asked, 1; };
+  for (int32_t n_rows : {2, 1}) {
+    Test_Doc d;
+    set_vars(d.m(), "x | y");
+    set_constraints(d.m(), "y=x");
+    d.m().table_mp = data_table_new({Byte_Str("t"), Byte_Str("y")}, n_rows, 1);
+    model_relayout(d.m());
+    Point label = {LABEL_W / 2, d.m().pts[TABLE_MMDLI].y - 3000};
+    Mouse_Cmd click(label, 0, MOUSE_PRESS);
+    con_perform(d.con, click, false);
+    EXPECT_EQ(d.con.sel.anchor_i, TABLE_MMDLI);
+    EXPECT_EQ(titles(*d.m().table_mp), "t y");
+    EXPECT_EQ(n_asked, n_rows == 2 ? 0 : 1);
+  }
+  model_ask_ = nullptr;
+}
+
+}  // namespace
