@@ -23,6 +23,8 @@ Wind_Con* wind_open(const Gui_Kind& k, void* content, const std::string& title, 
 void wind_close(Wind_Con& w);
 void wind_activate(Wind_Con& w);
 Wind_Con* front_wc_p();
+// The top-most sub-window under w, or none.
+Wind_Con* wind_under_mp(const Wind_Con& w);
 std::string wind_title(const Wind_Con& w);
 // Renames the sub-windows titled with the old title and ":" as well.
 void wind_set_title(Wind_Con& w, const std::string& title);

@@ -23,6 +23,7 @@
 #include "shell/alert.h"
 #include "shell/appl_help.h"
 #include "shell/appl_icon.h"
+#include "shell/colors_window.h"
 #include "shell/command_line.h"
 #include "shell/clip.h"
 #include "shell/doc_commands.h"
@@ -116,6 +117,7 @@ void dispatch(Wind_Con* w_mp, int32_t id) {
     case LARGE_GRAPHS_ID: toggle_large_graphs(); return;
   }
   if (id / 1000 - 1 == HELP_MENU_ID0) return help_menu_handle(id % 1000);
+  if (id / 1000 == COLORS_ID / 1000) return tools_menu_handle(id % 1000);
   if (!w_mp) return;
   Wind_Con& w = *w_mp;
   switch (id) {
@@ -316,6 +318,7 @@ bool own_result(Cmd& c) {
     if (Wind_Con* w = front_wc_p()) doc_step_file(*w, button_cast_n(c) == NEXT_FILE_BUTTON_N ? 1 : -1);
     return true;
   }
+  if (colour_result(c)) return true;
   if (c.cmd_n != MESSAGE_CMD) return false;
   auto& m = static_cast<Message_Cmd&>(c);
   Wind_Con* w = m.con_mp ? &wind_con_of(*m.con_mp) : front_wc_p();
@@ -374,6 +377,13 @@ Wind_Con* front_wc_p() {
   QList<QMdiSubWindow*> subs = mdi_p_ ? mdi_p_->subWindowList(QMdiArea::StackingOrder) : QList<QMdiSubWindow*>();
   for (auto it = subs.rbegin(); it != subs.rend(); ++it)
     if (Wind_Con* w = con_of_sub(*it)) return w;
+  return nullptr;
+}
+
+Wind_Con* wind_under_mp(const Wind_Con& w) {
+  QList<QMdiSubWindow*> subs = mdi_p_->subWindowList(QMdiArea::StackingOrder);  // the top-most last
+  for (qsizetype i = subs.indexOf(view_of(w).sub_p) - 1; i >= 0; --i)
+    if (Wind_Con* u = con_of_sub(subs[i])) return u;
   return nullptr;
 }
 

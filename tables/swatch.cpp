@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/num_format.h"
+#include "editor/colour_cmd.h"
 
 namespace {
 
@@ -93,8 +94,19 @@ int32_t op_query(const Gui_Kind& k, const void*, const Sel& s, Cmd& c) {
       t.n_consumed += 7;
       return reinterpret_cast<const Swatch_Kind&>(k).accept_n;
     }
+    case COLOUR_CMD: return reinterpret_cast<const Swatch_Kind&>(k).accept_n;
     default: return QUERY_PASSED;
   }
+}
+
+// The record restores the old colour and leaves the selection where it was.
+void set_colour(const Gui_Kind& k, Swatch& w, int32_t colour, Cmd_Args& args) {
+  if (colour == w.colour) return;
+  args.undo.sel_mp = std::make_unique<Sel>(sel_copy(*args.sel_p));
+  args.undo.cmd_mp = std::make_unique<Colour_Cmd>(w.colour);
+  w.colour = colour;
+  inval_add(args, op_bounds(k, &w));
+  args.changed_q = true;
 }
 
 void op_perform(const Gui_Kind& k, void* e, Cmd_Args& args) {
@@ -123,6 +135,7 @@ void op_perform(const Gui_Kind& k, void* e, Cmd_Args& args) {
       args.changed_q = true;
       break;
     }
+    case COLOUR_CMD: set_colour(k, w, static_cast<const Colour_Cmd&>(*args.cmd_p).colour, args); break;
     default: break;
   }
 }

@@ -2,6 +2,7 @@
 // its cells); whole rows are selected, copied, replaced and removed here.
 #include <algorithm>
 
+#include "editor/colour_cmd.h"
 #include "tables/table_edit.h"
 
 namespace {
@@ -55,6 +56,9 @@ int32_t op_query(const Gui_Kind&, const void* e, const Sel& s, Cmd& c) {
     case COPY_CMD: return in_q ? row_query(t, s, c) : s.anchor_i != s.gen_i;
     case TEXT_PARTIAL_CMD: return table_typing_query(t, s, static_cast<Text_Partial_Cmd&>(c));
     case ROWS_CMD: return 1;
+    case COLOUR_CMD:
+      if (t.can_edit01 == 0) return QUERY_REFUSED;
+      [[fallthrough]];
     default: return in_q ? row_query(t, s, c) : QUERY_PASSED;
   }
 }
