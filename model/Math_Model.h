@@ -8,6 +8,7 @@
 
 #include "editor/composite.h"
 #include "editor/Expr.h"
+#include "graphs/graph_set.h"
 #include "graphs/slider.h"
 
 struct Small_Table;
@@ -37,11 +38,6 @@ struct Param_Row {
   Byte_Str value{"0"};
 };
 
-struct Var_Range {
-  uint32_t colour;
-  double low, high;
-};
-
 struct Math_Model {
   uint32_t flags = 0;
   bool editable_q = true;
@@ -50,6 +46,7 @@ struct Math_Model {
   std::vector<Param_Row> params;
   Expr solutions;
   Small_Table* table_mp = nullptr;  // the data table, once Table made one
+  Graph_Set* graphs_p = nullptr;    // the Graphs section
   // The sections' places, the whole extent, and the parameter row whose
   // slider the mouse is dragging (-1 for none).
   Point pts[N_MMDLIS] = {};
@@ -57,8 +54,8 @@ struct Math_Model {
   int32_t drag_row_i = -1;
 };
 
-// An empty model: rows x independent and y dependent, -10 to 10, and "y=" in
-// the Constraints of an editable one.
+// An empty model: rows x independent and y dependent, -10 to 10, "y=" in
+// the Constraints of an editable one, and a graph of y against x, both 0 to 1.
 Math_Model* model_new(bool editable_q);
 Small_Table& var_table(const Math_Model& m, int32_t table_i);
 // The variables' section: the two tables in a row.

@@ -1,6 +1,7 @@
 #include "model/model_kind.h"
 
 #include "editor/text_field.h"
+#include "graphs/graph_section.h"
 #include "model/model_analyze.h"
 #include "model/model_env.h"
 #include "model/model_table.h"
@@ -11,7 +12,7 @@ namespace {
 Math_Model& model_of(void* e) { return *static_cast<Math_Model*>(e); }
 const Math_Model& model_of(const void* e) { return *static_cast<const Math_Model*>(e); }
 
-// Sections without content: the Table before Table makes one, the Graphs until the graph panels come.
+// Sections without content: the Table before Table makes one, the file buttons.
 Sel blank_sel(const Gui_Kind&, const void*) { return Sel(); }
 Rect blank_bounds(const Gui_Kind&, const void*) { return {0, 0, 0, 0}; }
 Rect blank_sel_bounds(const Gui_Kind&, const void*, const Sel&) { return {0, 0, 0, 0}; }
@@ -49,7 +50,7 @@ const Expr_Kind CONSTRAINTS_EXPR = {constraints_ops(), &MODEL_ENV, 1};
 
 const Part_Kind SECTION_KINDS[N_MMDLIS] = {
     {&VARS_KIND.kind, 1}, {&CONSTRAINTS_EXPR.kind, 1}, {&PARAMS_OPS, 0}, {&SOLUTIONS_EXPR.kind, 1},
-    {&TABLE_SECTION_OPS, 1}, {&BLANK_OPS, 0},     {&BLANK_OPS, 0},  {&BLANK_OPS, 0}};
+    {&TABLE_SECTION_OPS, 1}, {&GRAPH_SECTION_OPS, 1}, {&BLANK_OPS, 0},  {&BLANK_OPS, 0}};
 const char* const LABELS[N_MMDLIS] = {nullptr, "Constraints", "Parameters", "Solutions", "Table", "Graphs", nullptr, nullptr};
 
 void* section_p(const Composite_Kind&, const void* e, int32_t j) {
@@ -60,6 +61,7 @@ void* section_p(const Composite_Kind&, const void* e, int32_t j) {
     case PARAMS_MMDLI: return &m.params;
     case SOLUTIONS_MMDLI: return &m.solutions;
     case TABLE_MMDLI: return m.table_mp;
+    case GRAPHS_MMDLI: return m.graphs_p;
     default: return nullptr;
   }
 }
@@ -76,11 +78,11 @@ const Text_Opts LABEL_OPTS = {nullptr, model_text_style, nullptr, 0};
 constexpr int32_t LABEL_DROP = 3456;  // from a section's top to its label's baseline
 constexpr int32_t LABEL_ASCENT = 3456, LABEL_DESCENT = 1152;
 
-// The Table's label comes with its table, the Graphs' with the graph panels.
-bool labelled_q(const Math_Model& m, int32_t j) { return LABELS[j] && j != GRAPHS_MMDLI && (j != TABLE_MMDLI || m.table_mp); }
+// The Table's label comes with its table.
+bool labelled_q(const Math_Model& m, int32_t j) { return LABELS[j] && (j != TABLE_MMDLI || m.table_mp); }
 // A label's baseline from its section's origin: expressions stand on their
-// baseline, the parameter rows and the table hang from their top.
-int32_t label_y(int32_t j) { return j == PARAMS_MMDLI || j == TABLE_MMDLI ? -LABEL_DROP : 0; }
+// baseline, the parameter rows, the table and the graphs hang from their top.
+int32_t label_y(int32_t j) { return j == PARAMS_MMDLI || j >= TABLE_MMDLI ? -LABEL_DROP : 0; }
 
 Sel op_initial_sel(const Gui_Kind&, const void* e) {
   Sel s;

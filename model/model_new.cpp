@@ -1,5 +1,7 @@
 #include "model/Math_Model.h"
+#include "graphs/graph_section.h"
 #include "model/model_env.h"
+#include "model/model_graph.h"
 #include "tables/math_tables.h"
 
 namespace {
@@ -21,12 +23,14 @@ Math_Model* model_new(bool editable_q) {
   m->vars_p = composite_new(VARS_KIND, {var_table_new("Indep Var", 1, can_edit01), var_table_new("Dep Var", 1, can_edit01)});
   if (editable_q) m->constraints = expr_typed("y=");
   expr_restyle(m->solutions, MODEL_ENV, 0);
+  m->graphs_p = default_graph(*m);
   return m;
 }
 
 void model_release(Math_Model* m) {
   VARS_KIND.kind.release(VARS_KIND.kind, m->vars_p);
   if (m->table_mp) table_release(m->table_mp);
+  if (m->graphs_p) GRAPH_SECTION_OPS.release(GRAPH_SECTION_OPS, m->graphs_p);
   delete m;
 }
 

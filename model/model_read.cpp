@@ -73,14 +73,15 @@ std::vector<Ref> read_var_names(const Math_Model& m, int32_t table_i, const std:
   return names;
 }
 
-std::vector<Var_Range> read_ranges(const Math_Model& m, int32_t table_i) {
+std::vector<Var_Range> read_ranges(const Math_Model& m, int32_t table_i, const std::vector<Ref>& syms) {
   std::vector<Var_Range> ranges;
   const Small_Table& t = var_table(m, table_i);
   for (int32_t i = 0; i < n_elts(t); ++i) {
     if (n_elts(cell_name(*static_cast<const Expr*>(table_cell(t, i, NAME_COL)))) == 0) continue;
     double low = text_number(cell_text(t, i, LOW_COL)), high = text_number(cell_text(t, i, HIGH_COL));
     if (!(high > low)) throw Model_Err("High must be greater than Low", {VARS_MMDLI, table_i, i, HIGH_COL});
-    ranges.push_back({uint32_t(swatch_colour(table_cell(t, i, COLOR_COL))), low, high});
+    CHECK(ranges.size() < syms.size());
+    ranges.push_back({syms[ranges.size()], swatch_colour(table_cell(t, i, COLOR_COL)), low, high});
   }
   return ranges;
 }

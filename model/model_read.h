@@ -35,8 +35,9 @@ struct Model_Read {
 // The names of a variable table's non-empty rows as new symbols, none of them
 // named twice or among taken; "Duplicate variable name" at [0, table, row, 0].
 std::vector<Ref> read_var_names(const Math_Model& m, int32_t table_i, const std::vector<Ref>* taken_mp);
-// A range per non-empty row; "High must be greater than Low" at [0, table, row, 2].
-std::vector<Var_Range> read_ranges(const Math_Model& m, int32_t table_i);
+// A range per non-empty row, its symbol from syms (the table's names as
+// read); "High must be greater than Low" at [0, table, row, 2].
+std::vector<Var_Range> read_ranges(const Math_Model& m, int32_t table_i, const std::vector<Ref>& syms);
 // The parameter names with the duplicate check against d's variables and
 // earlier parameters, at [2, row, 1].
 void read_param_names(const Math_Model& m, Model_Dict& d);

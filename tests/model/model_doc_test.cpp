@@ -29,7 +29,7 @@ TEST(ModelDoc, SolveUndoneAndRedoneWhole) {
   std::string before = d.text();
   d.run(SOLVE_CMD);
   std::string after = d.text();
-  EXPECT_EQ(after, "\rx\t-10\t10\t#000000\t\ry\t-10\t10\t#FF0000\ty=a*x^2+b*x+c\ta = 0   [-10, 10]\rb = 0   [-10, 10]\rc = 0   [-10, 10]\ty=a*x^2+b*x+c\t\t\t\t");
+  EXPECT_EQ(after, "\rx\t-10\t10\t#000000\t\ry\t-10\t10\t#FF0000\ty=a*x^2+b*x+c\ta = 0   [-10, 10]\rb = 0   [-10, 10]\rc = 0   [-10, 10]\ty=a*x^2+b*x+c\t\t\t0.500\t\t");
   EXPECT_EQ(con_query(d.con, *std::make_unique<Cmd>(SOLVE_CMD)), QUERY_REFUSED);  // nothing stale
   con_undo(d.con);
   EXPECT_EQ(d.text(), before);
@@ -211,6 +211,26 @@ TEST(ModelDoc, TableLabelClick) {
     EXPECT_EQ(n_asked, n_rows == 2 ? 0 : 1);
   }
   model_ask_ = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// A new model graphs y against x, both 0 to 1, under a "Graphs" label.
+TEST(ModelDoc, NewModelGraphsYAgainstX) {
+  Test_Doc d;
+  ASSERT_TRUE(d.m().graphs_p);
+  const Graph_Set& g = *d.m().graphs_p;
+  ASSERT_EQ(n_indep(g), 1);
+  ASSERT_EQ(n_dep(g), 1);
+  const Var_Range &x = g.indep_sym_vs[0], &y = g.dep_sym_vs[0];
+  EXPECT_EQ(std::string(symbol_name(x.sym.get())) + " " + symbol_name(y.sym.get()), "x y");
+  EXPECT_EQ(std::vector<double>({x.low, x.high, y.low, y.high}), std::vector<double>({0, 1, 0, 1}));
+  EXPECT_EQ(y.colour, 0xFF0000);
+  EXPECT_EQ(text_of(g.trace_texts[0]), "0.500");
+  EXPECT_GT(d.m().pts[SOLUTIONS_MMDLI].y, d.m().pts[GRAPHS_MMDLI].y);
+  EXPECT_EQ(label_hit(d.m(), {LABEL_W / 2, d.m().pts[GRAPHS_MMDLI].y - 3000}), GRAPHS_MMDLI);
 }
 
 }  // namespace

@@ -55,8 +55,8 @@ TEST(ModelRead, MistakesAndTheirPlaces) {
     Test_Model t;
     set_vars(*t.m, c.vars, c.low, c.high);
     try {
-      read_model(*t.m, READ_SOLUTIONS);
-      read_ranges(*t.m, INDEP_VARS);
+      Model_Read rd = read_model(*t.m, READ_SOLUTIONS);
+      read_ranges(*t.m, INDEP_VARS, rd.dict_p->vs[INDEP_VS]);
       ADD_FAILURE() << c.vars << " read";
     } catch (const Model_Err& e) {
       EXPECT_EQ(std::string(e.message()), c.message) << c.vars;
