@@ -10,6 +10,7 @@
 #include "editor/Expr.h"
 #include "graphs/graph_set.h"
 #include "graphs/slider.h"
+#include "persist/payload_params.h"
 
 struct Small_Table;
 
@@ -30,13 +31,9 @@ constexpr uint32_t REFRESH_DUE = 0x8;         // the computed columns and curves
 constexpr uint32_t NEW_TABLE = 0x10;          // Table made a new table
 constexpr uint32_t UNSOLVED_EXTRA = 0x100;    // more equations than dependent variables
 
-struct Param_Row {
-  Byte_Str low{"-10"};
-  Expr name;
-  Byte_Str high{"10"};
-  Slider slider;
-  Byte_Str value{"0"};
-};
+// A parameter row: Low, name, High, slider and value, as files store them.
+// A new row has "-10", its name, "10", the slider at the middle, and "0".
+using Param_Row = Param_Fields;
 
 struct Math_Model {
   uint32_t flags = 0;

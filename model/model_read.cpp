@@ -41,8 +41,11 @@ void match_param_rows(Math_Model& m, Model_Dict& d) {
       m.params.erase(m.params.begin() + int32_t(k));
     }
   for (size_t k = m.params.size(); k < ps.size(); ++k) {
-    m.params.emplace_back();
-    m.params.back().name = expr_typed(symbol_name(ps[k].get()));
+    Param_Row& row = m.params.emplace_back();
+    assign(row.low, "-10");
+    row.name = expr_typed(symbol_name(ps[k].get()));
+    assign(row.high, "10");
+    assign(row.value, "0");
   }
 }
 

@@ -79,6 +79,8 @@ inline const Table_Kind& table_kind(const Gui_Kind& k) { return reinterpret_cast
 
 // A kind over the column kinds; the env's row kind is filled in here.
 void table_env_init(Table_Env& env);
+// A new row from the kind's factory, as row i, for the caller to place in t.
+Table_Row* row_make(const Small_Table& t, int32_t i);
 // A table with the header cells hdr (taken over) and n_rows rows from the factory.
 Small_Table* table_new(const Table_Kind& k, std::vector<void*> hdr, int32_t n_rows, int32_t can_edit01);
 void table_release(Small_Table* t);

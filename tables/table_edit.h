@@ -16,8 +16,6 @@ void read_and_replace(Small_Table& t, int32_t j, int32_t k, int32_t n_fixed, boo
 void table_insert_row(Small_Table& t, int32_t i, Cmd_Args& args);
 // Rows j..k become rows (taken over); the record selects them and puts the old rows back.
 void replace_rows(Small_Table& t, int32_t j, int32_t k, std::vector<Table_Row*>& rows, Cmd_Args& args);
-// A new row from the kind's factory, as row i.
-Table_Row* row_make(const Small_Table& t, int32_t i);
 // Performs args' command in row i and lays out again what its edited cells changed.
 void perform_in_row(Small_Table& t, int32_t i, Cmd_Args& args);
 // Types cells j0..j1 of row r each its piece of c's text; with args_mp they
