@@ -123,6 +123,9 @@ void append_expr_text(Byte_Str& out, const Expr& e);
 void append_parts_text(Byte_Str& out, const Expr& e, int32_t j, int32_t k);
 // The selected text: a range at a node's level is the whole node's.
 Byte_Str expr_sel_text(const Expr& e, const Sel& s);
+// Widens the undo record (u, text), made by a change at or below e, so that
+// it replaces all of e by the text e held before that change.
+void widen_record(const Expr& e, Sel& u, Byte_Str& text);
 
 // What the owner of an expression supplies.
 struct Expr_Env {

@@ -113,17 +113,8 @@ bool juxtaposed_strs_q(const Expr& e) {
 void widen_cut_record(const Expr& e, int32_t pos, const std::vector<Sel*>& sels, Cmd_Args& args) {
   Sel* u = sels.size() > 1 ? sels[1] : nullptr;
   if (!u || !args.undo.cmd_mp || !point_q(*u) || u->anchor_i != pos || !u->e_sel_mp || point_q(*u->e_sel_mp)) return;
-  const Expr& part = expr_part(e, pos);
-  int32_t j = std::min(u->e_sel_mp->anchor_i, u->e_sel_mp->gen_i), k = std::max(u->e_sel_mp->anchor_i, u->e_sel_mp->gen_i);
-  if (part.case_i == EXPR_STYLED_STR1) return;
-  Byte_Str text;
-  append_parts_text(text, e, 0, pos);
-  append_parts_text(text, part, 0, j);
-  append(text, static_cast<Text_Partial_Cmd&>(*args.undo.cmd_mp).text);
-  append_parts_text(text, part, k, last_pos(part) + 1);
-  append_parts_text(text, e, pos + 1, last_pos(e) + 1);
-  static_cast<Text_Partial_Cmd&>(*args.undo.cmd_mp).text = std::move(text);
-  *u = entire_sel(e);
+  if (expr_part(e, pos).case_i == EXPR_STYLED_STR1) return;
+  widen_record(e, *u, static_cast<Text_Partial_Cmd&>(*args.undo.cmd_mp).text);
 }
 
 }  // namespace

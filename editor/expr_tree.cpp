@@ -164,6 +164,37 @@ Byte_Str expr_sel_text(const Expr& e, const Sel& s) {
   return out;
 }
 
+namespace {
+
+// The text e held before the change that the record (s, rec) undoes. A range
+// at a node's level replaced all of it; an empty record on a group's opening
+// bracket takes away the empty group that bracket made.
+void append_undone_text(Byte_Str& out, const Expr& e, const Sel& s, const Byte_Str& rec) {
+  int32_t j = std::min(s.anchor_i, s.gen_i), k = std::max(s.anchor_i, s.gen_i);
+  if (e.case_i == EXPR_STYLED_STR1) {
+    const Byte_Str& t = str_of(e).text;
+    append(out, t.first_p, j);
+    append(out, rec);
+    append(out, t.first_p + k, n_elts(t) - k);
+    return;
+  }
+  if (j != k) return append(out, rec);
+  append_parts_text(out, e, 0, j);
+  if (j % 2 == 0) append_undone_text(out, expr_part(e, j), *s.e_sel_mp, rec);
+  else append(out, rec);
+  bool group_made_q = e.case_i == EXPR_GROUPED && j == 1 && n_elts(rec) == 0;
+  append_parts_text(out, e, group_made_q ? 4 : j + 1, last_pos(e) + 1);
+}
+
+}  // namespace
+
+void widen_record(const Expr& e, Sel& u, Byte_Str& text) {
+  Byte_Str old;
+  append_undone_text(old, e, u, text);
+  text = std::move(old);
+  u = entire_sel(e);
+}
+
 bool entire_q(const Sel& s, const Expr& e) {
   // A range of parts is half-open: all of a node's parts end one past its last.
   int32_t n = e.case_i == EXPR_STYLED_STR1 ? n_elts(str_of(e).text) : last_pos(e) + 1;

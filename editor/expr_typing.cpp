@@ -263,6 +263,14 @@ void move_across(Expr& e, Sel& s, bool deleted_q) {
   s = sel_in(pos, edge_sel(expr_part(e, pos), deleted_q));
 }
 
+// Whether the rest of the text is a closing bracket other than g's.
+bool new_close_q(const Group_Node& g, const Typing& t) {
+  if (t.n_rest() == 0) return false;
+  int32_t n_bytes;
+  uint32_t cp = t.first_cp(n_bytes);
+  return n_bytes == t.n_rest() && t.env.close_q(cp) && cp != g.close.cp;
+}
+
 void rebalance(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   std::vector<Sel*> sels = {args.sel_p, args.undo.sel_mp.get()};
   expr_rebalance(e, t.env, depth, sels, args);
@@ -297,9 +305,14 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   if (a.undo.sel_mp) args.undo.sel_mp = std::make_unique<Sel>(sel_in(pos, std::move(*a.undo.sel_mp)));
   if (a.undo.cmd_mp) args.undo.cmd_mp = std::move(a.undo.cmd_mp);
   if (a.res_cmd_mp) args.res_cmd_mp = std::move(a.res_cmd_mp);
-  if (close_here_q(typed)) {
-    typed = TYPED_CLOSE_HERE;
-    if (e.case_i != EXPR_GROUPED || pos == 4) return typed;
+  if (close_here_q(typed)) typed = TYPED_CLOSE_HERE;
+  // A closing bracket after the suffix or outside a group is for the group
+  // around, which still finds this node balanced.
+  if (typed == TYPED_CLOSE_HERE && e.case_i == EXPR_GROUPED && pos != 4) {
+    // Text typed into the part that goes on to change the closing bracket
+    // is undone as one change of the whole group.
+    if (args.undo.cmd_mp && new_close_q(group_of(e), t))
+      widen_record(e, *args.undo.sel_mp, static_cast<Text_Partial_Cmd&>(*args.undo.cmd_mp).text);
     // Typing the closing bracket steps over it (or changes it).
     s = sel_of(3, 3);
     typed = type_on_delim(e, t, args, depth);

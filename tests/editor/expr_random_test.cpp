@@ -27,8 +27,17 @@ std::string precedence_fault(const Expr& e) {
   return "";
 }
 
+// A paste of a few characters, operators and brackets among them.
+std::string random_paste(std::mt19937& rng) {
+  static const char* const CHARS[] = {"1", "x", ".", "+", "-", "*", "/", "^", "(", ")", "[", "]", "\r", "\x93" "C"};
+  std::string k = "{";
+  for (int i = 1 + int(rng() % 4); i > 0; --i) k += CHARS[rng() % 14];
+  return k + "}";
+}
+
 // A click anywhere near the expression, as the key "m x,y".
-std::string random_key(std::mt19937& rng) {
+std::string random_key(std::mt19937& rng, bool paste_q) {
+  if (paste_q && rng() % 2) return random_paste(rng);
   std::string k = KEYS[rng() % N_KEYS];
   if (k != "m") return k;
   return "m" + std::to_string(int(rng() % 12000) - 2000) + "," + std::to_string(int(rng() % 8000) - 4000);
@@ -71,13 +80,13 @@ std::string step_fault(Expr_Session& s, const std::string& k, Model& m) {
   return "";
 }
 
-std::string session_fault(uint32_t seed, std::string& keys) {
+std::string session_fault(uint32_t seed, std::string& keys, bool paste_q) {
   std::mt19937 rng(seed);
   Expr_Session s(rng() % 2 ? MATH_EXPR : SOURCE_EXPR);
   Model m;
   for (int i = 0, n = 4 + int(rng() % 14); i < n; ++i) {
-    std::string k = random_key(rng);
-    keys += k + " ";
+    std::string k = random_key(rng, paste_q);
+    keys += escaped(k) + " ";
     if (std::string f = step_fault(s, k, m); !f.empty()) return f;
   }
   std::string end = debug_form(s.expr());
@@ -90,11 +99,11 @@ std::string session_fault(uint32_t seed, std::string& keys) {
 }
 
 TEST(ExprRandom, TenThousandSessions) {
-  for (uint32_t seed = 1; seed <= 10000; ++seed) {
-    std::string keys;
-    std::string f = session_fault(seed, keys);
-    ASSERT_EQ(f, "") << "seed " << seed << " keys " << keys;
-  }
+  run_random_sessions([](uint32_t seed, std::string& keys) { return session_fault(seed, keys, false); });
+}
+
+TEST(ExprRandom, SessionsWithPastes) {
+  run_random_sessions([](uint32_t seed, std::string& keys) { return session_fault(seed, keys, true); });
 }
 
 }  // namespace

@@ -64,6 +64,9 @@ const Typing_Case CASES[] = {
     {"{1(1x.5.51()}", "1(1x.5.51()|)"},
     {"{-3\t4}", "-3|"},  // a tab ends the text for this part
     {"a+b`L{c\td}", "a+c|b"},
+    {"({x+1]}", "(x+1]|"},  // a paste that changes the closing bracket is undone with it
+    {"[(`R`R{^-]}", "[(()^)-]|"},  // a suffix closed by its paste is balanced before the bracket is stepped over
+    {"[{[[]}{)}{^)}{x[}", "[[[])^)x[|]"},
 };
 
 // Types the keys and returns, per recorded change, the tree from before it.
