@@ -17,7 +17,7 @@ struct Err_Case {
 void expect_error(const Expr& e, const Err_Case& c) {
   Read_Result r = read_expr(e, test_resolver());
   ASSERT_TRUE(r.err_mp) << c.keys << " read as " << prefix_of(r);
-  EXPECT_EQ(std::string(r.err_mp->message.first_p, size_t(n_elts(r.err_mp->message))), c.message) << c.keys;
+  EXPECT_EQ(bytes_of(r.err_mp->message), c.message) << c.keys;
   EXPECT_EQ(path_of(r.err_mp->sel), c.path) << c.keys;
   EXPECT_TRUE(expr_sel_valid_q(e, r.err_mp->sel)) << c.keys;
   EXPECT_TRUE(zero_q(r.w.get())) << c.keys;

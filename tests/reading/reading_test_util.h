@@ -11,6 +11,7 @@
 #include "formula/wff.h"
 #include "formula/write_expr.h"
 #include "persist/utf8.h"
+#include "tests/bytes_of.h"
 #include "tests/editor/expr_test_util.h"
 
 inline std::string internal_of(const std::string& utf8) {

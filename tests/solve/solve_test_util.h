@@ -58,12 +58,12 @@ inline Ref sym_list(const char* names) {
 
 // Solves the equations (prefix notation) for the variables, with pi as the
 // one coefficient symbol as Solve passes it, and gives the result in prefix notation.
-inline std::string solved(const char* equations, const char* vars) {
-  Ref eqs = rd(equations);
+inline Ref solved_formula(wff equations, const char* vars) {
   Ref coef = Ref::adopt(pair_new(builtin(SYM_PI), EMPTY_HDL));
-  Ref r = Ref::adopt(solve_equations(eqs.get(), coef.get(), sym_list(vars).get(), false));
-  return prefix_text(r.get());
+  return Ref::adopt(solve_equations(equations, coef.get(), sym_list(vars).get(), false));
 }
+inline std::string solved(wff equations, const char* vars) { return prefix_text(solved_formula(equations, vars).get()); }
+inline std::string solved(const char* equations, const char* vars) { return solved(rd(equations).get(), vars); }
 
 // The message Solve fails with, or "<no error>".
 inline std::string solve_failure(const char* equations, const char* vars) {

@@ -18,9 +18,7 @@ typedef std::map<std::string, Ref> Config;
 std::vector<wff> solved_outputs(const Standard_System& s, Ref& keep) {
   std::string names;
   for (const std::string& v : s.vars) names += v + " ";
-  Ref eqs = rd(s.equations.c_str());
-  Ref coef = Ref::adopt(pair_new(builtin(SYM_PI), EMPTY_HDL));
-  keep = Ref::adopt(solve_equations(eqs.get(), coef.get(), sym_list(names.c_str()).get(), false));
+  keep = solved_formula(rd(s.equations.c_str()).get(), names.c_str());
   std::vector<wff> out;
   equations_of(keep.get(), out);
   return out;
