@@ -141,6 +141,15 @@ bool finite_q(const Ends& e) {
   return std::isfinite(e.y0) && std::isfinite(e.y1) && std::isfinite(e.d0) && std::isfinite(e.d1);
 }
 
+// A pole right at an end of ab has no value to show, and its infinity would
+// stretch the enclosure over the whole line: what f shows there is what it
+// takes beside the pole.
+Interval beside_poles(Interval ab, const Ends& e) {
+  if (std::isinf(e.y0)) ab.lo = std::nextafter(ab.lo, ab.hi);
+  if (std::isinf(e.y1)) ab.hi = std::nextafter(ab.hi, ab.lo);
+  return ab;
+}
+
 // f and f' at a point.
 struct Point_Vals {
   double y, d;
@@ -180,7 +189,7 @@ void sample(Curve_Run& r, Interval& ab, int32_t order, Point_Vals at_a, Point_Va
     // Near a pole or a domain's end a pixel is as fine as it gets.
     if (dx <= r.dx_min) {
       subdivide_q = false;
-      shown = visible_range(r, ab);
+      shown = visible_range(r, beside_poles(ab, e));
     }
   }
   if (subdivide_q && dx >= 0.1 * r.dx_min) {

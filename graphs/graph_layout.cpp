@@ -153,7 +153,7 @@ void graph_layout_update(Graph_Set& fws) {
   fws.bds = {0, right, bottom, 0};
 }
 
-void draw_panel(const Panel& p, Canvas& c, Point o) {
+void draw_panel_grid(const Panel& p, Canvas& c, Point o) {
   const Graph_Set& fws = *p.fws_p;
   int32_t before = c.colour, s = fws.s;
   const Axis_Grid& xg = fws.x_grids[size_t(p.j)];
@@ -165,12 +165,22 @@ void draw_panel(const Panel& p, Canvas& c, Point o) {
     int32_t y = o.y + grid_pos(fws.y_grid.fracs[i], s);
     draw_grid_line(c, {o.x, y}, {o.x + s, y}, int32_t(i) == fws.y_grid.zero_i);
   }
-  canvas_set_colour(c, FRAME_COLOUR);
-  Point frame[5] = {{o.x, o.y}, {o.x + s, o.y}, {o.x + s, o.y + s}, {o.x, o.y + s}, {o.x, o.y}};
-  canvas_polyline(c, frame, false);
+  canvas_set_colour(c, before);
+}
+
+void draw_panel_graphics(const Panel& p, Canvas& c, Point o) {
   for (size_t k = 0; k < p.light_dots.size(); ++k) draw_dot_set(c, o, p.light_dots[k]);
   for (size_t k = 0; k < p.full_dots.size(); ++k) draw_dot_set(c, o, p.full_dots[k]);
   draw_picture(c, o, p.pic);
+}
+
+void draw_panel(const Panel& p, Canvas& c, Point o) {
+  int32_t before = c.colour, s = p.fws_p->s;
+  draw_panel_grid(p, c, o);
+  canvas_set_colour(c, FRAME_COLOUR);
+  Point frame[5] = {{o.x, o.y}, {o.x + s, o.y}, {o.x + s, o.y + s}, {o.x, o.y + s}, {o.x, o.y}};
+  canvas_polyline(c, frame, false);
+  draw_panel_graphics(p, c, o);
   canvas_set_colour(c, before);
 }
 

@@ -15,5 +15,9 @@ void graph_layout_update(Graph_Set& fws);
 
 // Panel j's grid, frame and graphics, its lower left corner at origin.
 void draw_panel(const Panel& p, Canvas& c, Point origin);
+// Its grid lines (the zero lines darker) and its graphics (dots, shaded
+// polygons, strands) alone.
+void draw_panel_grid(const Panel& p, Canvas& c, Point origin);
+void draw_panel_graphics(const Panel& p, Canvas& c, Point origin);
 // The labels, names and texts around the panels.
 void draw_graph_labels(const Graph_Set& fws, Canvas& c, Point origin);

@@ -153,13 +153,13 @@ void panel_dots(const Graph_Set& fws, int32_t j, const std::vector<double>& trac
   }
 }
 
-void panel_curves(const Graph_Set& fws, int32_t j, const std::vector<double>& trace, Panel& p) {
+void panel_curves(const Graph_Set& fws, int32_t j, const std::vector<double>& trace, Panel& p, bool trace_line_q) {
   p.pic.fills.clear();
   p.pic.strands.clear();
   if (!range_ok_q(fws.indep_sym_vs[size_t(j)])) return;
   draw_relations(fws, j, trace, p);
   draw_explicit(fws, j, trace, p);
   draw_implicit(fws, j, trace, p);
-  vertical_line(fws, j, trace[size_t(j)], p);
+  if (trace_line_q) vertical_line(fws, j, trace[size_t(j)], p);
   draw_selection_ends(fws, j, trace, p);
 }

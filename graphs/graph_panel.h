@@ -13,5 +13,7 @@
 // one is only inside its widened range.
 void panel_dots(const Graph_Set& fws, int32_t j, const std::vector<double>& trace, Panel& p);
 
-// The relations, curves, implicit curves and lines of panel j.
-void panel_curves(const Graph_Set& fws, int32_t j, const std::vector<double>& trace, Panel& p);
+// The relations, curves, implicit curves and lines of panel j; the trace
+// line only when trace_line_q.
+void panel_curves(const Graph_Set& fws, int32_t j, const std::vector<double>& trace, Panel& p,
+                  bool trace_line_q = true);

@@ -101,39 +101,47 @@ void print_content(Page_Job& job, const Rect& b, const std::function<void(Canvas
 namespace {
 
 void print_window(Page_Job& job, Wind_Con& w) {
-  const Gui_Kind& k = *w.con.kind_p;
-  print_content(job, k.bounds(k, w.con.content_p),
-                [&](Canvas& c, Point origin) { k.draw(k, w.con.content_p, c, origin); });
+  print_element(job, *w.con.kind_p, w.con.content_p);
   for (Wind_Con* s : std::vector<Wind_Con*>(wind_ps_))
     if (s && s->con.enclosing_mp == &w.con) print_window(job, *s);
 }
 
 }  // namespace
 
+void print_element(Page_Job& job, const Gui_Kind& k, void* content) {
+  print_content(job, k.bounds(k, content), [&](Canvas& c, Point origin) { k.draw(k, content, c, origin); });
+}
+
+void print_job(QPrinter& p, const std::string& title, const std::function<void(Page_Job&)>& print_all) {
+  int32_t n_copies = std::max(1, p.copyCount());
+  p.setCopyCount(1);  // the copies are printed here, each whole
+  p.setDocName(QString::fromStdString(title));
+  QPainter painter;
+  if (!painter.begin(&p)) throw OS_Err(PRINT_FAULT);
+  int32_t dpi = p.resolution();
+  QRect area = p.pageLayout().paintRectPixels(dpi);
+  {
+    // The canvas gives the painter back its state before the painter ends.
+    Qt_Device d = qt_device_on(painter, p);
+    Canvas c(qt_device(d), dpi, dpi);
+    Page_Sink sink = {int32_t(int64_t(area.width()) * UNITS_PER_INCH / dpi),
+                      int32_t(int64_t(area.height()) * UNITS_PER_INCH / dpi), [&p] { return p.newPage(); },
+                      [&](const Rect& clip, const std::function<void(Canvas&)>& draw) {
+                        painter.setClipRect(QRectF(device_x(clip.x0, dpi), device_y(clip.y1, -dpi),
+                                                   double(clip.x1 - clip.x0) * dpi / UNITS_PER_INCH,
+                                                   double(clip.y1 - clip.y0) * dpi / UNITS_PER_INCH));
+                        draw(c);
+                        painter.setClipping(false);
+                      }};
+    Page_Job job = {sink, title.c_str()};
+    for (int32_t i = 0; i < n_copies; ++i) print_all(job);
+  }
+  painter.end();
+}
+
 void doc_print(Wind_Con& w) {
   shell_tick();
   QPrinter* p = ask_printer();
   if (!p) return;
-  int32_t n_copies = std::max(1, p->copyCount());
-  p->setCopyCount(1);  // the copies are printed here, each whole
-  std::string title = wind_title(w);
-  p->setDocName(QString::fromStdString(title));
-  QPainter painter;
-  if (!painter.begin(p)) throw OS_Err(PRINT_FAULT);
-  int32_t dpi = p->resolution();
-  QRect area = p->pageLayout().paintRectPixels(dpi);
-  Qt_Device d = qt_device_on(painter, *p);
-  Canvas c(qt_device(d), dpi, dpi);
-  Page_Sink sink = {int32_t(int64_t(area.width()) * UNITS_PER_INCH / dpi),
-                    int32_t(int64_t(area.height()) * UNITS_PER_INCH / dpi), [p] { return p->newPage(); },
-                    [&](const Rect& clip, const std::function<void(Canvas&)>& draw) {
-                      painter.setClipRect(QRectF(device_x(clip.x0, dpi), device_y(clip.y1, -dpi),
-                                                 double(clip.x1 - clip.x0) * dpi / UNITS_PER_INCH,
-                                                 double(clip.y1 - clip.y0) * dpi / UNITS_PER_INCH));
-                      draw(c);
-                      painter.setClipping(false);
-                    }};
-  Page_Job job = {sink, title.c_str()};
-  for (int32_t i = 0; i < n_copies; ++i) print_window(job, w);
-  painter.end();
+  print_job(*p, wind_title(w), [&](Page_Job& job) { print_window(job, w); });
 }

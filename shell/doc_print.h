@@ -6,11 +6,14 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "draw/canvas.h"
 #include "draw/geom.h"
 
+struct Gui_Kind;
 struct Wind_Con;
+class QPrinter;
 
 void doc_print(Wind_Con& w);
 
@@ -35,3 +38,9 @@ constexpr int32_t PRINT_GAP = 6336, PRINT_RULE_GAP = 3168, PRINT_HEADER_GAP = 34
 
 // Places a content of bounds b drawn by draw (its origin given).
 void print_content(Page_Job& job, const Rect& b, const std::function<void(Canvas&, Point origin)>& draw);
+
+// A content of kind k placed as the next of the job.
+void print_element(Page_Job& job, const Gui_Kind& k, void* content);
+// A print job titled title on p, whose contents print_all places; the copies
+// p asks for are printed each whole, one after the other.
+void print_job(QPrinter& p, const std::string& title, const std::function<void(Page_Job&)>& print_all);

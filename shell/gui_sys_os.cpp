@@ -23,6 +23,7 @@
 #include "shell/alert.h"
 #include "shell/appl_help.h"
 #include "shell/appl_icon.h"
+#include "shell/batch.h"
 #include "shell/colors_window.h"
 #include "shell/command_line.h"
 #include "shell/clip.h"
@@ -548,6 +549,7 @@ int appl_main(int argc, char** argv) {
     std::fputs(usage_text().c_str(), stdout);
     return 0;
   }
+  if (cl.batch != NO_BATCH) return batch_main(argc, argv, cl);
   const std::string& script = cl.script;
   QApplication app(argc, argv);
   coding_init();

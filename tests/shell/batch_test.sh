@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The batch commands on a model saved by the program itself and on broken
+# files: what each prints on stdout and stderr, its exit status, the files
+# it writes, and that a failure writes none.
+set -uo pipefail
+program=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+status=0
+fail() { echo "FAIL: $1"; status=1; }
+# expect STATUS STDOUT STDERR ARGS...: stderr compared by its first line.
+expect() {
+  local want_rc=$1 want_out=$2 want_err=$3
+  shift 3
+  "$program" "$@" >out.txt 2>err.txt
+  local rc=$? out err
+  out=$(cat out.txt) err=$(head -n 1 err.txt)
+  [[ $rc == "$want_rc" && $out == "$want_out" && $err == "$want_err" ]] ||
+    fail "$*: status $rc, stdout '$out', stderr '$err'"
+}
+png_size() { file "$1" | sed -n 's/.*PNG image data, \([0-9]* x [0-9]*\),.*/\1/p'; }
+
+cat >make.vz <<'VZ'
+answer n
+type a*x+b
+menu File/Save As...
+file line.mm
+VZ
+QT_QPA_PLATFORM=offscreen "$program" --script make.vz >/dev/null 2>&1 || fail "make.vz"
+head -c 9 line.mm >cut.mm
+printf '\x03\x00' >v30.mm
+printf '\x01\x03\x00\x01\x7A' >v13.mm
+
+expect 0 "y=a*x+b" "" --solve line.mm
+expect 0 "" "" --print line.mm --pdf line.pdf
+text=$(pdftotext -layout line.pdf - | tr -s ' \n' ' ')
+[[ $text == "line.mm Corvandile Veza 2.5 "*" page 1 "*"Constraints y = ax + b Parameters Solutions "* ]] || fail "line.pdf: $text"
+expect 0 "" "" --render line.mm --png line.png --svg line.svg
+expect 0 "" "" --render line.mm --png line2.png --dpi 192
+read -r w x h <<<"$(png_size line.png)"
+[[ $(png_size line2.png) == "$((2 * w)) x $((2 * h))" && $w -gt 300 ]] || fail "sizes $w x $h, $(png_size line2.png)"
+grep -q '<svg width=' line.svg || fail "line.svg is no SVG picture"
+expect 0 "" "corvandile_veza: v13.mm: Converting from file version 1.3" --render v13.mm --png v13.png
+
+expect 1 "" "corvandile_veza: missing.mm: File not found (missing, not a file, or name wrong?)" --render missing.mm --png m.png
+expect 1 "" "corvandile_veza: v30.mm: You need to start Corvandile (or Corvandile Veza) version 3.0 or later to read this file." \
+  --print v30.mm --pdf v30.pdf
+expect 1 "" "corvandile_veza: cut.mm: Illegal unsigned" --render cut.mm --svg cut.svg
+expect 1 "" "corvandile_veza: nowhere/line.svg: File not found (missing, not a file, or name wrong?)" \
+  --render line.mm --png line3.png --svg nowhere/line.svg
+expect 1 "" "corvandile_veza: nowhere/line.pdf: File not found (missing, not a file, or name wrong?)" \
+  --print line.mm --pdf nowhere/line.pdf
+expect 2 "" "corvandile_veza: --print needs --pdf OUT" --print line.mm
+for f in m.png v30.pdf cut.svg line3.png; do [ ! -e $f ] || fail "a failed command wrote $f"; done
+exit $status
