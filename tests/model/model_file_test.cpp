@@ -29,6 +29,7 @@ struct Read_Back {
   Math_Model* m_mp = nullptr;
   std::string notices, err;
   explicit Read_Back(const std::string& bytes) {
+    rec_screen();
     Mem_In_Stream in(bytes.data(), int32_t(bytes.size()));
     try {
       m_mp = static_cast<Math_Model*>(read_doc(in, MODEL_FILE, [&](const std::string& t) { notices += t; }));
@@ -62,7 +63,7 @@ TEST(ModelFile, NewModelBytes) {
   Read_Back b(bytes);
   ASSERT_TRUE(b.m_mp) << b.err;
   EXPECT_EQ(b.notices, "");
-  EXPECT_EQ(contents(*b.m_mp), "\rx\t-10\t10\t#000000\t\ry\t-10\t10\t#FF0000\ty=\t\t\t\t\t\t flags 2");
+  EXPECT_EQ(contents(*b.m_mp), "\rx\t-10\t10\t#000000\t\ry\t-10\t10\t#FF0000\ty=\t\t\t\t\t0.500\t\t flags 2");
   EXPECT_EQ(written(*b.m_mp), bytes);
 }
 
@@ -87,7 +88,7 @@ TEST(ModelFile, SolvedModelReadsBackWhole) {
   ASSERT_TRUE(b.m_mp) << b.err;
   EXPECT_EQ(contents(*b.m_mp),
             "\rx\t-10\t10\t#000000\t\ry\t-10\t10\t#FF0000\ty=a*x^2+b*x+c\ta = 0   [-10, 10]\rb = -1   [-10, 10]\rc = 0   "
-            "[-10, 10]\ty=a*x^2+b*x+c\t\r2\t\t-2.000000\t\r\t\t\tno x\t\t\t [5000,5000,19200] [2000,7000,9600] [5000,5000,19200] x y ~y "
+            "[-10, 10]\ty=a*x^2+b*x+c\t\r2\t\t-2.000000\t\r\t\t\tno x\t\t0.500\t\t [5000,5000,19200] [2000,7000,9600] [5000,5000,19200] x y ~y "
             "Notes flags 0");
   EXPECT_EQ(written(*b.m_mp), bytes);
 }

@@ -30,7 +30,7 @@ VZ
 QT_QPA_PLATFORM=offscreen "$program" --script make.vz >/dev/null 2>&1 || fail "make.vz"
 head -c 9 line.mm >cut.mm
 printf '\x03\x00' >v30.mm
-printf '\x01\x03\x00\x01\x7A' >v13.mm
+{ printf '\x02\x00'; tail -c +3 line.mm; } >v20.mm
 
 expect 0 "y=a*x+b" "" --solve line.mm
 expect 0 "" "" --print line.mm --pdf line.pdf
@@ -41,12 +41,12 @@ expect 0 "" "" --render line.mm --png line2.png --dpi 192
 read -r w x h <<<"$(png_size line.png)"
 [[ $(png_size line2.png) == "$((2 * w)) x $((2 * h))" && $w -gt 300 ]] || fail "sizes $w x $h, $(png_size line2.png)"
 grep -q '<svg width=' line.svg || fail "line.svg is no SVG picture"
-expect 0 "" "corvandile_veza: v13.mm: Converting from file version 1.3" --render v13.mm --png v13.png
+expect 0 "" "corvandile_veza: v20.mm: Converting from file version 2.0" --render v20.mm --png v20.png
 
 expect 1 "" "corvandile_veza: missing.mm: File not found (missing, not a file, or name wrong?)" --render missing.mm --png m.png
 expect 1 "" "corvandile_veza: v30.mm: You need to start Corvandile (or Corvandile Veza) version 3.0 or later to read this file." \
   --print v30.mm --pdf v30.pdf
-expect 1 "" "corvandile_veza: cut.mm: Illegal unsigned" --render cut.mm --svg cut.svg
+expect 1 "" "corvandile_veza: cut.mm: Not enough input" --render cut.mm --svg cut.svg
 expect 1 "" "corvandile_veza: nowhere/line.svg: File not found (missing, not a file, or name wrong?)" \
   --render line.mm --png line3.png --svg nowhere/line.svg
 expect 1 "" "corvandile_veza: nowhere/line.pdf: File not found (missing, not a file, or name wrong?)" \
