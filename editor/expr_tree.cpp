@@ -47,6 +47,7 @@ Expr expr_str(const char* bytes, int32_t n_bytes) {
 Expr expr_infix(Expr x, const Op& op, Expr z) {
   Expr e;
   free_node(e.case_i, e.node_p);
+  e.node_p = nullptr;  // so that running out of the pool below leaves nothing freed twice
   Infix_Node* n = new Infix_Node();
   n->x = std::move(x);
   n->op_p = &op;
@@ -59,6 +60,7 @@ Expr expr_infix(Expr x, const Op& op, Expr z) {
 Expr expr_group(Expr prefix, uint32_t open, Expr inner, uint32_t close, Expr suffix) {
   Expr e;
   free_node(e.case_i, e.node_p);
+  e.node_p = nullptr;  // so that running out of the pool below leaves nothing freed twice
   Group_Node* n = new Group_Node();
   n->prefix = std::move(prefix);
   n->open.cp = open;

@@ -4,6 +4,7 @@
 // next.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "editor/composite.h"
@@ -13,6 +14,7 @@
 #include "persist/payload_params.h"
 
 struct Small_Table;
+struct Model_Read;
 
 constexpr int32_t N_MMDLIS = 8;
 enum Section_I : int32_t {
@@ -44,6 +46,8 @@ struct Math_Model {
   Expr solutions;
   Small_Table* table_mp = nullptr;  // the data table, once Table made one
   Graph_Set* graphs_p = nullptr;    // the Graphs section
+  // The Solutions as last read, kept while a slider drags: only values change.
+  std::shared_ptr<Model_Read> solved_mp;
   // The sections' places, the whole extent, and the parameter row whose
   // slider the mouse is dragging (-1 for none).
   Point pts[N_MMDLIS] = {};

@@ -1,7 +1,10 @@
 #include "model/model_analyze.h"
 
+#include <utility>
+
 #include "editor/composite.h"
 #include "model/model_env.h"
+#include "model/model_graph.h"
 #include "model/model_kind.h"
 #include "model/model_table.h"
 #include "tables/small_table.h"
@@ -82,18 +85,66 @@ void restore(Math_Model& m, Cmd_Args& args) {
   content_changed(m, args);
 }
 
-Rect table_area(const Math_Model& m) {
-  return rect_shift(TABLE_SECTION_OPS.bounds(TABLE_SECTION_OPS, m.table_mp), m.pts[TABLE_MMDLI]);
+// Graph: a silent Solve when the sections changed, the new graph drawn,
+// and the Graphs section selected to show it. Any failure leaves the model
+// and its graph as they were.
+void graph_command(Math_Model& m, Cmd_Args& args) {
+  std::unique_ptr<Model_Restore_Cmd> before = saved(m);
+  Graph_Set* old = m.graphs_p;
+  try {
+    if (m.flags & CHANGED_FLAGS) solve_command(m, args, true);
+    Graph_Set* g = args.res_cmd_mp ? nullptr : graph_made(m);
+    if (!g) return;
+    m.graphs_p = g;
+    refresh_model(m, args);
+  } catch (...) {
+    if (m.graphs_p != old) graph_release(std::exchange(m.graphs_p, old));
+    swap_content(m, *before);
+    args.undo = Undo_Rec();
+    throw;
+  }
+  graph_release(old);
+  content_changed(m, args);
+  comp_select_part(MODEL_KIND, &m, *args.sel_p, GRAPHS_MMDLI);
 }
 
-// A click on a section's label selects the section; the Table's runs Table as a label click.
+// A click on a section's label selects the section; the Table's runs Table
+// as a label click, the Graphs' runs Graph.
 bool label_click(Math_Model& m, Cmd_Args& args) {
   const auto& mc = static_cast<const Mouse_Cmd&>(*args.cmd_p);
   int32_t j = mc.phase == MOUSE_PRESS && m.drag_row_i < 0 ? label_hit(m, mc.pt) : -1;
   if (j < 0) return false;
   comp_select_part(MODEL_KIND, &m, *args.sel_p, j);
   if (j == TABLE_MMDLI) table_command(m, args, true);
+  if (j == GRAPHS_MMDLI) graph_command(m, args);
   return true;
+}
+
+bool slider_mouse_q(const Math_Model& m, const Cmd& c) {
+  if (c.cmd_n != MOUSE_CMD) return false;
+  const auto& mc = static_cast<const Mouse_Cmd&>(c);
+  Point at = {mc.pt.x - m.pts[PARAMS_MMDLI].x, mc.pt.y - m.pts[PARAMS_MMDLI].y};
+  return m.drag_row_i >= 0 || slider_row_at(m.params, at) >= 0;
+}
+bool calc_q(const Cmd& c) { return c.cmd_n == BUTTON_CMD && button_cast_n(c) == CALC_BUTTON_N; }
+
+// A new window: the graph made from what the file holds, nothing marked as changed.
+void opened(Math_Model& m, Cmd_Args& args) {
+  uint32_t changed = m.flags & CHANGED_FLAGS;
+  m.flags &= ~CHANGED_FLAGS;
+  if ((m.table_mp && n_elts(*m.table_mp) > 1) || !expr_empty_q(m.solutions)) {
+    try {
+      if (Graph_Set* g = graph_made(m)) {
+        graph_release(std::exchange(m.graphs_p, g));
+        refresh_model(m, args);
+      }
+    } catch (const Model_Err&) {
+      // Shown when the user runs Graph.
+    }
+    model_relayout(m);
+    inval_add(args, m.bds);
+  }
+  m.flags |= changed;
 }
 
 bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
@@ -117,22 +168,18 @@ int32_t analyze_query(const Math_Model& m, const Sel&, Cmd& c) {
   switch (c.cmd_n) {
     case SOLVE_CMD: return m.editable_q && !expr_empty_q(m.constraints) && (m.flags & 0x103) ? 1 : QUERY_REFUSED;
     case TABLE_CMD: return n_elts(var_table(m, INDEP_VARS)) + n_elts(var_table(m, DEP_VARS)) > 0 ? 1 : QUERY_REFUSED;
-    case GRAPH_CMD: return QUERY_REFUSED;
-    case BUTTON_CMD:
-      if (button_cast_n(c) == CALC_BUTTON_N && m.table_mp) return 1;
-      return QUERY_PASSED;
+    case GRAPH_CMD: return n_elts(var_table(m, INDEP_VARS)) > 0 && n_elts(var_table(m, DEP_VARS)) > 0 ? 1 : QUERY_REFUSED;
+    case BUTTON_CMD: return calc_q(c) ? 1 : QUERY_PASSED;
     case MODEL_RESTORE_CMD: return 1;
-    case MOUSE_CMD: {
-      const auto& mc = static_cast<const Mouse_Cmd&>(c);
-      Point at = {mc.pt.x - m.pts[PARAMS_MMDLI].x, mc.pt.y - m.pts[PARAMS_MMDLI].y};
-      return m.drag_row_i >= 0 || slider_row_at(m.params, at) >= 0 ? CROSS_CURSOR : QUERY_PASSED;
-    }
+    case MOUSE_CMD: return slider_mouse_q(m, c) ? CROSS_CURSOR : QUERY_PASSED;
     default: return QUERY_PASSED;
   }
 }
 
 bool analyze_perform(Math_Model& m, Cmd_Args& args) {
   Cmd& c = *args.cmd_p;
+  // A slider's drag and Calculate change no more than values.
+  if (!slider_mouse_q(m, c) && !calc_q(c)) m.solved_mp.reset();
   try {
     switch (c.cmd_n) {
       case SOLVE_CMD: solve_command(m, args, false); return true;
@@ -141,9 +188,10 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
         content_changed(m, args);
         if (m.table_mp) comp_select_part(MODEL_KIND, &m, *args.sel_p, TABLE_MMDLI);
         return true;
+      case GRAPH_CMD: graph_command(m, args); return true;
       case BUTTON_CMD:
-        if (button_cast_n(c) != CALC_BUTTON_N || !m.table_mp) return false;
-        m.flags |= REFRESH_DUE;
+        if (!calc_q(c)) return false;
+        if (m.table_mp) m.flags |= REFRESH_DUE;
         return true;
       case MODEL_RESTORE_CMD: restore(m, args); return true;
       case MOUSE_CMD: return label_click(m, args) || mouse_on_slider(m, args);
@@ -156,20 +204,20 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
 }
 
 void analyze_after(Math_Model& m, Cmd_Args& args) {
+  if (args.cmd_p->cmd_n == OPENED_CMD) opened(m, args);
   Cmd* res_mp = res_cmd_mp(args);
-  if (res_mp && res_mp->cmd_n == BUTTON_CMD && button_cast_n(*res_mp) >= 0) args.res_cmd_mp.reset();
-  if (!(m.flags & REFRESH_DUE)) return;
-  m.flags &= ~REFRESH_DUE;
-  if (!m.table_mp) return;
-  Rect old = table_area(m);
-  try {
-    compute_columns(m);
-  } catch (const Model_Err&) {
-    return;  // the next command that reads the model reports it
+  // A slider moved: its value reaches the dots and, once solved, the curves.
+  if (res_mp && res_mp->cmd_n == BUTTON_CMD && button_cast_n(*res_mp) >= 0) {
+    args.res_cmd_mp.reset();
+    refresh_points(m, args);
+    if (!expr_empty_q(m.solutions)) m.flags |= REFRESH_DUE;
   }
-  model_relayout(m);
-  inval_add(args, old);
-  inval_add(args, table_area(m));
+  if (m.flags & (CONSTRAINTS_READ | NEW_TABLE)) {
+    m.flags &= ~(CONSTRAINTS_READ | NEW_TABLE);
+    refresh_points(m, args);
+  }
+  if (m.flags & REFRESH_DUE) refresh_model(m, args);
+  if (calc_q(*args.cmd_p)) calc_graphs(m, args);
 }
 
 void solve_command(Math_Model& m, Cmd_Args& args, bool silent_q) {
@@ -186,9 +234,8 @@ void solve_command(Math_Model& m, Cmd_Args& args, bool silent_q) {
     throw;
   }
   if (done == SOLVE_SKIPPED) return;
-  if (!silent_q) {
-    args.undo.sel_mp = std::make_unique<Sel>(sel_copy(*args.sel_p));
-    args.undo.cmd_mp = std::move(before);
-  }
+  m.solved_mp.reset();
+  args.undo.sel_mp = std::make_unique<Sel>(sel_copy(*args.sel_p));
+  args.undo.cmd_mp = std::move(before);
   content_changed(m, args);
 }

@@ -150,6 +150,13 @@ void model_relayout(Math_Model& m) {
   }
 }
 
+Rect section_area(const Math_Model& m, int32_t j) {
+  void* e = section_p(MODEL_KIND, &m, j);
+  if (!e) return EMPTY_RECT;
+  const Gui_Kind& k = *SECTION_KINDS[j].kind_p;
+  return rect_shift(k.bounds(k, e), m.pts[j]);
+}
+
 int32_t label_hit(const Math_Model& m, Point p) {
   if (p.x < 0 || p.x >= LABEL_W) return -1;
   for (int32_t j = 0; j < N_MMDLIS; ++j) {

@@ -14,6 +14,8 @@ Math_Model* model_doc_new();
 // Places the sections again after one changed size.
 void model_relayout(Math_Model& m);
 
+// Where section j lies in the document; empty for a section without content.
+Rect section_area(const Math_Model& m, int32_t j);
 // The section whose label lies under p, or -1.
 int32_t label_hit(const Math_Model& m, Point p);
 

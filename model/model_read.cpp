@@ -49,12 +49,6 @@ void match_param_rows(Math_Model& m, Model_Dict& d) {
   }
 }
 
-void value_params(const Math_Model& m, Model_Dict& d) {
-  std::vector<Ref>& ps = param_vs(d);
-  for (size_t k = 0; k < ps.size() && k < m.params.size(); ++k)
-    if (n_elts(m.params[k].value) > 0) set_value(ps[k].get(), text_number(m.params[k].value));
-}
-
 Hdl value_rule_apply(const Fn_Rec*, Hdl s) {
   Hdl v = prop_get(s, VALUE);
   return hdl_copy(v == NO_HDL ? s : v);
@@ -101,19 +95,33 @@ void read_param_names(const Math_Model& m, Model_Dict& d) {
   }
 }
 
+void value_params(const Math_Model& m, Model_Dict& d) {
+  std::vector<Ref>& ps = param_vs(d);
+  for (size_t k = 0; k < ps.size() && k < m.params.size(); ++k)
+    if (n_elts(m.params[k].value) > 0) set_value(ps[k].get(), text_number(m.params[k].value));
+}
+
+std::unique_ptr<Model_Dict> read_names(const Math_Model& m, bool params_q) {
+  auto d = std::make_unique<Model_Dict>();
+  d->vs[INDEP_VS] = read_var_names(m, INDEP_VARS, nullptr);
+  d->vs[DEP_VS] = read_var_names(m, DEP_VARS, &d->vs[INDEP_VS]);
+  if (params_q) {
+    read_param_names(m, *d);
+    value_params(m, *d);
+  }
+  assign_var_indexes(*d);
+  return d;
+}
+
 Model_Read read_model(Math_Model& m, int32_t mode) {
   Model_Read out;
-  out.dict_p = std::make_unique<Model_Dict>();
+  out.dict_p = read_names(m, mode == READ_SOLUTIONS);
   Model_Dict& d = *out.dict_p;
   out.extra = nan_wff();
-  d.vs[INDEP_VS] = read_var_names(m, INDEP_VARS, nullptr);
-  d.vs[DEP_VS] = read_var_names(m, DEP_VARS, &d.vs[INDEP_VS]);
   if (mode == READ_CONSTRAINTS) {
     for (const Param_Row& p : m.params) param_vs(d).push_back(Ref::adopt(symbol_new(expr_string(p.name).c_str())));
     d.used_active_q = true;
     d.used_qs.assign(param_vs(d).size(), 0);
-  } else {
-    read_param_names(m, d);
   }
   Resolver r = out.resolver();
   out.w = read_section(mode == READ_CONSTRAINTS ? m.constraints : m.solutions, r, out.ineqs, mode);

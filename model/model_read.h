@@ -42,6 +42,12 @@ std::vector<Var_Range> read_ranges(const Math_Model& m, int32_t table_i, const s
 // earlier parameters, at [2, row, 1].
 void read_param_names(const Math_Model& m, Model_Dict& d);
 
+// The variable names and, with params_q, the parameter names with the
+// duplicate check and their values; every symbol given its order.
+std::unique_ptr<Model_Dict> read_names(const Math_Model& m, bool params_q);
+// Each parameter of d gets the value of its row's value text, where it has one.
+void value_params(const Math_Model& m, Model_Dict& d);
+
 // Raises Model_Err; parameter rows change only after a successful read of the Constraints.
 Model_Read read_model(Math_Model& m, int32_t mode);
 

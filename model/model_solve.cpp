@@ -28,6 +28,29 @@ std::vector<Hdl> syms_of(wff w) {
 
 bool contains_q(const std::vector<Hdl>& syms, wff v) { return std::find(syms.begin(), syms.end(), v) != syms.end(); }
 
+// The symbols an equation is tested on: its right side's when its left side is a symbol.
+std::vector<Hdl> tested_syms(wff w) {
+  return syms_of(appl_of_q(w, builtin(SYM_EQ)) && symbol_p(arg_of(w, 0)) ? arg_of(w, 1) : w);
+}
+// The variables among syms: the parameters come first in the symbol order.
+std::vector<Hdl> variables_of(std::vector<Hdl> syms, size_t n_params) {
+  std::erase_if(syms, [&](Hdl s) { return size_t(imm_value(prop_get(s, VAR_INDEX))) < n_params; });
+  return syms;
+}
+
+bool needs_q(wff w, wff dep_v, size_t n_params) {
+  if (!appl_of_q(w, builtin(SYM_AND))) return contains_q(tested_syms(w), dep_v);
+  std::vector<Hdl> first;
+  bool first_q = true, differ_q = false;
+  for (Hdl a = args_of(w); pair_q(a); a = pair_rest(a)) {
+    if (needs_q(pair_first(a), dep_v, n_params)) return true;
+    std::vector<Hdl> s = variables_of(tested_syms(pair_first(a)), n_params);
+    if (!first_q && s != first) differ_q = true;
+    if (first_q) first = std::move(s), first_q = false;
+  }
+  return differ_q;
+}
+
 int32_t n_equations(wff w) {
   if (appl_of_q(w, builtin(SYM_AND))) {
     int32_t n = 0;
@@ -54,21 +77,8 @@ void write_solutions(Math_Model& m, wff w, const Resolver& r) {
 
 }  // namespace
 
-bool needs_solving_q(wff w, wff dep_v) {
-  if (appl_of_q(w, builtin(SYM_AND))) {
-    std::vector<Hdl> first;
-    bool first_q = true;
-    bool differ_q = false;
-    for (Hdl a = args_of(w); pair_q(a); a = pair_rest(a)) {
-      if (needs_solving_q(pair_first(a), dep_v)) return true;
-      std::vector<Hdl> s = syms_of(pair_first(a));
-      if (!first_q && s != first) differ_q = true;
-      if (first_q) first = std::move(s), first_q = false;
-    }
-    return differ_q;
-  }
-  if (appl_of_q(w, builtin(SYM_EQ)) && symbol_p(arg_of(w, 0))) return contains_q(syms_of(arg_of(w, 1)), dep_v);
-  return contains_q(syms_of(w), dep_v);
+bool needs_solving_q(wff w, const Model_Dict& d) {
+  return !d.vs[DEP_VS].empty() && needs_q(w, d.vs[DEP_VS][0].get(), d.vs[PARAM_VS].size());
 }
 
 Solve_Outcome model_solve(Math_Model& m, bool silent_q) {
@@ -80,7 +90,7 @@ Solve_Outcome model_solve(Math_Model& m, bool silent_q) {
   if (silent_q && int32_t(d.vs[DEP_VS].size()) < n_equations(w.get())) {
     m.flags |= UNSOLVED_EXTRA;
   } else {
-    if (!d.vs[DEP_VS].empty() && needs_solving_q(w.get(), d.vs[DEP_VS][0].get())) {
+    if (needs_solving_q(w.get(), d)) {
       Ref pi = Ref::adopt(list1(builtin(SYM_PI)));
       Ref order = dict_order_list(d);
       w = Ref::adopt(solve_equations(w.get(), pi.get(), order.get(), false));

@@ -4,10 +4,11 @@
 #include "model/model_read.h"
 
 // Whether the equations still need the solver for the first dependent
-// variable: an equation whose left side is a symbol when its right side
+// variable of d: an equation whose left side is a symbol when its right side
 // holds that variable, any other when it holds it at all; a conjunction when
-// a part does, or its parts hold different sets of symbols.
-bool needs_solving_q(wff w, wff dep_v);
+// a part does, or when its parts hold different sets of variables on those
+// sides (parameters stand for known values and do not count).
+bool needs_solving_q(wff w, const Model_Dict& d);
 
 // What Solve did: nothing (an empty or read-only document), or read the
 // Constraints and wrote the Solutions.

@@ -62,10 +62,9 @@ Expr* values_cell(const std::vector<double>& xs) {
 const Gui_Kind TABLE_SECTION_OPS = {fwd_initial_sel, fwd_sel_bounds, fwd_query, fwd_perform,
                                     fwd_bounds,      fwd_draw,       fwd_caret, nullptr};
 
-void compute_columns(Math_Model& m) {
+void compute_columns(Math_Model& m, const Model_Read& rd) {
   if (!m.table_mp) return;
-  Model_Read rd = read_model(m, READ_SOLUTIONS);
-  Model_Dict& d = *rd.dict_p;
+  const Model_Dict& d = *rd.dict_p;
   Small_Table& t = *m.table_mp;
   Hdl_Tuple indep = tuple_of(d.vs[INDEP_VS]), dep = tuple_of(d.vs[DEP_VS]);
   std::vector<int32_t> cols = nm_by_col(t, indep, dep);
@@ -85,6 +84,19 @@ void compute_columns(Math_Model& m) {
       table_set_cell(t, i, j, values_cell(xs));
     }
   }
+}
+
+std::vector<std::vector<double>> data_rows(const Math_Model& m, Model_Dict& d) {
+  std::vector<std::vector<double>> rows;
+  if (!m.table_mp) return rows;
+  const Small_Table& t = *m.table_mp;
+  std::vector<int32_t> cols = nm_by_col(t, tuple_of(d.vs[INDEP_VS]), tuple_of(d.vs[DEP_VS]));
+  Resolver r = dict_resolver(d);
+  for (int32_t i = 0; i < n_elts(t); ++i) {
+    rows.emplace_back(d.vs[INDEP_VS].size() + d.vs[DEP_VS].size());
+    data_row_values(t, i, cols, r, rows.back());
+  }
+  return rows;
 }
 
 void table_command(Math_Model& m, Cmd_Args& args, bool label_q) {

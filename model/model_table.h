@@ -6,6 +6,7 @@
 
 #include "editor/gui_kind.h"
 #include "model/Math_Model.h"
+#include "model/model_read.h"
 
 // Contents are a Small_Table; each is routed through its own table kind.
 extern const Gui_Kind TABLE_SECTION_OPS;
@@ -17,7 +18,11 @@ extern int32_t (*model_ask_)(const std::string& text, const std::vector<std::str
 
 // Table as the menu or a label click runs it (label_q).
 void table_command(Math_Model& m, Cmd_Args& args, bool label_q);
-// Fills every computed column from the Solutions at each row's independent values.
-void compute_columns(Math_Model& m);
+// Fills every computed column from the Solutions (as rd read them) at each
+// row's independent values.
+void compute_columns(Math_Model& m, const Model_Read& rd);
+// The Table's rows as values of the variables of d, independent then
+// dependent, NaN where a cell is empty or is not a number.
+std::vector<std::vector<double>> data_rows(const Math_Model& m, Model_Dict& d);
 
 constexpr double COMPUTED_TOL = 1e-06;

@@ -6,7 +6,10 @@
 #include <sstream>
 #include <string>
 
+#include "editor/edit_con.h"
+#include "model/model_analyze.h"
 #include "model/model_env.h"
+#include "model/model_kind.h"
 #include "model/model_solve.h"
 #include "tables/math_tables.h"
 #include "tests/draw/rec_screen.h"
@@ -15,6 +18,17 @@
 struct Test_Model {
   Math_Model* m = (rec_screen(), model_new(true));
   ~Test_Model() { model_release(m); }
+};
+
+// A model document in its controller, driven by commands.
+struct Test_Doc {
+  Edit_Con con{MODEL_KIND.kind, (rec_screen(), model_doc_new())};
+  Math_Model& m() { return *static_cast<Math_Model*>(con.content_p); }
+  std::string text() { return utf8_of(elt_text(*con.kind_p, con.content_p)); }
+  std::unique_ptr<Cmd> run(int32_t cmd_n) {
+    Cmd c(cmd_n);
+    return con_query(con, c) > 0 ? con_perform(con, c, false) : nullptr;
+  }
 };
 
 // "x t | y z": the independent names, then the dependent ones; "_" is a

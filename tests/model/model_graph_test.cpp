@@ -1,0 +1,212 @@
+// Graph on the lesson models through the document's controller: the
+// Solutions, the value strip, and where the curves and regions lie in the
+// panels after the parameters' sliders are dragged.
+#include <cmath>
+
+#include "graphs/graph_set.h"
+#include "graphs/sampler_colours.h"
+#include "model/params_section.h"
+#include "tests/memory_limits.h"
+#include "tests/model/model_test_util.h"
+
+namespace {
+
+// Clicks row i's slider at value v of its range [-10, 10]; with Shift, the
+// selected range reaches to v.
+void click_param(Test_Doc& d, int32_t i, double v, int32_t mods = 0) {
+  Point s = slider_origin(i);
+  Point at = {d.m().pts[PARAMS_MMDLI].x + s.x + int32_t(std::lround((v + 10) / 20 * SLIDER_DEFAULT_W)),
+              d.m().pts[PARAMS_MMDLI].y + s.y - 300};
+  for (int32_t phase : {MOUSE_PRESS, MOUSE_RELEASE}) {
+    Mouse_Cmd m(at, mods, phase);
+    con_perform(d.con, m, false);
+  }
+}
+
+int32_t param_row(const Math_Model& m, const std::string& name) {
+  for (size_t i = 0; i < m.params.size(); ++i)
+    if (utf8_of(expr_text(m.params[i].name)) == name) return int32_t(i);
+  return -1;
+}
+
+// A Table of the rows "x y; x y" over the columns Table made.
+void set_rows(Test_Doc& d, const std::string& rows) {
+  d.run(TABLE_CMD);
+  std::vector<std::vector<std::string>> cells;
+  std::istringstream in(rows);
+  for (std::string row; std::getline(in, row, ';');) {
+    std::istringstream words(row);
+    cells.emplace_back();
+    for (std::string w; words >> w;) cells.back().push_back(w);
+  }
+  Small_Table& old = *d.m().table_mp;
+  std::vector<Byte_Str> titles;
+  for (int32_t j = 0; j < int32_t(old.hdr.size()); ++j) titles.push_back(table_title(old, j));
+  Small_Table* t = data_table_new(titles, int32_t(cells.size()), 1);
+  for (size_t i = 0; i < cells.size(); ++i)
+    for (size_t j = 0; j < cells[i].size(); ++j) table_set_cell(*t, int32_t(i), int32_t(j), math_cell_new(cells[i][j].c_str()));
+  table_release(std::exchange(d.m().table_mp, t));
+  model_relayout(d.m());
+}
+
+double segment_distance(double px, double py, double ax, double ay, double bx, double by) {
+  double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+  double u = len2 > 0 ? std::clamp(((px - ax) * dx + (py - ay) * dy) / len2, 0.0, 1.0) : 0;
+  return std::hypot(ax + u * dx - px, ay + u * dy - py);
+}
+
+// The distance in canvas units from p to the nearest strand of the colour,
+// each Bezier segment followed along 32 chords.
+double strand_distance(const Graph_Picture& pic, int32_t colour, double px, double py) {
+  double best = INFINITY;
+  for (const auto& s : pic.strands) {
+    if (s->colour != colour) continue;
+    for (size_t i = 0; i + 1 < s->pts.size(); ++i) {
+      const Hermite_Point &a = s->pts[i], &b = s->pts[i + 1];
+      double h = (b.t - a.t) / 3;
+      double cx[4] = {a.x, a.x + a.dx * h, b.x - b.dx * h, b.x}, cy[4] = {a.y, a.y + a.dy * h, b.y - b.dy * h, b.y};
+      double last_x = a.x, last_y = a.y;
+      for (int32_t n = 1; n <= 32; ++n) {
+        double u = n / 32.0, v = 1 - u, w[4] = {v * v * v, 3 * u * v * v, 3 * u * u * v, u * u * u};
+        double x = 0, y = 0;
+        for (int32_t c = 0; c < 4; ++c) x += w[c] * cx[c], y += w[c] * cy[c];
+        best = std::min(best, segment_distance(px, py, last_x, last_y, x, y));
+        last_x = x, last_y = y;
+      }
+    }
+  }
+  return best;
+}
+
+// Whether a filled polygon of the colour holds p (even-odd over its points).
+bool filled_q(const Graph_Picture& pic, int32_t colour, double px, double py) {
+  for (const auto& f : pic.fills) {
+    if (f->colour != colour || !f->filled) continue;
+    bool in_q = false;
+    for (size_t i = 0, j = f->verts.size() - 1; i < f->verts.size(); j = i++) {
+      const Point &a = f->verts[i], &b = f->verts[j];
+      if ((a.y > py) != (b.y > py) && px < a.x + (b.x - a.x) * (py - a.y) / double(b.y - a.y)) in_q = !in_q;
+    }
+    if (in_q) return true;
+  }
+  return false;
+}
+
+// (panel, dependent variable, x, y): a point on a curve of the variable's
+// colour, or with on_q clear well off every one; with region_q, inside the
+// first relation's shading or not.
+struct Mark {
+  int32_t j, k;
+  double x, y;
+  bool on_q = true, region_q = false;
+};
+
+struct Lesson {
+  const char *vars, *constraints;
+  std::vector<std::pair<const char*, double>> values;
+  const char *rows, *solutions, *strip;
+  std::vector<Mark> marks;
+  double range_end = NAN;  // the value Shift-clicked: a range selected from the value before it
+};
+
+std::string strip_of(const Graph_Set& g) {
+  std::string out;
+  for (const Byte_Str& t : g.strip_texts) out += (out.empty() ? "" : " | ") + utf8_of(t);
+  return out;
+}
+
+const int32_t REGION = relation_colours(RELATION_COLOURS[0], false, true).region;
+
+TEST(ModelGraph, LessonModels) {
+  const Lesson lessons[] = {
+      {"x | y", "y=m*x+b", {{"m", 2}, {"b", 1}}, "", "y=m*x+b", "1.000",
+       {{0, 0, 0, 1}, {0, 0, 2, 5}, {0, 0, -3, -5}, {0, 0, 0, 3, false}, {0, 0, 2, 3, false}}},
+      {"x | y", "y=a*x^2+b*x+c", {{"a", 1}, {"c", 1}}, "0 1; 1 2; 2 6; _ 4", "y=a*x^2+b*x+c", "1.000 \u00B1 ~ 0.577",
+       {{0, 0, 2, 5}, {0, 0, -3, 10}, {0, 0, 0, 2, false}}},
+      {"x | y z", "x^2+y^2=r^2\n(x-a)^2+z^2=r^2", {{"r", 5}, {"a", 4}}, "", "y^2+x^2-r^2=0 | z^2+x^2-2*a*x+a^2-r^2=0", "",
+       {{0, 0, 3, 4}, {0, 0, -3, -4}, {0, 1, 1, 4}, {0, 1, 4, 5}, {0, 1, 3, 4, false}}},
+      {"t | x y", "x=v*t\ny=h-g*t^2/2", {{"v", 2}, {"h", 10}, {"g", 10}}, "", "x=v*t | y=-g*t^2/2+h", "0.0 | 10.000",
+       {{0, 0, 1, 2}, {0, 1, 1, 5}, {0, 1, 0, 10}, {0, 1, 3, 5, false}}},
+      {"x | y z", "y=m*x\nz=(-1/m)*x", {{"m", 2}}, "", "y=m*x | z=-x/m", "0.0 | 0.0",
+       {{0, 0, 1, 2}, {0, 1, 2, -1}, {0, 1, 1, 2, false}}},
+      {"x | y z", "y=sin(x)\nz=sin(x+δ)", {{"δ", 1.5}}, "", "y=sin(x) | z=sin(x+δ)", "0.0 | 0.997",
+       {{0, 0, M_PI / 2, 1}, {0, 1, 0, std::sin(1.5)}, {0, 1, -1.5, 0}, {0, 1, 0, 0, false}}},
+      {"x | y z", "y=m*x\nm*z+x=0", {{"m", 1}, {"m", 3}}, "", "y=m*x | m*z+x=0", "0.0, 0.0, 0.0 | 0.0, 0.0, 0.0",
+       {{0, 0, 1, 2}, {0, 0, 1, 1}, {0, 0, 1, 3}, {0, 1, 2, -1}, {0, 1, 1, -1}, {0, 1, 3, -1}, {0, 1, -1, -2, false}},
+       3},
+      {"x | y", "y<x^2", {}, "", "y<x^2", "",
+       {{0, 0, 3, 0, true, true}, {0, 0, -2, -5, true, true}, {0, 0, 0, 5, false, true}, {0, 0, 1, 3, false, true}}},
+  };
+  for (const Lesson& l : lessons) {
+    Test_Doc d;
+    set_vars(d.m(), l.vars);
+    set_constraints(d.m(), l.constraints);
+    if (*l.rows) set_rows(d, l.rows);
+    d.run(GRAPH_CMD);
+    EXPECT_EQ(solutions_text(d.m()), l.solutions);
+    for (auto [name, v] : l.values) click_param(d, param_row(d.m(), name), v, v == l.range_end ? SHIFT_MOD : 0);
+    const Graph_Set& g = *d.m().graphs_p;
+    EXPECT_EQ(strip_of(g), l.strip) << l.constraints;
+    for (const Mark& k : l.marks) {
+      const Graph_Picture& pic = g.panels[size_t(k.j)].pic;
+      double px = layout_of(g.indep_sym_vs[size_t(k.j)], k.x, g.s), py = layout_of(g.dep_sym_vs[size_t(k.k)], k.y, g.s);
+      if (k.region_q) {
+        EXPECT_EQ(filled_q(pic, REGION, px, py), k.on_q) << l.constraints << " at " << k.x << ", " << k.y;
+        continue;
+      }
+      double off = strand_distance(pic, g.dep_sym_vs[size_t(k.k)].colour, px, py) / g.k;
+      if (k.on_q) EXPECT_LT(off, 1) << l.constraints << " at " << k.x << ", " << k.y;
+      else EXPECT_GT(off, 8) << l.constraints << " at " << k.x << ", " << k.y;
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Graph's mistakes, its undo, and running out of memory: the document and
+// its graph stay as they were.
+TEST(ModelGraph, FailuresAndUndo) {
+  Test_Doc d;
+  set_vars(d.m(), "x |");
+  EXPECT_EQ(con_query(d.con, *std::make_unique<Cmd>(GRAPH_CMD)), QUERY_REFUSED);
+  set_vars(d.m(), "x | y", "5", "5");
+  set_constraints(d.m(), "y=a*x");
+  Graph_Set* before = d.m().graphs_p;
+  std::unique_ptr<Cmd> res = d.run(GRAPH_CMD);
+  ASSERT_TRUE(res && res->cmd_n == MESSAGE_CMD);
+  EXPECT_EQ(text_of(static_cast<Message_Cmd&>(*res).text), "High must be greater than Low");
+  EXPECT_EQ(d.m().graphs_p, before);
+  set_vars(d.m(), "x | y");
+  d.run(GRAPH_CMD);
+  EXPECT_NE(d.m().graphs_p, before);
+  EXPECT_EQ(param_rows(d.m()) + ", " + solutions_text(d.m()), "a -10 10 0, y=a*x");
+  con_undo(d.con);  // the Solve that Graph ran; the new graph stays
+  EXPECT_EQ(param_rows(d.m()) + ", " + solutions_text(d.m()), ", ");
+  EXPECT_EQ(d.m().flags & CHANGED_FLAGS, CHANGED_FLAGS);
+  int32_t n_failed = 0, n_done = 0;
+  for (uint64_t n_free = 0; n_free <= 60000; n_free += 1500) {
+    Test_Doc o;
+    set_vars(o.m(), "x | y z");
+    set_constraints(o.m(), "x^2+y^2=r^2\n(x-a)^2+z^2=r^2");
+    model_relayout(o.m());
+    std::string text = o.text();
+    Graph_Set* g = o.m().graphs_p;
+    try {
+      Pool_Filler fill(n_free);
+      o.run(GRAPH_CMD);
+      ++n_done;
+    } catch (const Err& e) {
+      EXPECT_STREQ(e.message(), "Out of memory");
+      EXPECT_EQ(o.text(), text) << n_free;
+      EXPECT_EQ(o.m().graphs_p, g);
+      ++n_failed;
+    }
+    pool_check();  // nothing given back twice
+  }
+  EXPECT_GT(n_failed, 0);
+  EXPECT_GT(n_done, 0);
+}
+
+}  // namespace
