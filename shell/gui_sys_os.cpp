@@ -19,6 +19,7 @@
 #include "draw/Canvas_os.h"
 #include "draw/font.h"
 #include "draw/qt/qt_targets.h"
+#include "model/model_graph.h"
 #include "model/model_table.h"
 #include "shell/alert.h"
 #include "shell/appl_help.h"
@@ -51,7 +52,6 @@ std::unique_ptr<Cmd> pending_;  // the newest result command
 std::vector<std::string> errors_;
 std::string deferred_error_;
 bool greek_q_ = false;
-bool large_graphs_q_ = false;
 int32_t n_new_docs_ = 0;
 int32_t loop_depth_ = 0;
 int64_t next_tick_ = 0, last_blink_ = 0;
@@ -103,11 +103,18 @@ void copy_to_clipboard(Wind_Con& w, bool cut_q) {
   shell_take_result(con_perform(w.con, empty, true));
 }
 
-// The check mark follows the flag however the item was chosen.
+// The check mark follows the flag however the item was chosen; every
+// model's graph is made again at the new panel size.
 void toggle_large_graphs() {
-  large_graphs_q_ = !large_graphs_q_;
+  large_graphs_ = !large_graphs_;
   for (QAction* a : cmd_menu_ps_[size_t(LARGE_GRAPHS_ID / 1000 - 1)]->actions())
-    if (a->data().toInt() == LARGE_GRAPHS_ID) a->setChecked(large_graphs_q_);
+    if (a->data().toInt() == LARGE_GRAPHS_ID) a->setChecked(large_graphs_);
+  for (Wind_Con* w : wind_ps_)
+    if (w && w->con.kind_p == &doc_gui_kind()) {
+      resize_graphs(*static_cast<Math_Model*>(w->con.content_p));
+      view_of(*w).viewport()->update();
+      w->needs_update_q = true;
+    }
 }
 
 void dispatch(Wind_Con* w_mp, int32_t id) {
