@@ -2,7 +2,9 @@
 
 #include <iterator>
 
+#include "graphs/graph_section.h"
 #include "model/model_env.h"
+#include "model/model_graph.h"
 #include "model/model_kind.h"
 #include "model/model_read.h"
 #include "model/model_table.h"
@@ -42,11 +44,20 @@ const Section_Io PARAMS_IO = {[](Out_Stream& out, const void* doc) { write_param
 const Section_Io SOLUTIONS_IO = {[](Out_Stream& out, const void* doc) { write_expr(out, model_of(doc).solutions); },
                                  [](Doc_In& in, void* doc) { read_expr(in.in, MODEL_ENV, model_of(doc).solutions); }};
 const Section_Io TABLE_IO = {write_table, read_table};
-// The graphs are made again from the model; the buttons from the files beside it.
+// Nothing of the graph is stored: a model read graphs y against x, both 0
+// to 1, in the colours of the tables read, until Graph makes its own.
+void read_graphs(Doc_In&, void* doc) {
+  Math_Model& m = model_of(doc);
+  Graph_Set* g_p = default_graph(m);
+  GRAPH_SECTION_OPS.release(GRAPH_SECTION_OPS, m.graphs_p);
+  m.graphs_p = g_p;
+}
+const Section_Io GRAPHS_IO = {[](Out_Stream&, const void*) {}, read_graphs};
+// The buttons follow the files beside the model's own.
 const Section_Io NOTHING_IO = {[](Out_Stream&, const void*) {}, [](Doc_In&, void*) {}};
 
 const Section_Io SECTIONS[N_MMDLIS] = {VARS_IO, CONSTRAINTS_IO, PARAMS_IO, SOLUTIONS_IO,
-                                       TABLE_IO, NOTHING_IO, NOTHING_IO, NOTHING_IO};
+                                       TABLE_IO, GRAPHS_IO, NOTHING_IO, NOTHING_IO};
 // Files of version 1.0 had no Parameters.
 const int32_t OLD_ORDER[] = {VARS_MMDLI, CONSTRAINTS_MMDLI, SOLUTIONS_MMDLI, TABLE_MMDLI, GRAPHS_MMDLI, NEXT_MMDLI, PREV_MMDLI};
 
