@@ -115,19 +115,38 @@ Typed edit_str(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
   return TYPED_EDITED;
 }
 
-// The bytes of the valid characters before the first operator or delimiter.
-int32_t leading_run(const Typing& t) {
+// Characters a string does not take: a tab ends the text for this part, an
+// operator or a delimiter makes structure.
+bool stop_q(const Expr_Env& env, uint32_t cp) {
+  return cp == '\t' || op_start_q(env, cp) || env.open_q(cp) || env.close_q(cp);
+}
+
+// The bytes before the first tab, operator or delimiter; with valid_q, also
+// before the first character that makes the run invalid.
+int32_t leading_run(const Typing& t, bool (*valid_q)(const char*, int32_t)) {
   Byte_Str run;
   const char* p = t.rest_p();
   while (p < t.cmd.text.write_p) {
     const char* q = p;
     uint32_t cp = take_code_point(q, t.cmd.text.write_p);
-    if (cp == '\t' || op_start_q(t.env, cp) || t.env.open_q(cp) || t.env.close_q(cp)) break;
+    if (stop_q(t.env, cp)) break;
     append(run, p, int32_t(q - p));
-    if (t.env.valid_q && !t.env.valid_q(run.first_p, n_elts(run))) break;
+    if (valid_q && !valid_q(run.first_p, n_elts(run))) break;
     p = q;
   }
   return int32_t(p - t.rest_p());
+}
+
+// The string e with the selection s replaced by n_run typed bytes; "Illegal
+// text string" when that is no valid text.
+Expr spliced(const Expr& e, const Sel& s, const Typing& t, int32_t n_run) {
+  const Byte_Str& old = str_of(e).text;
+  int32_t j = std::min(s.anchor_i, s.gen_i), k = std::max(s.anchor_i, s.gen_i);
+  Byte_Str text(old.first_p, j);
+  append(text, t.rest_p(), n_run);
+  append(text, old.first_p + k, n_elts(old) - k);
+  if (t.env.valid_q && !t.env.valid_q(text.first_p, n_elts(text))) throw Str_Err("Illegal text string");
+  return expr_str(text.first_p, n_elts(text));
 }
 
 // The bytes of the next piece of a text typed at once: one operator or
@@ -145,17 +164,24 @@ int32_t token_len(const Typing& t) {
 }
 
 // Step 2: e replaced as a whole by the typed characters up to the first
-// operator or delimiter; the rest is typed into the new string piece by
-// piece, as if typed key by key. One record undoes it all.
+// operator or delimiter. Typing with operators or delimiters into a string
+// (splice_q) puts those characters in place of the selection instead. The
+// rest is typed piece by piece, as if typed key by key; one record undoes it
+// all. A replacement that ends up a structure is an operand the level above
+// may put in brackets; a splice typed as keys are is not.
 Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t depth) {
   int32_t n_before = t.cmd.n_consumed;
+  bool splice_q = e.case_i == EXPR_STYLED_STR1 && !entire_q(*args.sel_p, e);
+  int32_t n_run = leading_run(t, splice_q ? nullptr : t.env.valid_q);
+  int32_t caret_i = n_run + (splice_q ? std::min(args.sel_p->anchor_i, args.sel_p->gen_i) : 0);
+  Expr typed_e = splice_q ? spliced(e, *args.sel_p, t, n_run) : expr_str(t.rest_p(), n_run);
   Byte_Str old_text = expr_text(e);
   Expr old = std::move(e);
   Sel old_sel = sel_copy(*args.sel_p);
-  e = expr_str(t.rest_p(), leading_run(t));
-  t.cmd.n_consumed += n_elts(str_of(e).text);
+  e = std::move(typed_e);
+  t.cmd.n_consumed += n_run;
   expr_restyle(e, t.env, depth);
-  *args.sel_p = sel_of(n_elts(str_of(e).text), n_elts(str_of(e).text));
+  *args.sel_p = sel_of(caret_i, caret_i);
   Sel* prev_sel_mp = args.prev_undo_sel_p;
   Cmd* prev_cmd_mp = args.prev_undo_cmd_p;
   args.prev_undo_sel_p = nullptr;
@@ -175,7 +201,7 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   args.prev_undo_cmd_p = prev_cmd_mp;
   args.undo.sel_mp.reset();
   args.undo.cmd_mp.reset();
-  if (t.cmd.n_consumed == n_before && (n_elts(old_text) == 0 || close_here_q(typed))) {
+  if (t.cmd.n_consumed == n_before && (splice_q || n_elts(old_text) == 0 || close_here_q(typed))) {
     // Nothing taken, or only a closing bracket to step over: as if nothing was typed here.
     e = std::move(old);
     *args.sel_p = std::move(old_sel);
@@ -183,6 +209,7 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
   }
   args.changed_q = true;
   if (n_before == 0) record(args, entire_sel(e), old_text);
+  if (splice_q) return close_here_q(typed) ? TYPED_CLOSE_HERE : TYPED_EDITED;
   bool struct_q = e.case_i != EXPR_STYLED_STR1;
   if (close_here_q(typed)) return struct_q ? TYPED_STRUCT_CLOSE_HERE : TYPED_CLOSE_HERE;
   return e.case_i == EXPR_STYLED_STR1 ? TYPED_STR : TYPED_STRUCT;
@@ -337,15 +364,16 @@ Typed type_at(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t d
   Rect old = expr_bounds(e);
   bool point_q = s.anchor_i == s.gen_i;
   if (e.case_i == EXPR_STYLED_STR1) {
-    // An empty string takes a text of several pieces as a whole, so that
-    // replaying the record of a replacement types it the same way again.
-    if (point_q && (!expr_empty_q(e) || token_len(t) == t.n_rest())) {
+    // A text of several pieces is typed piece by piece, so that replaying
+    // the record it makes types it the same way again.
+    if (point_q && token_len(t) == t.n_rest()) {
       Typed typed = type_at_str_point(e, t, args, limit, depth);
       if (typed != TYPED_NOTHING) return redrawn(typed, old, e, args);
     }
     // Nothing typed at a point replays the record of typing that was all
     // deleted again: the text field records it once more, for Redo.
-    if (entire_q(s, e) && !(point_q && t.n_rest() == 0)) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
+    bool replaced_q = entire_q(s, e) && !(point_q && t.n_rest() == 0);
+    if (replaced_q || leading_run(t, nullptr) < n_before_tab(t)) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
     return edit_str(e, t, args, depth);
   }
   if (!point_q) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);

@@ -20,8 +20,10 @@ Sel whole_cell_sel(const Gui_Kind& k, void* e) {
   return s;
 }
 
+}  // namespace
+
 // A cell of several values holds its lines inside brackets.
-int32_t piece_end(const Byte_Str& text, int32_t i) {
+int32_t cell_piece_end(const Byte_Str& text, int32_t i) {
   int32_t depth = 0;
   for (const char* p = text.first_p + i; p < text.write_p;) {
     const char* at = p;
@@ -33,14 +35,12 @@ int32_t piece_end(const Byte_Str& text, int32_t i) {
   return n_elts(text);
 }
 
-}  // namespace
-
 int32_t type_cells(const Small_Table& t, Table_Row& r, int32_t j0, int32_t j1, Text_Partial_Cmd& c, Cmd_Args* args_mp) {
   const Table_Env& env = t.kind_p->env;
   int32_t best = QUERY_PASSED;
   for (int32_t j = j0; j < j1; ++j) {
     if (j > j0 && c.n_consumed < n_elts(c.text) && separator_q(c.text[c.n_consumed])) ++c.n_consumed;
-    int32_t end = piece_end(c.text, c.n_consumed);
+    int32_t end = cell_piece_end(c.text, c.n_consumed);
     Text_Partial_Cmd piece{Byte_Str(c.text.first_p + c.n_consumed, end - c.n_consumed)};
     const Gui_Kind& k = *env.col_kinds[size_t(j)].kind_p;
     void* e = r.row_eAvs[size_t(j)];

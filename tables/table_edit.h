@@ -18,6 +18,9 @@ void table_insert_row(Small_Table& t, int32_t i, Cmd_Args& args);
 void replace_rows(Small_Table& t, int32_t j, int32_t k, std::vector<Table_Row*>& rows, Cmd_Args& args);
 // Performs args' command in row i and lays out again what its edited cells changed.
 void perform_in_row(Small_Table& t, int32_t i, Cmd_Args& args);
+// Where the piece of text from i that one cell takes ends: at the next tab
+// or carriage return outside brackets, or at the end.
+int32_t cell_piece_end(const Byte_Str& text, int32_t i);
 // Types cells j0..j1 of row r each its piece of c's text; with args_mp they
 // are changed (raising Str_Err "Illegal text string" when a cell does not
 // take its piece, the redraw bounds in the row's coordinates), without it

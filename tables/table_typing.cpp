@@ -38,7 +38,10 @@ bool rest_is_q(const Text_Partial_Cmd& c, const char* text) {
 bool has_q(const Text_Partial_Cmd& c, char ch) {
   return std::memchr(c.text.first_p + c.n_consumed, ch, size_t(n_elts(c.text) - c.n_consumed)) != nullptr;
 }
-bool rows_text_q(const Text_Partial_Cmd& c) { return has_q(c, '\t') || has_q(c, CR) || has_q(c, LF); }
+// A carriage return inside the text's own brackets is a line of one cell.
+bool rows_text_q(const Text_Partial_Cmd& c) {
+  return has_q(c, '\t') || has_q(c, LF) || cell_piece_end(c.text, c.n_consumed) < n_elts(c.text);
+}
 
 enum Plan_N { IN_ROW, ENTER_ROW, DELETE_ROWS, READ_ROWS, PASSED };
 

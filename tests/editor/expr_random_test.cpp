@@ -82,7 +82,8 @@ std::string step_fault(Expr_Session& s, const std::string& k, Model& m) {
 
 std::string session_fault(uint32_t seed, std::string& keys, bool paste_q) {
   std::mt19937 rng(seed);
-  Expr_Session s(rng() % 2 ? MATH_EXPR : SOURCE_EXPR);
+  const Expr_Kind* kinds[] = {&MATH_EXPR, &SOURCE_EXPR, &FREE_EXPR};
+  Expr_Session s(*kinds[rng() % 3]);
   Model m;
   for (int i = 0, n = 4 + int(rng() % 14); i < n; ++i) {
     std::string k = random_key(rng, paste_q);

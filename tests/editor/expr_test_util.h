@@ -30,13 +30,15 @@ inline bool test_valid_q(const char* t, int32_t n) {
 }
 inline const Styl& test_expr_style(const char*, int32_t, int32_t) { return test_style(); }
 inline const void* test_format_info(const Format& f, int32_t) { return &f; }
-inline Expr_Env test_env(bool source_q) {
-  return {std_op_lookup, test_open_q, test_close_q, test_partner, test_valid_q,
+inline Expr_Env test_env(bool source_q, bool (*valid_q)(const char*, int32_t) = test_valid_q) {
+  return {std_op_lookup, test_open_q, test_close_q, test_partner, valid_q,
           test_expr_style, test_format_info, 0, source_q};
 }
-inline const Expr_Env SOURCE_ENV = test_env(true), MATH_ENV = test_env(false);
+// FREE_EXPR's strings take any character, as the model's do.
+inline const Expr_Env SOURCE_ENV = test_env(true), MATH_ENV = test_env(false), FREE_ENV = test_env(false, nullptr);
 inline const Expr_Kind SOURCE_EXPR = {EXPR_OPS, &SOURCE_ENV, ACCEPT_N};
 inline const Expr_Kind MATH_EXPR = {EXPR_OPS, &MATH_ENV, ACCEPT_N};
+inline const Expr_Kind FREE_EXPR = {EXPR_OPS, &FREE_ENV, ACCEPT_N};
 
 // Operators the way they are written here: Enter as \n, the subscript arrow
 // as v, juxtaposition as _.

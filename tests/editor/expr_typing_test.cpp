@@ -9,8 +9,8 @@ namespace {
 
 struct Typing_Case {
   const char* keys;
-  const char* form;  // with the caret; source form unless math_q
-  bool math_q = false;
+  const char* form;  // with the caret
+  const Expr_Kind* kind_p = &SOURCE_EXPR;
   const char* said = "";
 };
 
@@ -20,16 +20,16 @@ const Typing_Case CASES[] = {
     {"2-3-4", "(2-3)-4|"},
     {"2^3^4", "2^(3^4|)"},
     {"a*b+c", "(a*b)+c|"},
-    {"(a+b)/(c+d)", "{a+b}/{c+d}|", true},
-    {"x^(n+1)", "x^{n+1}|", true},
+    {"(a+b)/(c+d)", "{a+b}/{c+d}|", &MATH_EXPR},
+    {"x^(n+1)", "x^{n+1}|", &MATH_EXPR},
     {"(a+b)*c", "(a+b)*c|"},
     {"sin(", "sin(|)"},
     {"sin(x)", "sin(x)|"},
     {"sin(x)+1", "sin(x)+1|"},
-    {"sin(x]", "sin(x]|", false},
-    {"a)", "a|", false, "<beep>"},
+    {"sin(x]", "sin(x]|"},
+    {"a)", "a|", &SOURCE_EXPR, "<beep>"},
     {"a+b`L`L*", "a*|b"},
-    {"a+b`L`Lq", "a@+b", false, "<beep>"},
+    {"a+b`L`Lq", "a@+b", &SOURCE_EXPR, "<beep>"},
     {"a+b`L`B", "a|b"},
     {"a+b`L`L`D", "a|b"},
     {"ab`L+`B", "a|b"},
@@ -59,7 +59,7 @@ const Typing_Case CASES[] = {
     {"a/b`K", "a@/b"},
     {"a/b`H`J`J`J", "a/|b"},
     {"a+b`H`e", "[a+b]"},
-    {"x(`V{x/)}", "x(v{x/})|", true},  // a pasted operand that closes its group still goes into brackets
+    {"x(`V{x/)}", "x(v{x/})|", &MATH_EXPR},  // a pasted operand that closes its group still goes into brackets
     {"1(1x.5.51(", "1(1x.5.51(|))"},  // an opening bracket brings its partner
     {"{1(1x.5.51()}", "1(1x.5.51()|)"},
     {"{-3\t4}", "-3|"},  // a tab ends the text for this part
@@ -67,6 +67,10 @@ const Typing_Case CASES[] = {
     {"({x+1]}", "(x+1]|"},  // a paste that changes the closing bracket is undone with it
     {"[(`R`R{^-]}", "[(()^)-]|"},  // a suffix closed by its paste is balanced before the bracket is stepped over
     {"[{[[]}{)}{^)}{x[}", "[[[])^)x[|]"},
+    // Strings that take any character still take operators and brackets as structure.
+    {"2*xy`L{+1}", "(2*x)+1|y", &FREE_EXPR},
+    {"1+ab`l{^2}", "1+(a^2|)", &FREE_EXPR},
+    {"1+ab`L{(c}", "1+a(c|)b", &FREE_EXPR},
 };
 
 // Types the keys and returns, per recorded change, the tree from before it.
@@ -87,7 +91,7 @@ std::vector<std::string> type_keys(Expr_Session& s, const char* keys) {
 
 TEST(ExprTyping, SessionsThenUndoAndRedo) {
   for (const Typing_Case& c : CASES) {
-    Expr_Session s(c.math_q ? MATH_EXPR : SOURCE_EXPR);
+    Expr_Session s(*c.kind_p);
     std::vector<std::string> before = type_keys(s, c.keys);
     EXPECT_EQ(s.form(), c.form) << c.keys;
     EXPECT_EQ(s.log.said, c.said) << c.keys;

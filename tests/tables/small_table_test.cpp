@@ -145,6 +145,11 @@ TEST(Small_Table, SpreadsheetTextPastesIntoTheDataTable) {
         {"R0", "/|||", "0/1/0,0"},
         {"*5|6", "/5|6||", "0,1"},
         {"+5|6|7|8|9", "/5|6||", "0,1", "<beep>"}}},
+      // A line inside the text's own brackets is a line of the cell, typed and undone there.
+      {[] { return xy_table(1); },
+       {{"+(1/2)", "/(1/2)|||", "0/0/4/0,0"},
+        {"Z", "/|||", "0/0/0,0"},
+        {"Y", "/(1/2)|||", "0/0/4/0,0"}}},
   });
 }
 

@@ -13,13 +13,11 @@ namespace {
 
 std::string random_code(std::mt19937& rng, const std::string& copied) {
   auto pick = [&](int n) { return int(rng() % unsigned(n)); };
-  // No operators or brackets: how expressions type and undo is the editor's
-  // own test; here cells stay strings and rows are what moves.
-  const char* pieces[] = {"1", "x", ".5", "\t", "\r", "\r\n", "#00FF00", " "};
+  const char* pieces[] = {"1", "x", ".5", "+", "^", "(", ")", "\t", "\r", "\r\n", "#00FF00", " "};
   int roll = pick(100);
   if (roll < 30) {
     std::string text;
-    for (int i = 1 + pick(3); i > 0; --i) text += pieces[pick(roll < 20 ? 3 : 8)];
+    for (int i = 1 + pick(3); i > 0; --i) text += pieces[pick(roll < 20 ? 7 : 12)];
     return "+" + text;
   }
   if (roll < 38) return "+\r";
