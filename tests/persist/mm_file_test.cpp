@@ -15,10 +15,9 @@
 #include "persist/table_titles.h"
 #include "tests/editor/expr_test_util.h"
 #include "tests/err_text.h"
+#include "tests/bytes_of.h"
 
 namespace {
-
-std::string bytes_of(const Byte_Str& s) { return std::string(s.first_p, size_t(n_elts(s))); }
 
 // A document of two text sections, "a" and "b"; version 1.0 files hold only "b".
 struct Two_Texts {
