@@ -6,14 +6,13 @@
 #include "core/bin_codec.h"
 #include "persist/payload_data_table.h"
 #include "persist/payload_table.h"
+#include "tests/bytes_of.h"
 #include "tests/err_text.h"
 #include "tests/tables/table_test_util.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-std::string bytes_of(const Byte_Str& s) { return std::string(s.first_p, size_t(n_elts(s))); }
 
 using Table_Hold = std::unique_ptr<Small_Table, decltype(&table_release)>;
 Table_Hold hold(Small_Table* t) { return Table_Hold(t, table_release); }
