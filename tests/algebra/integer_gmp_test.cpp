@@ -41,7 +41,7 @@ class Integer_Vs_Gmp : public ::testing::Test {
   }
 };
 
-TEST_F(Integer_Vs_Gmp, AddSubtractMultiplyNegate) {
+TEST_F(Integer_Vs_Gmp, RingOperationsWordOperationsAndDecimalText) {
   const std::tuple<const char*, void (*)(mpz_ptr, mpz_srcptr, mpz_srcptr), Integer (*)(Integer, Integer)> ops[] = {
       {"add", mpz_add, int_add}, {"subtract", mpz_sub, int_subtract}, {"multiply", mpz_mul, int_multiply}};
   for (long i = 0, n = test_iterations(N_PAIRS); i < n; ++i) {
@@ -57,6 +57,15 @@ TEST_F(Integer_Vs_Gmp, AddSubtractMultiplyNegate) {
     uint32_t w = uint32_t(mpz_get_ui(y.v));
     mpz_mul_ui(want.v, x.v, w);
     expect("multiply by word", int_multiply_word(a.get(), w), want.v);
+    if (w == 0) w = 0xFFFFFFFFu;
+    Integer q = hdl_copy(a.get());
+    int64_t rem = int_divide_word(q, w);
+    long want_rem = long(mpz_tdiv_q_ui(want.v, x.v, w));
+    expect("divide by word (quotient)", q, want.v);
+    EXPECT_EQ(rem, mpz_sgn(x.v) < 0 ? -want_rem : want_rem) << x.str() << " / " << w;
+    std::string text = int_to_string(a.get());
+    ASSERT_EQ(text, x.str());
+    expect("read", int_from_string(text.c_str()), x.v);
   }
 }
 
@@ -75,19 +84,6 @@ TEST_F(Integer_Vs_Gmp, DivideTruncatesWithTheDividendsSign) {
     Integer rem = hdl_copy(a.get());
     expect("divide (quotient)", int_divide(rem, b.get()), want.v);
     expect("divide (remainder)", rem, r.v);
-  }
-}
-
-TEST_F(Integer_Vs_Gmp, DivideByWord) {
-  for (long i = 0, n = test_iterations(N_PAIRS); i < n; ++i) {
-    draw_pair();
-    uint32_t w = uint32_t(mpz_get_ui(y.v));
-    if (w == 0) w = 0xFFFFFFFFu;
-    Integer q = hdl_copy(a.get());
-    int64_t rem = int_divide_word(q, w);
-    long want_rem = long(mpz_tdiv_q_ui(want.v, x.v, w));
-    expect("divide by word (quotient)", q, want.v);
-    EXPECT_EQ(rem, mpz_sgn(x.v) < 0 ? -want_rem : want_rem) << x.str() << " / " << w;
   }
 }
 
@@ -168,15 +164,6 @@ TEST_F(Integer_Vs_Gmp, ToDoubleRoundsToNearest) {
       double m = std::frexp(d, &exp);
       ASSERT_EQ(std::fmod(std::ldexp(m, 53), 2.0), 0.0) << "tie not to even: " << x.str();
     }
-  }
-}
-
-TEST_F(Integer_Vs_Gmp, DecimalWriteAndReadRoundTrip) {
-  for (long i = 0, n = test_iterations(N_PAIRS); i < n; ++i) {
-    draw_pair();
-    std::string text = int_to_string(a.get());
-    ASSERT_EQ(text, x.str());
-    expect("read", int_from_string(text.c_str()), x.v);
   }
 }
 

@@ -6,20 +6,16 @@
 
 #include "tests/core/chunk_stream.h"
 #include "tests/core/syntax_text.h"
+#include "tests/bytes_of.h"
 
 TEST(BinCodec, ExactBytes) {
-  auto bytes = [](auto write) {
-    Byte_Str s;
-    write(s);
-    return std::string(s.first_p, size_t(n_elts(s)));
-  };
   const std::pair<int32_t, std::string> ints[] = {
       {-1, "\x7F"}, {64, std::string("\xC0\x00", 2)}, {63, "\x3F"}, {-64, "\x40"}, {-65, "\xBF\x7F"},
       {0, std::string(1, '\0')}, {INT32_MIN, "\x80\x80\x80\x80\x78"}};
-  for (auto& [v, b] : ints) EXPECT_EQ(bytes([v](Byte_Str& s) { write_int(s, v); }), b) << v;
+  for (auto& [v, b] : ints) EXPECT_EQ(written([v](Byte_Str& s) { write_int(s, v); }), b) << v;
   const std::pair<uint32_t, std::string> unsigneds[] = {{300, "\xAC\x02"}, {127, "\x7F"}, {UINT32_MAX, "\xFF\xFF\xFF\xFF\x0F"}};
-  for (auto& [v, b] : unsigneds) EXPECT_EQ(bytes([v](Byte_Str& s) { write_unsigned(s, v); }), b) << v;
-  EXPECT_EQ(bytes([](Byte_Str& s) { write_str(s, Byte_Str("abc")); }), "\x03" "abc");
+  for (auto& [v, b] : unsigneds) EXPECT_EQ(written([v](Byte_Str& s) { write_unsigned(s, v); }), b) << v;
+  EXPECT_EQ(written([](Byte_Str& s) { write_str(s, Byte_Str("abc")); }), "\x03" "abc");
 }
 
 TEST(BinCodec, RoundTripsAcrossRefills) {
@@ -33,7 +29,7 @@ TEST(BinCodec, RoundTripsAcrossRefills) {
     write_int(out, -int32_t(v & 0x7FFFFFFF));
   }
   write_str(out, Byte_Str("tail"));
-  Chunk_Stream in(std::string(out.first_p, size_t(n_elts(out))), 1);
+  Chunk_Stream in(bytes_of(out), 1);
   for (uint32_t v : values) {
     ASSERT_EQ(read_unsigned(in), v);
     ASSERT_EQ(read_int(in), int32_t(v));

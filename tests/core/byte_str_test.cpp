@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/err_text.h"
-
-namespace {
-std::string text_of(const Byte_Str& s) { return std::string(s.first_p, size_t(n_elts(s))); }
-}  // namespace
+#include "tests/bytes_of.h"
 
 TEST(ByteStr, StartsWithFourBytesAndDoublesWhenWritten) {
   Byte_Str s;
@@ -41,19 +38,19 @@ TEST(ByteStr, EditingOperations) {
   Byte_Str s("hello");
   Byte_Str w(" world");
   insert(s, 5, w);  // at n_elts: appends
-  EXPECT_EQ(text_of(s), "hello world");
+  EXPECT_EQ(bytes_of(s), "hello world");
   insert(s, 0, Byte_Str(">"));
-  EXPECT_EQ(text_of(s), ">hello world");
+  EXPECT_EQ(bytes_of(s), ">hello world");
   erase(s, 3, 3);
-  EXPECT_EQ(text_of(s), ">hello world");
+  EXPECT_EQ(bytes_of(s), ">hello world");
   erase(s, 0, 2);
-  EXPECT_EQ(text_of(s), "ello world");
+  EXPECT_EQ(bytes_of(s), "ello world");
   set_length(s, 12, '!');
-  EXPECT_EQ(text_of(s), "ello world!!");
+  EXPECT_EQ(bytes_of(s), "ello world!!");
   set_length(s, 4);
-  EXPECT_EQ(text_of(s), "ello");
+  EXPECT_EQ(bytes_of(s), "ello");
   append(s, s.first_p, 4);  // its own bytes, moved by the growth
-  EXPECT_EQ(text_of(s), "elloello");
+  EXPECT_EQ(bytes_of(s), "elloello");
   Byte_Str t;
   copy(t, s);
   EXPECT_EQ(compare(t, s), 0);
@@ -71,10 +68,10 @@ TEST(ByteStr, AssertionTexts) {
   EXPECT_EQ(check_text([&] { erase(s, 2, 1); }), ERASE);
   EXPECT_EQ(check_text([&] { erase(s, 1, 4); }), ERASE);
   EXPECT_EQ(check_text([&] { char_start_before(s.first_p, s.first_p); }), "Assertion failed - file byte_str:\rp > a");
-  EXPECT_EQ(text_of(s), "abc");
+  EXPECT_EQ(bytes_of(s), "abc");
   EXPECT_EQ(check_text([&] { set_length(s, INT32_MAX); }), "Out of memory");
   EXPECT_EQ(check_text([&] { append(s, s.first_p, INT32_MAX); }), "Out of memory");  // the length sum wraps
-  EXPECT_EQ(text_of(s), "abc");
+  EXPECT_EQ(bytes_of(s), "abc");
 }
 
 TEST(ByteStr, ComparesAsUnsignedBytesShorterFirst) {

@@ -4,15 +4,10 @@
 
 #include "core/byte_str.h"
 #include "core/dates.h"
+#include "tests/bytes_of.h"
 
 namespace {
 
-template <class F>
-std::string written(F put) {
-  Byte_Str s;
-  put(s);
-  return std::string(s.first_p, size_t(n_elts(s)));
-}
 
 }  // namespace
 

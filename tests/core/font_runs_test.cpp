@@ -1,4 +1,5 @@
 #include "core/font_runs.h"
+#include "tests/bytes_of.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ Runs_Out runs_of(const std::string& text, int prefer_coding) {
   Byte_Str bytes;
   Tuple runs;
   to_runs(text.data(), int32_t(text.size()), prefer_coding, bytes, runs);
-  Runs_Out res{std::string(bytes.first_p, size_t(n_elts(bytes))), ""};
+  Runs_Out res{bytes_of(bytes), ""};
   int32_t n_total = 0;
   for (int32_t i = 0; i < n_runs(runs); ++i) {
     if (i > 0) res.runs += " ";
@@ -33,7 +34,7 @@ Runs_Out runs_of(const std::string& text, int prefer_coding) {
 std::string text_of(const std::string& font_bytes, int coding) {
   Byte_Str text;
   from_font(font_bytes.data(), int32_t(font_bytes.size()), coding, text);
-  return std::string(text.first_p, size_t(n_elts(text)));
+  return bytes_of(text);
 }
 
 // Back to internal text run by run, as a reader of drawn or exported text would.

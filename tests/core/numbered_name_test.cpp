@@ -4,11 +4,12 @@
 
 #include <string>
 
+#include "tests/bytes_of.h"
+
 namespace {
 
 std::string stepped(const std::string& name, int32_t delta) {
-  Byte_Str s = step_file_name(name.c_str(), delta);
-  return std::string(s.first_p, size_t(n_elts(s)));
+  return bytes_of(step_file_name(name.c_str(), delta));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "draw/rec_device.h"
 #include "tests/draw/unit_canvas.h"
 #include "tests/err_text.h"
+#include "tests/bytes_of.h"
 
 namespace {
 
@@ -27,9 +28,7 @@ Calls in_blue(Calls drawn) {
 
 template <class T, class Write>
 std::string stored(const T& g, Write write) {
-  Byte_Str s;
-  write(s, g);
-  return std::string(s.first_p, size_t(n_elts(s)));
+  return written([&](Byte_Str& s) { write(s, g); });
 }
 
 // A double whose low six bytes are zero, by its two high bytes.

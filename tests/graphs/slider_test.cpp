@@ -7,6 +7,7 @@
 
 #include "draw/rec_device.h"
 #include "tests/err_text.h"
+#include "tests/bytes_of.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ TEST(Slider, StoredForm) {
   Byte_Str b;
   write_slider(b, s);
   write_slider(b, Slider{NO_THUMB, NO_THUMB, 1920});
-  EXPECT_EQ(std::string(b.first_p, size_t(n_elts(b))), "\x88\x27\xBA\x27\x64\x7F\x7F\x0A");
+  EXPECT_EQ(bytes_of(b), "\x88\x27\xBA\x27\x64\x7F\x7F\x0A");
   Mem_In_Stream in(b.first_p, n_elts(b));
   Slider r1 = read_slider(in), r2 = read_slider(in);
   EXPECT_EQ(std::tie(r1.a, r1.p, r1.w, r2.a, r2.w), std::make_tuple(5000, 5050, 19200, NO_THUMB, 1920));

@@ -8,6 +8,7 @@
 #include "persist/utf8.h"
 #include "tests/core/internal_text.h"
 #include "tests/err_text.h"
+#include "tests/bytes_of.h"
 #include "tests/persist/temp_files.h"
 
 namespace {
@@ -48,7 +49,7 @@ TEST(FileStream, BinaryCodecsAcrossBuffers) {
   }
   close(out);
   EXPECT_EQ(out.file_pos, n_elts(expect));
-  ASSERT_EQ(file_bytes(path), std::string(expect.first_p, size_t(n_elts(expect))));
+  ASSERT_EQ(file_bytes(path), bytes_of(expect));
   File_In in(path.c_str(), 0);
   for (int32_t v : ints) ASSERT_EQ(read_int(in), v);
   Byte_Str tail;

@@ -7,12 +7,7 @@
 #include "shell/paragraph.h"
 #include "shell/qt_text.h"
 #include "tests/editor/editor_test_util.h"
-
-namespace {
-
-std::string str(const Byte_Str& b) { return std::string(b.first_p, size_t(n_elts(b))); }
-
-}  // namespace
+#include "tests/bytes_of.h"
 
 TEST(Help, VersionAndAboutText) {
   EXPECT_EQ(version_text(APPL_VERSION), "2.5.1");
@@ -42,8 +37,8 @@ TEST(Help, TipsTextByteForByte) {
       "6. More: the README that comes with the program is a user's guide with a tour and the keys, and the "
       "numbered lessons in its examples folder (lesson1.mm, lesson2.mm, ...) teach it step by step; open the "
       "first and go on with Next File.";
-  std::string tips = str(tips_text());
-  EXPECT_EQ(tips, str(internal_of(QString::fromUtf8(utf8))));
+  std::string tips = bytes_of(tips_text());
+  EXPECT_EQ(tips, bytes_of(internal_of(QString::fromUtf8(utf8))));
   EXPECT_EQ(tips.substr(30, 5), "a\x97\x44x^");
 }
 
@@ -62,5 +57,5 @@ TEST(Help, ParagraphBreaksOnlyAtWholeSpaces) {
   EXPECT_EQ(PARAGRAPH_KIND.query(PARAGRAPH_KIND, &p, s, copy), 1);
   Text_Partial_Cmd typed{Byte_Str("x")};
   EXPECT_EQ(PARAGRAPH_KIND.query(PARAGRAPH_KIND, &p, s, typed), QUERY_REFUSED);
-  EXPECT_EQ(str(elt_text(PARAGRAPH_KIND, &p)), "a\xA0\x20z \x92\x44\x31\rb");
+  EXPECT_EQ(bytes_of(elt_text(PARAGRAPH_KIND, &p)), "a\xA0\x20z \x92\x44\x31\rb");
 }

@@ -7,6 +7,7 @@
 
 #include "shell/Wind_Con.h"
 #include "shell/clip.h"
+#include "tests/bytes_of.h"
 
 namespace {
 
@@ -28,8 +29,7 @@ const Gui_Kind& taking_kind() {
 
 std::string form(const Gui_Kind& k, const char* text) {
   Wind_Con w(k, nullptr);
-  Byte_Str f = paste_form(w, Byte_Str(text));
-  return std::string(f.first_p, size_t(n_elts(f)));
+  return bytes_of(paste_form(w, Byte_Str(text)));
 }
 
 TEST(PasteForm, CrInFrontRetry) {
@@ -48,7 +48,7 @@ TEST(PasteForm, CrInFrontRetry) {
     EXPECT_EQ(form(taking_kind<false>(), c.text), c.any) << c.text;
   }
   Byte_Str clip = internal_of_clip_text("x\r\ny\nz\r\r\n", 9);
-  EXPECT_EQ(std::string(clip.first_p, size_t(n_elts(clip))), "x\ry\rz\r\r");
+  EXPECT_EQ(bytes_of(clip), "x\ry\rz\r\r");
 }
 
 }  // namespace
