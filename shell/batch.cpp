@@ -14,6 +14,7 @@
 #include "draw/qt/qt_targets.h"
 #include "draw/units.h"
 #include "editor/edit_con.h"
+#include "graphs/panel_image.h"
 #include "model/model_env.h"
 #include "model/model_table.h"
 #include "persist/file_in.h"
@@ -134,9 +135,29 @@ void print(Edit_Con& con, const Command_Line& cl, std::string& at) {
   }
 }
 
+std::string no_panel_text(int32_t graph_n, int32_t n_panels) {
+  return "No graph " + std::to_string(graph_n) + ": the model has " + std::to_string(n_panels) +
+         (n_panels == 1 ? " independent variable" : " independent variables");
+}
+
+// Panel graph_n's plot area alone, at one pixel per screen pixel.
+void render_graph(Edit_Con& con, const Command_Line& cl, std::string& at) {
+  Graph_Set* g_mp = model_of(con).graphs_p;
+  int32_t n = g_mp ? n_indep(*g_mp) : 0;
+  if (cl.graph_n > n) throw Str_Err(no_panel_text(cl.graph_n, n));
+  Graph_Set& g = *g_mp;
+  int32_t j = cl.graph_n - 1;
+  bool grid_q = !cl.no_grid_q;
+  panel_image_refresh(g, j, grid_q);
+  const Panel& p = g.panels[size_t(j)];
+  write_outputs(pictures(cl, g.s, g.s, panel_image_of(g).dpi, [&](Canvas& c) { draw_panel_image(p, c, grid_q); }),
+                at);
+}
+
 void render(Edit_Con& con, const Command_Line& cl, std::string& at) {
   run_cmd(con, GRAPH_CMD);
   calculate(con);
+  if (cl.graph_n > 0) return render_graph(con, cl, at);
   const Gui_Kind& k = *con.kind_p;
   Rect b = k.bounds(k, con.content_p);
   Point origin = {PICTURE_EDGE - b.x0, -PICTURE_EDGE - b.y1};
@@ -174,5 +195,6 @@ int batch_main(int argc, char** argv, const Command_Line& cl) {
   qt_install_screen();
   // A question has no one to answer it: the answer Escape gives.
   model_ask_ = [](const std::string&, const std::vector<std::string>& labels) { return int32_t(labels.size()) - 1; };
+  large_graphs_ = cl.large_q;
   return run_batch(cl);
 }

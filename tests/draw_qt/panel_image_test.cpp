@@ -34,6 +34,12 @@ bool lit_q(const QImage& im, int x, int y) {
   return std::min({c.red(), c.green(), c.blue()}) <= 0xC0;
 }
 
+// Within a smoothed edge's tint of the colour c.
+bool near_q(QColor got, uint32_t c) {
+  QColor want(QRgb(c | 0xFF000000));
+  return std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) + std::abs(got.blue() - want.blue()) <= 0x30;
+}
+
 // The lit pixels that lie further than one pixel from where row_of(column)
 // puts the curve, and the columns whose place is not lit.
 std::pair<int, int> off_curve(const QImage& im, double (*row_of)(double col, int n)) {
@@ -108,6 +114,19 @@ TEST(Panel_Image, SecondPanelTakesItsVariablesRange) {
   auto [x_off, x_missed] = off_curve(panel_picture(g, 0, false), [](double col, int) { return 89 - col / 10; });
   EXPECT_EQ(x_off, 0);
   EXPECT_EQ(x_missed, 0);
+}
+
+
+TEST(Panel_Image, RelationShadesWhereItHolds) {
+  // y < x/2 in the first relation's region colour, its boundary not drawn.
+  QImage im = panel_picture({{X}, {Y}, {"(< y (* 0.5 x))"}, {}}, 0, false);
+  int n_wrong = 0;
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 200; ++x) {
+      double below = (99.5 - y) / 10 - 0.5 * (x + 0.5 - 100) / 10;  // y - x/2 at the pixel's centre
+      if (std::abs(below) > 0.15) n_wrong += !near_q(im.pixelColor(x, y), below < 0 ? 0xFF80FF : 0xFFFFFF);
+    }
+  EXPECT_EQ(n_wrong, 0);
 }
 
 }  // namespace

@@ -42,15 +42,20 @@ read -r w x h <<<"$(png_size line.png)"
 [[ $(png_size line2.png) == "$((2 * w)) x $((2 * h))" && $w -gt 300 ]] || fail "sizes $w x $h, $(png_size line2.png)"
 grep -q '<svg width=' line.svg || fail "line.svg is no SVG picture"
 expect 0 "" "corvandile_veza: v20.mm: Converting from file version 2.0" --render v20.mm --png v20.png
+expect 0 "" "" --render line.mm --graph 1 --png panel.png --svg panel.svg
+expect 0 "" "" --render line.mm --graph 1 --large --png large.png
+[[ $(png_size panel.png) == "200 x 200" && $(png_size large.png) == "400 x 400" ]] ||
+  fail "panels $(png_size panel.png), $(png_size large.png)"
 
 expect 1 "" "corvandile_veza: missing.mm: File not found (missing, not a file, or name wrong?)" --render missing.mm --png m.png
 expect 1 "" "corvandile_veza: v30.mm: You need to start Corvandile (or Corvandile Veza) version 3.0 or later to read this file." \
   --print v30.mm --pdf v30.pdf
 expect 1 "" "corvandile_veza: cut.mm: Not enough input" --render cut.mm --svg cut.svg
+expect 1 "" "corvandile_veza: line.mm: No graph 2: the model has 1 independent variable" --render line.mm --graph 2 --png two.png
 expect 1 "" "corvandile_veza: nowhere/line.svg: File not found (missing, not a file, or name wrong?)" \
   --render line.mm --png line3.png --svg nowhere/line.svg
 expect 1 "" "corvandile_veza: nowhere/line.pdf: File not found (missing, not a file, or name wrong?)" \
   --print line.mm --pdf nowhere/line.pdf
 expect 2 "" "corvandile_veza: --print needs --pdf OUT" --print line.mm
-for f in m.png v30.pdf cut.svg line3.png; do [ ! -e $f ] || fail "a failed command wrote $f"; done
+for f in m.png v30.pdf cut.svg line3.png two.png; do [ ! -e $f ] || fail "a failed command wrote $f"; done
 exit $status
