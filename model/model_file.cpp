@@ -68,7 +68,7 @@ void finish_read(void* doc) {
   Math_Model& m = model_of(doc);
   m.flags = expr_empty_q(m.solutions) ? 0x2 : 0;
   try {
-    compute_columns(m);
+    if (m.table_mp) compute_columns(m, read_model(m, READ_SOLUTIONS));
   } catch (const Model_Err&) {
     // The first command that reads the model shows the mistake where it lies.
   }

@@ -64,7 +64,7 @@ TEST(ModelFile, NewAndSolvedModels) {
   table_set_cell(var_table(*t.m, DEP_VARS), 0, COLOR_COL, swatch_new(0x0000FF));
   t.m->table_mp = xy_table(2);
   table_set_cell(*t.m->table_mp, 0, 0, math_cell_new("2"));
-  compute_columns(*t.m);
+  compute_columns(*t.m, read_model(*t.m, READ_SOLUTIONS));
   expect_comes_back(file_of(t.m), VARS_TEXT + "#0000FF\ty=a*x^2+b*x+c\ta = 0   [-10, 10]\rb = -1   [-10, 10]\rc = 0   [-10, 10]\t"
                                               "y=a*x^2+b*x+c\t\r2\t\t-2.000000\t\r\t\t\t\t\t0.500\t\t 5000,5000,19200 "
                                               "2000,7000,9600 5000,5000,19200 x y ~y Notes flags 0 graph 255");
@@ -132,7 +132,7 @@ void random_model(Math_Model& m, std::mt19937_64& rng) {
     table_set_cell(*m.table_mp, i, 3, text_field_new(pick(rng, NOTES).c_str()));
   }
   try {
-    compute_columns(m);  // as the document's refresh after every command leaves them
+    compute_columns(m, read_model(m, READ_SOLUTIONS));  // as the document's refresh after every command leaves them
   } catch (const Model_Err&) {
   }
 }
