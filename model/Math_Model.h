@@ -11,6 +11,7 @@
 #include "editor/Expr.h"
 #include "graphs/graph_set.h"
 #include "graphs/slider.h"
+#include "model/file_buttons.h"
 #include "persist/payload_params.h"
 
 struct Small_Table;
@@ -48,11 +49,13 @@ struct Math_Model {
   Graph_Set* graphs_p = nullptr;    // the Graphs section
   // The Solutions as last read, kept while a slider drags: only values change.
   std::shared_ptr<Model_Read> solved_mp;
+  File_Button next_button{NEXT_FILE_BUTTON_N}, prev_button{PREV_FILE_BUTTON_N};
   // The sections' places, the whole extent, and the parameter row whose
   // slider the mouse is dragging (-1 for none).
   Point pts[N_MMDLIS] = {};
   Rect bds = EMPTY_RECT;
   int32_t drag_row_i = -1;
+  bool label_down_q = false;  // the mouse went down on a label and is not up yet
 };
 
 // An empty model: rows x independent and y dependent, -10 to 10, "y=" in

@@ -109,11 +109,17 @@ void graph_command(Math_Model& m, Cmd_Args& args) {
 }
 
 // A click on a section's label selects the section; the Table's runs Table
-// as a label click, the Graphs' runs Graph.
+// as a label click, the Graphs' runs Graph. The mouse's moves until it is
+// up again belong to the click.
 bool label_click(Math_Model& m, Cmd_Args& args) {
   const auto& mc = static_cast<const Mouse_Cmd&>(*args.cmd_p);
+  if (mc.phase != MOUSE_PRESS && m.label_down_q) {
+    m.label_down_q = mc.phase != MOUSE_RELEASE;
+    return true;
+  }
   int32_t j = mc.phase == MOUSE_PRESS && m.drag_row_i < 0 ? label_hit(m, mc.pt) : -1;
   if (j < 0) return false;
+  m.label_down_q = true;
   comp_select_part(MODEL_KIND, &m, *args.sel_p, j);
   if (j == TABLE_MMDLI) table_command(m, args, true);
   if (j == GRAPHS_MMDLI) graph_command(m, args);
@@ -194,7 +200,7 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
         if (m.table_mp) m.flags |= REFRESH_DUE;
         return true;
       case MODEL_RESTORE_CMD: restore(m, args); return true;
-      case MOUSE_CMD: return label_click(m, args) || mouse_on_slider(m, args);
+      case MOUSE_CMD: return label_click(m, args) || button_click(m, args) || mouse_on_slider(m, args);
       default: return false;
     }
   } catch (const Model_Err& e) {

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "graphs/graph_section.h"
+#include "model/file_buttons.h"
 #include "model/model_env.h"
 #include "model/model_graph.h"
 #include "model/model_kind.h"
@@ -86,4 +87,4 @@ const Doc_File_Kind MODEL_FILE = {N_MMDLIS,
                                   section_of,
                                   finish_read,
                                   [](void* doc) { MODEL_KIND.kind.release(MODEL_KIND.kind, doc); },
-                                  nullptr};
+                                  set_file_buttons};

@@ -12,7 +12,7 @@ namespace {
 Math_Model& model_of(void* e) { return *static_cast<Math_Model*>(e); }
 const Math_Model& model_of(const void* e) { return *static_cast<const Math_Model*>(e); }
 
-// Sections without content: the Table before Table makes one, the file buttons.
+// Sections without content: the Table before Table makes one.
 Sel blank_sel(const Gui_Kind&, const void*) { return Sel(); }
 Rect blank_bounds(const Gui_Kind&, const void*) { return {0, 0, 0, 0}; }
 Rect blank_sel_bounds(const Gui_Kind&, const void*, const Sel&) { return {0, 0, 0, 0}; }
@@ -50,7 +50,7 @@ const Expr_Kind CONSTRAINTS_EXPR = {constraints_ops(), &MODEL_ENV, 1};
 
 const Part_Kind SECTION_KINDS[N_MMDLIS] = {
     {&VARS_KIND.kind, 1}, {&CONSTRAINTS_EXPR.kind, 1}, {&PARAMS_OPS, 0}, {&SOLUTIONS_EXPR.kind, 1},
-    {&TABLE_SECTION_OPS, 1}, {&GRAPH_SECTION_OPS, 1}, {&BLANK_OPS, 0},  {&BLANK_OPS, 0}};
+    {&TABLE_SECTION_OPS, 1}, {&GRAPH_SECTION_OPS, 1}, {&FILE_BUTTON_OPS, 0}, {&FILE_BUTTON_OPS, 0}};
 const char* const LABELS[N_MMDLIS] = {nullptr, "Constraints", "Parameters", "Solutions", "Table", "Graphs", nullptr, nullptr};
 
 void* section_p(const Composite_Kind&, const void* e, int32_t j) {
@@ -62,6 +62,8 @@ void* section_p(const Composite_Kind&, const void* e, int32_t j) {
     case SOLUTIONS_MMDLI: return &m.solutions;
     case TABLE_MMDLI: return m.table_mp;
     case GRAPHS_MMDLI: return m.graphs_p;
+    case NEXT_MMDLI: return m.next_button.shown_q ? &m.next_button : nullptr;
+    case PREV_MMDLI: return m.prev_button.shown_q ? &m.prev_button : nullptr;
     default: return nullptr;
   }
 }

@@ -86,6 +86,10 @@ void compute_columns(Math_Model& m, const Model_Read& rd) {
   }
 }
 
+void compute_columns(Math_Model& m) {
+  if (m.table_mp) compute_columns(m, read_model(m, READ_SOLUTIONS));
+}
+
 std::vector<std::vector<double>> data_rows(const Math_Model& m, Model_Dict& d) {
   std::vector<std::vector<double>> rows;
   if (!m.table_mp) return rows;

@@ -21,6 +21,8 @@ void table_command(Math_Model& m, Cmd_Args& args, bool label_q);
 // Fills every computed column from the Solutions (as rd read them) at each
 // row's independent values.
 void compute_columns(Math_Model& m, const Model_Read& rd);
+// The same after reading the Solutions; raises Model_Err.
+void compute_columns(Math_Model& m);
 // The Table's rows as values of the variables of d, independent then
 // dependent, NaN where a cell is empty or is not a number.
 std::vector<std::vector<double>> data_rows(const Math_Model& m, Model_Dict& d);

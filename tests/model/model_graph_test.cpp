@@ -210,3 +210,25 @@ TEST(ModelGraph, FailuresAndUndo) {
 }
 
 }  // namespace
+
+namespace {
+
+// A window opening on a solved model graphs it, leaving its stale bits and
+// marking nothing as changed.
+TEST(ModelGraph, OpenedGraphsTheSolvedModel) {
+  for (bool solved_q : {false, true}) {
+    Test_Doc d;
+    set_vars(d.m(), "x | y");
+    set_constraints(d.m(), "y=2*x");
+    if (solved_q) model_solve(d.m(), false);
+    d.m().flags = (d.m().flags & ~CHANGED_FLAGS) | 0x2;
+    Graph_Set* before = d.m().graphs_p;
+    Con_Cmd opened(OPENED_CMD, &d.con);
+    con_perform(d.con, opened, false);
+    EXPECT_EQ(d.m().graphs_p != before, solved_q);
+    EXPECT_EQ(d.m().flags & CHANGED_FLAGS, 0x2u);
+    EXPECT_EQ(strip_of(*d.m().graphs_p), solved_q ? "0.0" : "");
+  }
+}
+
+}  // namespace
