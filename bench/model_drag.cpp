@@ -1,7 +1,11 @@
-// One step of a slider drag in a model document: the mouse command through
-// the controller (the slider, the value text, the update hook), then the
-// redraw of the area it reports into an offscreen image; against redrawing
-// the whole document. Counters give the pool bytes the model holds.
+// A slider drag in a graphed model document: three independent and two
+// dependent variables, equations already solved, a hundred Table rows,
+// panels of 200 pixels. One step end to end is the mouse command through
+// the controller (the slider, the value text, the refresh of the dots, the
+// computed columns and the curves) and the redraw of the Graphs section
+// into an offscreen image; the redraw of all the area the step reports is
+// timed too. The stages are also timed alone to show their
+// shares, and Graph itself; counters give the pool bytes the model holds.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -10,80 +14,140 @@
 #include "bench/bench_size.h"
 #include "core/pool.h"
 #include "draw/qt/qt_targets.h"
-#include "editor/edit_con.h"
-#include "model/model_analyze.h"
-#include "model/model_env.h"
-#include "model/model_kind.h"
-#include "model/params_section.h"
+#include "graphs/graph_section.h"
+#include "model/model_graph.h"
+#include "tests/model/model_test_util.h"
 
 namespace {
 
 constexpr int32_t UNITS_PER_PX = 192;  // at 96 dpi
 
-struct Doc {
+// Rows of x t w y z: the data the curves are drawn through.
+std::string table_rows() {
+  std::string rows;
+  for (int32_t i = 0; i < bench_size(100, 5); ++i) {
+    char row[96];
+    std::snprintf(row, sizeof row, "%s%.2f %.2f %.2f %.2f %.2f", i ? ";" : "", -10 + 0.2 * i, 0.03 * i, -1 + 0.02 * i,
+                  0.1 * i - 5, 0.2 * i - 5);
+    rows += row;
+  }
+  return rows;
+}
+
+struct Drag {
+  uint64_t free_before = pool_free_bytes();
+  Test_Doc d;
+  int64_t step = 0;
   Rect redraw_area = EMPTY_RECT;
   Con_Window_Ops ops = {[](Edit_Con& w, const Rect& r) {
-                          Doc& d = *static_cast<Doc*>(w.window_mp);
-                          d.redraw_area = rect_union(d.redraw_area, rect_shift(r, {-w.origin.x, -w.origin.y}));
+                          Drag& g = *static_cast<Drag*>(w.window_mp);
+                          g.redraw_area = rect_union(g.redraw_area, rect_shift(r, {-w.origin.x, -w.origin.y}));
                         },
                         [](Edit_Con&) {}, [](Edit_Con&, const Rect&) {}};
-  uint64_t free_before = pool_free_bytes();
-  Edit_Con con{MODEL_KIND.kind, model_doc_new()};
-  int64_t step = 0;
 
-  Doc() {
-    con.window_ops_mp = &ops;
-    con.window_mp = this;
-    Math_Model& m = *static_cast<Math_Model*>(con.content_p);
-    m.constraints = expr_typed("y=a*x^2+b*x+c");
-    m.flags |= CHANGED_FLAGS;
-    Cmd solve(SOLVE_CMD);
-    con_perform(con, solve, false);
+  Drag() {
+    d.con.window_ops_mp = &ops;
+    d.con.window_mp = this;
+    set_vars(d.m(), "x t w | y z");
+    set_constraints(d.m(), "y=a*x+b*sin(t)+c*w\nz=a*x^2/10+b*t-c*w");
+    set_rows(d, table_rows());
+    graph();
+    click_param(d, 0, 1);
     mouse(MOUSE_PRESS, 0);
   }
-  Math_Model& m() { return *static_cast<Math_Model*>(con.content_p); }
-  void mouse(int32_t phase, int32_t dx) {
+  Math_Model& m() { return d.m(); }
+  void graph() {
+    m().flags |= CHANGED_FLAGS;
+    d.run(GRAPH_CMD);
+  }
+  // The mouse over row 0's slider; gives the area the controller reports.
+  Rect mouse(int32_t phase, int32_t dx) {
     Point s = slider_origin(0);
     Mouse_Cmd c({m().pts[PARAMS_MMDLI].x + s.x + dx, m().pts[PARAMS_MMDLI].y + s.y - 300}, 0, phase);
     redraw_area = EMPTY_RECT;
-    con_perform(con, c, false);
+    con_perform(d.con, c, false);
+    return redraw_area;
   }
-  void drag_step() { mouse(MOUSE_DRAG, int32_t(++step % 100) * (SLIDER_DEFAULT_W / 100)); }
+  Rect mouse_step() { return mouse(MOUSE_DRAG, SLIDER_DEFAULT_W / 4 + int32_t(++step % 50) * (SLIDER_DEFAULT_W / 100)); }
   void redraw(const Rect& area) {
     int32_t width = (area.x1 - area.x0) / UNITS_PER_PX + 2, height = (area.y1 - area.y0) / UNITS_PER_PX + 2;
     QImage img = qt_draw_image(width, height, 96, [&](Canvas& c) {
-      Point o = {-area.x0, -area.y1};
-      MODEL_KIND.kind.draw(MODEL_KIND.kind, con.content_p, c, o);
+      MODEL_KIND.kind.draw(MODEL_KIND.kind, &m(), c, {-area.x0, -area.y1});
     });
     benchmark::DoNotOptimize(img.constBits());
   }
 };
 
-void BM_drag_perform(benchmark::State& st) {
-  Doc d;
-  for (auto _ : st) d.drag_step();
-  st.counters["pool_bytes"] = double(d.free_before - pool_free_bytes());
+Drag& drag() {
+  static Drag* d_mp = nullptr;
+  if (!d_mp) d_mp = new Drag();
+  return *d_mp;
 }
 
 void BM_drag_step(benchmark::State& st) {
-  Doc d;
+  Drag& g = drag();
   for (auto _ : st) {
-    d.drag_step();
-    if (nonempty_q(d.redraw_area)) d.redraw(d.redraw_area);
+    g.mouse_step();
+    g.redraw(section_area(g.m(), GRAPHS_MMDLI));
   }
+  st.counters["pool_bytes"] = double(g.free_before - pool_free_bytes());
+  st.counters["panel_px"] = double(g.m().graphs_p->s / g.m().graphs_p->k);
 }
 
-void BM_whole_redraw(benchmark::State& st) {
-  Doc d;
-  Rect all = MODEL_KIND.kind.bounds(MODEL_KIND.kind, d.con.content_p);
-  for (auto _ : st) d.redraw(all);
+void BM_drag_step_reported(benchmark::State& st) {
+  Drag& g = drag();
+  for (auto _ : st) g.redraw(g.mouse_step());
+}
+
+// The stages alone: the controller's perform (slider, value text, refresh)...
+void BM_perform(benchmark::State& st) {
+  Drag& g = drag();
+  for (auto _ : st) benchmark::DoNotOptimize(g.mouse_step());
+}
+
+// ...of which the dots from the Table's rows, the computed columns with the
+// curves, and the curves alone...
+void BM_refresh_points(benchmark::State& st) {
+  Drag& g = drag();
+  for (auto _ : st) {
+    Cmd_Args args(g.d.con.sel, *std::make_unique<Cmd>(0));
+    refresh_points(g.m(), args);
+  }
+}
+void BM_refresh(benchmark::State& st) {
+  Drag& g = drag();
+  for (auto _ : st) {
+    Cmd_Args args(g.d.con.sel, *std::make_unique<Cmd>(0));
+    refresh_model(g.m(), args);
+  }
+}
+void BM_curves(benchmark::State& st) {
+  Drag& g = drag();
+  for (auto _ : st) refresh_graphs(*g.m().graphs_p, true);
+}
+
+// ...and the redraw of the Graphs section.
+void BM_redraw_graphs(benchmark::State& st) {
+  Drag& g = drag();
+  for (auto _ : st) g.redraw(section_area(g.m(), GRAPHS_MMDLI));
+}
+
+// Graph from scratch: the silent Solve, the new graph set, its first refresh.
+void BM_graph(benchmark::State& st) {
+  Drag& g = drag();
+  for (auto _ : st) g.graph();
 }
 
 }  // namespace
 
-BENCHMARK(BM_drag_perform);
-BENCHMARK(BM_drag_step);
-BENCHMARK(BM_whole_redraw);
+BENCHMARK(BM_drag_step)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_drag_step_reported)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_perform)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_refresh_points)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_refresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_curves)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_redraw_graphs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_graph)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -15,7 +15,7 @@
 #include "persist/payload_params.h"
 
 struct Small_Table;
-struct Model_Read;
+struct Solved_Model;
 
 constexpr int32_t N_MMDLIS = 8;
 enum Section_I : int32_t {
@@ -47,8 +47,9 @@ struct Math_Model {
   Expr solutions;
   Small_Table* table_mp = nullptr;  // the data table, once Table made one
   Graph_Set* graphs_p = nullptr;    // the Graphs section
-  // The Solutions as last read, kept while a slider drags: only values change.
-  std::shared_ptr<Model_Read> solved_mp;
+  // The Solutions and the Table's rows as last read, kept while a slider
+  // drags: only values change.
+  std::shared_ptr<Solved_Model> solved_mp;
   File_Button next_button{NEXT_FILE_BUTTON_N}, prev_button{PREV_FILE_BUTTON_N};
   // The sections' places, the whole extent, and the parameter row whose
   // slider the mouse is dragging (-1 for none).

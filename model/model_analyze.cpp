@@ -184,8 +184,8 @@ int32_t analyze_query(const Math_Model& m, const Sel&, Cmd& c) {
 
 bool analyze_perform(Math_Model& m, Cmd_Args& args) {
   Cmd& c = *args.cmd_p;
-  // A slider's drag and Calculate change no more than values.
-  if (!slider_mouse_q(m, c) && !calc_q(c)) m.solved_mp.reset();
+  // A slider's drag changes no more than a value.
+  if (!slider_mouse_q(m, c)) m.solved_mp.reset();
   try {
     switch (c.cmd_n) {
       case SOLVE_CMD: solve_command(m, args, false); return true;

@@ -143,13 +143,17 @@ void resized(Math_Model& m, int32_t j, Cmd_Args& args, F change) {
 // The Solutions read, kept while only parameter values change; the values
 // are taken from the rows again each time. Null when the model does not
 // read: the next command that reads it reports the mistake.
-Model_Read* solved_read(Math_Model& m) {
+Solved_Model* solved_read(Math_Model& m) {
   try {
-    if (!m.solved_mp) m.solved_mp = std::make_shared<Model_Read>(read_model(m, READ_SOLUTIONS));
+    if (!m.solved_mp) {
+      Model_Read rd = read_model(m, READ_SOLUTIONS);
+      std::vector<std::vector<double>> rows = data_rows(m, *rd.dict_p);
+      m.solved_mp = std::make_shared<Solved_Model>(Solved_Model{std::move(rd), std::move(rows)});
+    }
   } catch (const Model_Err&) {
     return nullptr;
   }
-  value_params(m, *m.solved_mp->dict_p);
+  value_params(m, *m.solved_mp->rd.dict_p);
   return m.solved_mp.get();
 }
 
@@ -179,14 +183,15 @@ void graph_release(Graph_Set* g) { GRAPH_SECTION_OPS.release(GRAPH_SECTION_OPS, 
 
 void refresh_model(Math_Model& m, Cmd_Args& args) {
   m.flags &= ~REFRESH_DUE;
-  Model_Read* rd_p = solved_read(m);
-  if (!rd_p || rd_p->dict_p->vs[DEP_VS].empty()) return;
+  Solved_Model* s_p = solved_read(m);
+  if (!s_p || s_p->rd.dict_p->vs[DEP_VS].empty()) return;
+  const Model_Read* rd_p = &s_p->rd;
   Model_Dict& d = *rd_p->dict_p;
   std::vector<Ref> stmts;
   // Inequalities alone read as the equations' "true": nothing to shade everywhere.
   if (rd_p->ineqs.empty() || rd_p->w.get() != builtin(SYM_TRUE)) statements_of(rd_p->w.get(), d.vs[DEP_VS], stmts);
   for (const Ref& q : rd_p->ineqs) stmts.push_back(q);
-  if (m.table_mp) resized(m, TABLE_MMDLI, args, [&] { compute_columns(m, *rd_p); });
+  if (m.table_mp) resized(m, TABLE_MMDLI, args, [&] { compute_columns(m, *rd_p, s_p->rows); });
   if (!take_symbols_q(*m.graphs_p, d)) return;
   add_range_ends(m, d, stmts);
   Ref list = statement_list(stmts, d);
@@ -195,11 +200,11 @@ void refresh_model(Math_Model& m, Cmd_Args& args) {
 }
 
 void refresh_points(Math_Model& m, Cmd_Args& args) {
-  Model_Read* rd_p = solved_read(m);
-  if (!rd_p) return;
-  Model_Dict& d = *rd_p->dict_p;
+  Solved_Model* s_p = solved_read(m);
+  if (!s_p) return;
+  Model_Dict& d = *s_p->rd.dict_p;
   if (d.vs[INDEP_VS].empty() || d.vs[DEP_VS].empty() || !take_symbols_q(*m.graphs_p, d)) return;
-  give_rows(*m.graphs_p, data_rows(m, d));
+  give_rows(*m.graphs_p, s_p->rows);
   calc_graphs(m, args);
 }
 

@@ -4,6 +4,14 @@
 #pragma once
 #include "editor/cmd_args.h"
 #include "model/Math_Model.h"
+#include "model/model_read.h"
+
+// What a refresh reads: the Solutions, and the Table's rows as values of the
+// variables, independent then dependent.
+struct Solved_Model {
+  Model_Read rd;
+  std::vector<std::vector<double>> rows;
+};
 
 // The graph of a new model: y against x, both 0 to 1, in the colours of the
 // variable tables' first rows.

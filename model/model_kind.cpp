@@ -1,5 +1,8 @@
 #include "model/model_kind.h"
 
+#include <cstdlib>
+
+#include "draw/units.h"
 #include "editor/text_field.h"
 #include "graphs/graph_section.h"
 #include "model/model_analyze.h"
@@ -109,11 +112,27 @@ void op_perform(const Gui_Kind&, void* e, Cmd_Args& args) {
   analyze_after(model_of(e), args);
 }
 Rect op_bounds(const Gui_Kind&, const void* e) { return model_of(e).bds; }
+// The device's drawing area in canvas units, widened by a margin for pens
+// at the edges: a redraw of the graphs need not draw a long Table above them.
+Rect device_area(const Canvas& c) {
+  constexpr int32_t MARGIN = UNITS_PER_INCH / 16;
+  Device_Info d = c.dc.ops_p->info(c.dc.impl_p);
+  if (d.width_px <= 0 || d.height_px <= 0) return {-(1 << 30), 1 << 30, -(1 << 30), 1 << 30};
+  return {-MARGIN, canvas_from_pixel(d.width_px, c.dpi_x) + MARGIN, -canvas_from_pixel(d.height_px, std::abs(c.dpi_y)) - MARGIN,
+          MARGIN};
+}
+
 void op_draw(const Gui_Kind&, const void* e, Canvas& c, Point origin) {
   const Math_Model& m = model_of(e);
   for (int32_t j = 0; j < N_MMDLIS; ++j)
     if (labelled_q(m, j)) text_draw(Byte_Str(LABELS[j]), LABEL_OPTS, c, {origin.x, origin.y + m.pts[j].y + label_y(j)});
-  comp_draw(MODEL_KIND, e, c, origin);
+  Rect area = rect_shift(device_area(c), {-origin.x, -origin.y});
+  for (int32_t j = 0; j < N_MMDLIS; ++j) {
+    Sub_Elt p = comp_part(MODEL_KIND, e, j);
+    Rect r = section_area(m, j);
+    if (!rect_empty_q(r) && !(r.x0 < area.x1 && area.x0 < r.x1 && r.y0 < area.y1 && area.y0 < r.y1)) continue;
+    p.kind_p->draw(*p.kind_p, p.e, c, {origin.x + p.pt.x, origin.y + p.pt.y});
+  }
 }
 Region op_caret(const Gui_Kind&, const void* e, const Sel& s, const Canvas& c, Point origin) {
   return comp_caret_region(MODEL_KIND, e, s, c, origin);

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "editor/Expr.h"
+#include "formula/dblsf_compile.h"
 #include "formula/wff.h"
+#include "graphs/trace_binding.h"
 #include "formula/write_expr.h"
 #include "model/model_analyze.h"
 #include "model/model_kind.h"
@@ -57,37 +59,61 @@ Expr* values_cell(const std::vector<double>& xs) {
   return e;
 }
 
+// The formulas that give dependent variable k, compiled over the independent
+// variables with the parameters at their values; one holding anything else
+// (another dependent variable) has no value and is left out.
+std::vector<Ref> compiled_for(const Model_Read& rd, int32_t k) {
+  const Model_Dict& d = *rd.dict_p;
+  std::vector<wff> fs;
+  formulas_for(rd.w.get(), d.vs[DEP_VS][size_t(k)].get(), fs);
+  std::vector<double> values;
+  for (const Ref& p : d.vs[PARAM_VS]) values.push_back(eval_number(p.get()));
+  Ref vars = sym_list(d.vs[INDEP_VS]);
+  std::vector<Ref> out;
+  for (wff f : fs) {
+    Ref bound = bind_values(f, d.vs[PARAM_VS], values);
+    try {
+      out.push_back(Ref::adopt(dblsf_compile(vars.get(), bound.get(), default_symbol_rules())));
+    } catch (const Misc_Err&) {
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 const Gui_Kind TABLE_SECTION_OPS = {fwd_initial_sel, fwd_sel_bounds, fwd_query, fwd_perform,
                                     fwd_bounds,      fwd_draw,       fwd_caret, nullptr};
 
-void compute_columns(Math_Model& m, const Model_Read& rd) {
+void compute_columns(Math_Model& m, const Model_Read& rd, const std::vector<std::vector<double>>& rows) {
   if (!m.table_mp) return;
   const Model_Dict& d = *rd.dict_p;
   Small_Table& t = *m.table_mp;
-  Hdl_Tuple indep = tuple_of(d.vs[INDEP_VS]), dep = tuple_of(d.vs[DEP_VS]);
-  std::vector<int32_t> cols = nm_by_col(t, indep, dep);
-  int32_t n = n_elts(indep), n_dep = n_elts(dep);
-  std::vector<double> at(static_cast<size_t>(n));
-  for (int32_t i = 0; i < n_elts(t); ++i) {
-    data_row_values(t, i, cols, rd.resolver(), at);
-    for (int32_t v = 0; v < n; ++v) set_value(d.vs[INDEP_VS][size_t(v)].get(), at[size_t(v)]);
-    for (int32_t j = 0; j < int32_t(cols.size()); ++j) {
-      int32_t k = cols[size_t(j)] - n - n_dep;
-      if (k < 0) continue;
-      std::vector<wff> fs;
-      formulas_for(rd.w.get(), d.vs[DEP_VS][size_t(k)].get(), fs);
+  std::vector<int32_t> cols = nm_by_col(t, tuple_of(d.vs[INDEP_VS]), tuple_of(d.vs[DEP_VS]));
+  int32_t n = int32_t(d.vs[INDEP_VS].size()), n_dep = int32_t(d.vs[DEP_VS].size());
+  std::vector<std::vector<Ref>> fns;
+  for (int32_t k = 0; k < n_dep; ++k) fns.push_back(compiled_for(rd, k));
+  CHECK(int32_t(rows.size()) == n_elts(t));
+  for (int32_t j = 0; j < int32_t(cols.size()); ++j) {
+    int32_t k = cols[size_t(j)] - n - n_dep;
+    if (k < 0) continue;
+    std::vector<std::unique_ptr<Expr>> made;
+    for (const std::vector<double>& row : rows) {
       std::vector<double> xs;
-      for (wff f : fs)
-        if (double x = eval_number(f); std::isfinite(x)) xs.push_back(x);
-      table_set_cell(t, i, j, values_cell(xs));
+      for (const Ref& f : fns[size_t(k)])
+        if (double x = dblsf_value1(f.get(), row.data()); std::isfinite(x)) xs.push_back(x);
+      made.emplace_back(values_cell(xs));
     }
+    std::vector<void*> cells;
+    for (std::unique_ptr<Expr>& e : made) cells.push_back(e.release());
+    table_set_column(t, j, cells);
   }
 }
 
 void compute_columns(Math_Model& m) {
-  if (m.table_mp) compute_columns(m, read_model(m, READ_SOLUTIONS));
+  if (!m.table_mp) return;
+  Model_Read rd = read_model(m, READ_SOLUTIONS);
+  compute_columns(m, rd, data_rows(m, *rd.dict_p));
 }
 
 std::vector<std::vector<double>> data_rows(const Math_Model& m, Model_Dict& d) {

@@ -91,6 +91,9 @@ Point cell_pt(const Small_Table& t, int32_t i, int32_t j);
 // Replaces the cell's content (releasing the old one) and lays its row and
 // column out again; for the model's computed columns.
 void table_set_cell(Small_Table& t, int32_t i, int32_t j, void* cell);
+// The same for column j of every row (one cell a row, taken over), the
+// table laid out once.
+void table_set_column(Small_Table& t, int32_t j, const std::vector<void*>& cells);
 // A selection inside the cell at row i, column j, at the cell's initial selection.
 Sel table_cell_sel(const Small_Table& t, int32_t i, int32_t j);
 // A selection inside row i, at the row's initial selection.

@@ -103,12 +103,26 @@ Point cell_pt(const Small_Table& t, int32_t i, int32_t j) {
   return {t.xjs[size_t(j)], t.row_ys[size_t(i)]};
 }
 
-void table_set_cell(Small_Table& t, int32_t i, int32_t j, void* cell) {
+namespace {
+
+void put_cell(Small_Table& t, int32_t i, int32_t j, void* cell) {
   void*& slot = t.rws[size_t(i)]->row_eAvs[size_t(j)];
   table_cell(t, i, j);
   const Gui_Kind& k = *t.kind_p->env.col_kinds[size_t(j)].kind_p;
   k.release(k, slot);
   slot = cell;
+}
+
+}  // namespace
+
+void table_set_column(Small_Table& t, int32_t j, const std::vector<void*>& cells) {
+  CHECK(cells.size() == t.rws.size());
+  for (size_t i = 0; i < cells.size(); ++i) put_cell(t, int32_t(i), j, cells[i]);
+  table_layout(t);
+}
+
+void table_set_cell(Small_Table& t, int32_t i, int32_t j, void* cell) {
+  put_cell(t, i, j, cell);
   Sel none;
   Cmd nothing(SELECT_ALL_CMD);
   Cmd_Args args(none, nothing);

@@ -73,10 +73,19 @@ void move_to(void* d, int32_t x, int32_t y) {
   if (q.in_path_q) q.path.moveTo(q.cur);
 }
 
-// Draws with the current pen and the given brush.
+// Smoothing is switched only when it changes: each switch costs the painter
+// a state change, and runs of dots would switch it twice per dot.
+void smoothing(Qt_Device& q, bool on_q) {
+  if (q.smooth_q == on_q) return;
+  q.painter_mp->setRenderHint(QPainter::Antialiasing, on_q);
+  q.smooth_q = on_q;
+}
+
+// Draws with the current pen and the given brush, smoothed unless told not.
 template <class Fn>
-void paint(Qt_Device& q, const QBrush& brush, Fn fn) {
+void paint(Qt_Device& q, const QBrush& brush, Fn fn, bool smooth_q = true) {
   if (!q.painter_mp) return;
+  smoothing(q, smooth_q);
   q.painter_mp->setPen(q.state.pen);
   q.painter_mp->setBrush(brush);
   fn(*q.painter_mp);
@@ -138,11 +147,7 @@ void polygon(void* d, const Point* pts, int32_t n) {
 // Edges on whole pixels need no smoothing, and without it corners stay whole.
 void rectangle(void* d, Device_Rect r) {
   Qt_Device& q = dev(d);
-  paint(q, q.state.brush, [&](QPainter& p) {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.drawRect(outline_of(r, q.state.pen.widthF()));
-    p.setRenderHint(QPainter::Antialiasing, true);
-  });
+  paint(q, q.state.brush, [&](QPainter& p) { p.drawRect(outline_of(r, q.state.pen.widthF())); }, false);
 }
 
 void round_rect(void* d, Device_Rect r, int32_t w, int32_t h) {
@@ -183,6 +188,7 @@ void text_out(void* d, const uint8_t* bytes, int32_t n) {
   QString s = qt_font_string(bytes, n, selected_charset(q));
   const QFont& f = selected_font(q);
   if (q.painter_mp) {
+    smoothing(q, true);
     q.painter_mp->setFont(f);
     q.painter_mp->setPen(q.state.text_colour);
     q.painter_mp->drawText(q.cur, s);
@@ -257,8 +263,9 @@ Qt_Device qt_device_on(QPainter& painter, const QPaintDevice& pd) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.translate(0.5, 0.5);
-  return device_with(&painter,
-                     {pd.width(), pd.height(), pd.logicalDpiX(), pd.logicalDpiY(), n_colours});
+  Qt_Device d = device_with(&painter, {pd.width(), pd.height(), pd.logicalDpiX(), pd.logicalDpiY(), n_colours});
+  d.smooth_q = true;
+  return d;
 }
 
 Qt_Device qt_screen_device() {

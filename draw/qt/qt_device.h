@@ -26,6 +26,7 @@ struct Qt_Device {
   Qt_Device_State state;
   QPointF cur;
   bool in_path_q;
+  bool smooth_q = true;  // the painter's antialiasing, as last set
   QPainterPath path;
   std::vector<std::optional<QFont>> fonts;  // by font number; deleted ones empty
   std::vector<uint8_t> charsets;

@@ -3,14 +3,17 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "editor/edit_con.h"
 #include "model/model_analyze.h"
 #include "model/model_env.h"
 #include "model/model_kind.h"
 #include "model/model_solve.h"
+#include "model/params_section.h"
 #include "tables/math_tables.h"
 #include "tests/draw/rec_screen.h"
 #include "tests/reading/reading_test_util.h"
@@ -20,9 +23,14 @@ struct Test_Model {
   ~Test_Model() { model_release(m); }
 };
 
+// The recording screen unless a program installed its own.
+inline void some_screen() {
+  if (!screen_device_installed_q()) rec_screen();
+}
+
 // A model document in its controller, driven by commands.
 struct Test_Doc {
-  Edit_Con con{MODEL_KIND.kind, (rec_screen(), model_doc_new())};
+  Edit_Con con{MODEL_KIND.kind, (some_screen(), model_doc_new())};
   Math_Model& m() { return *static_cast<Math_Model*>(con.content_p); }
   std::string text() { return utf8_of(elt_text(*con.kind_p, con.content_p)); }
   std::unique_ptr<Cmd> run(int32_t cmd_n) {
@@ -77,4 +85,42 @@ inline std::string err_path(const Model_Err& e) {
   std::string out;
   for (int32_t i : e.path) out += (out.empty() ? "" : ".") + std::to_string(i);
   return out;
+}
+
+// Clicks row i's slider at value v of its range [-10, 10]; with Shift, the
+// selected range reaches to v.
+inline void click_param(Test_Doc& d, int32_t i, double v, int32_t mods = 0) {
+  Point s = slider_origin(i);
+  Point at = {d.m().pts[PARAMS_MMDLI].x + s.x + int32_t(std::lround((v + 10) / 20 * SLIDER_DEFAULT_W)),
+              d.m().pts[PARAMS_MMDLI].y + s.y - 300};
+  for (int32_t phase : {MOUSE_PRESS, MOUSE_RELEASE}) {
+    Mouse_Cmd m(at, mods, phase);
+    con_perform(d.con, m, false);
+  }
+}
+
+inline int32_t param_row(const Math_Model& m, const std::string& name) {
+  for (size_t i = 0; i < m.params.size(); ++i)
+    if (utf8_of(expr_text(m.params[i].name)) == name) return int32_t(i);
+  return -1;
+}
+
+// A Table of the rows "x y; x y" over the columns Table made.
+inline void set_rows(Test_Doc& d, const std::string& rows) {
+  d.run(TABLE_CMD);
+  std::vector<std::vector<std::string>> cells;
+  std::istringstream in(rows);
+  for (std::string row; std::getline(in, row, ';');) {
+    std::istringstream words(row);
+    cells.emplace_back();
+    for (std::string w; words >> w;) cells.back().push_back(w);
+  }
+  Small_Table& old = *d.m().table_mp;
+  std::vector<Byte_Str> titles;
+  for (int32_t j = 0; j < int32_t(old.hdr.size()); ++j) titles.push_back(table_title(old, j));
+  Small_Table* t = data_table_new(titles, int32_t(cells.size()), 1);
+  for (size_t i = 0; i < cells.size(); ++i)
+    for (size_t j = 0; j < cells[i].size(); ++j) table_set_cell(*t, int32_t(i), int32_t(j), math_cell_new(cells[i][j].c_str()));
+  table_release(std::exchange(d.m().table_mp, t));
+  model_relayout(d.m());
 }
