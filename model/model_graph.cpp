@@ -79,12 +79,6 @@ void statements_of(wff w, const std::vector<Ref>& deps, std::vector<Ref>& out) {
   for (size_t i = parts.size(); i-- > 0;) statements_of(parts[i], deps, out);
 }
 
-std::vector<double> param_values(const Model_Dict& d) {
-  std::vector<double> values;
-  for (const Ref& p : d.vs[PARAM_VS]) values.push_back(eval_number(p.get()));
-  return values;
-}
-
 // The explicit statements once more at both ends of every slider's selected range.
 void add_range_ends(const Math_Model& m, const Model_Dict& d, std::vector<Ref>& stmts) {
   std::vector<Ref> explicits;
@@ -100,19 +94,19 @@ void add_range_ends(const Math_Model& m, const Model_Dict& d, std::vector<Ref>& 
     std::vector<double> at = values;
     for (double v : ends) {
       at[size_t(k)] = v;
-      for (const Ref& w : explicits) stmts.push_back(bind_values(w.get(), d.vs[PARAM_VS], at));
+      for (const Ref& w : explicits)
+        if (Ref s = with_values(w.get(), d, at); s.get() != EMPTY_HDL) stmts.push_back(s);
     }
   }
 }
 
-// The statements as a list, every parameter at its value.
+// The statements as a list, every parameter at its value; those with a
+// parameter without one are left out.
 Ref statement_list(const std::vector<Ref>& stmts, const Model_Dict& d) {
   std::vector<double> values = param_values(d);
   Ref list = Ref::adopt(EMPTY_HDL);
-  for (size_t i = stmts.size(); i-- > 0;) {
-    Ref w = bind_values(stmts[i].get(), d.vs[PARAM_VS], values);
-    list = Ref::adopt(pair_new(w.get(), list.get()));
-  }
+  for (size_t i = stmts.size(); i-- > 0;)
+    if (Ref w = with_values(stmts[i].get(), d, values); w.get() != EMPTY_HDL) list = Ref::adopt(pair_new(w.get(), list.get()));
   return list;
 }
 

@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "formula/wff.h"
+#include "graphs/formula_sets.h"
 #include "graphs/slider_value.h"
+#include "graphs/trace_binding.h"
 #include "model/model_env.h"
 #include "tables/math_tables.h"
 
@@ -151,6 +153,18 @@ double eval_number(wff w) {
   Ref a = Ref::adopt(approximate(v.get()));
   if (const double* x = real_p(a.get())) return *x;
   return integer_p(a.get()) ? double_of_integer(a.get()) : NAN;
+}
+
+std::vector<double> param_values(const Model_Dict& d) {
+  std::vector<double> values;
+  for (const Ref& p : d.vs[PARAM_VS]) values.push_back(eval_number(p.get()));
+  return values;
+}
+
+Ref with_values(wff w, const Model_Dict& d, const std::vector<double>& values) {
+  for (size_t k = 0; k < values.size(); ++k)
+    if (std::isnan(values[k]) && mentions_q(w, d.vs[PARAM_VS][k].get())) return {};
+  return bind_values(w, d.vs[PARAM_VS], values);
 }
 
 void set_value(wff sym, double x) {

@@ -54,6 +54,11 @@ Model_Read read_model(Math_Model& m, int32_t mode);
 // w with every symbol that carries a VALUE replaced by it, approximated:
 // the number, or NaN when something else remains.
 double eval_number(wff w);
+// The parameters' values, NaN for one without.
+std::vector<double> param_values(const Model_Dict& d);
+// w with each parameter of d at its value in values; null when w holds a
+// parameter without one.
+Ref with_values(wff w, const Model_Dict& d, const std::vector<double>& values);
 // Sets or removes (NaN) a symbol's VALUE.
 void set_value(wff sym, double x);
 // w rebuilt through the constructors, after the symbol order changed.

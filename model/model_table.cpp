@@ -1,6 +1,7 @@
 #include "model/model_table.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "editor/Expr.h"
 #include "formula/dblsf_compile.h"
@@ -61,20 +62,23 @@ Expr* values_cell(const std::vector<double>& xs) {
 
 // The formulas that give dependent variable k, compiled over the independent
 // variables with the parameters at their values; one holding anything else
-// (another dependent variable) has no value and is left out.
+// (another dependent variable, a parameter without a value, a constant that
+// is no number) has no value and is left out.
 std::vector<Ref> compiled_for(const Model_Read& rd, int32_t k) {
   const Model_Dict& d = *rd.dict_p;
   std::vector<wff> fs;
   formulas_for(rd.w.get(), d.vs[DEP_VS][size_t(k)].get(), fs);
-  std::vector<double> values;
-  for (const Ref& p : d.vs[PARAM_VS]) values.push_back(eval_number(p.get()));
+  std::vector<double> values = param_values(d);
   Ref vars = sym_list(d.vs[INDEP_VS]);
   std::vector<Ref> out;
   for (wff f : fs) {
-    Ref bound = bind_values(f, d.vs[PARAM_VS], values);
+    Ref bound = with_values(f, d, values);
+    if (bound.get() == EMPTY_HDL) continue;
     try {
       out.push_back(Ref::adopt(dblsf_compile(vars.get(), bound.get(), default_symbol_rules())));
     } catch (const Misc_Err&) {
+    } catch (const Misc_Static_Err& e) {
+      if (std::string_view(e.message()) != "Numeric overflow") throw;  // a constant that is no number
     }
   }
   return out;
@@ -110,10 +114,8 @@ void compute_columns(Math_Model& m, const Model_Read& rd, const std::vector<std:
   }
 }
 
-void compute_columns(Math_Model& m) {
-  if (!m.table_mp) return;
-  Model_Read rd = read_model(m, READ_SOLUTIONS);
-  compute_columns(m, rd, data_rows(m, *rd.dict_p));
+void compute_columns(Math_Model& m, const Model_Read& rd) {
+  if (m.table_mp) compute_columns(m, rd, data_rows(m, *rd.dict_p));
 }
 
 std::vector<std::vector<double>> data_rows(const Math_Model& m, Model_Dict& d) {

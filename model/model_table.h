@@ -18,11 +18,11 @@ extern int32_t (*model_ask_)(const std::string& text, const std::vector<std::str
 
 // Table as the menu or a label click runs it (label_q).
 void table_command(Math_Model& m, Cmd_Args& args, bool label_q);
-// Fills every computed column from the Solutions (as rd read them) at the
-// independent values of each row of rows (data_rows of the same read).
+// Fills every computed column from the Solutions (as rd read them) at each
+// row's independent values: those of rows (data_rows of the same read), or
+// read from the Table.
 void compute_columns(Math_Model& m, const Model_Read& rd, const std::vector<std::vector<double>>& rows);
-// The same after reading the Solutions; raises Model_Err.
-void compute_columns(Math_Model& m);
+void compute_columns(Math_Model& m, const Model_Read& rd);
 // The Table's rows as values of the variables of d, independent then
 // dependent, NaN where a cell is empty or is not a number.
 std::vector<std::vector<double>> data_rows(const Math_Model& m, Model_Dict& d);
