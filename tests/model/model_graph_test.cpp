@@ -144,6 +144,12 @@ TEST(ModelGraph, FailuresAndUndo) {
   d.run(GRAPH_CMD);
   EXPECT_NE(d.m().graphs_p, before);
   EXPECT_EQ(param_rows(d.m()) + ", " + solutions_text(d.m()), "a -10 10 0, y=a*x");
+  EXPECT_EQ(strip_of(*d.m().graphs_p), "0.0");
+  d.m().params[0].value = Byte_Str("");  // no value: no curve, and no error either
+  d.m().flags |= REFRESH_DUE;
+  Button_Cmd calc(CALC_BUTTON_N);
+  EXPECT_EQ(con_perform(d.con, calc, false), nullptr);
+  EXPECT_EQ(strip_of(*d.m().graphs_p), "");
   con_undo(d.con);  // the Solve that Graph ran; the new graph stays
   EXPECT_EQ(param_rows(d.m()) + ", " + solutions_text(d.m()), ", ");
   EXPECT_EQ(d.m().flags & CHANGED_FLAGS, CHANGED_FLAGS);
