@@ -141,6 +141,12 @@ void graph_layout_update(Graph_Set& fws) {
   Graph_Geom g = geom_of(fws);
   const Styl& s = graph_label_style();
   int32_t right = g.panel_x.back() + fws.s + PICTURE_MARGIN;
+  // The last panel's last grid label, centred on its line, may reach further.
+  const std::vector<double>& fracs = fws.x_grids.back().fracs;
+  if (!fracs.empty()) {
+    int32_t w = width_of_text(grid_label(fws.indep_sym_vs.back(), fracs.back()));
+    right = std::max(right, g.panel_x.back() + grid_pos(fracs.back(), fws.s) + w - w / 2);
+  }
   for (int32_t k = 0; k < n_dep(fws); ++k) {
     int32_t w = width_of_text(name_eq(fws.dep_sym_vs[size_t(k)])) + width_of_text(fws.strip_texts[size_t(k)]);
     right = std::max(right, w);

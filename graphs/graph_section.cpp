@@ -73,7 +73,12 @@ bool typing_over_range_q(const Graph_Set& fws, const Sel& s, const Cmd& c) {
 }
 
 Sel sec_initial_sel(const Gui_Kind&, const void* e) { return comp_initial_sel(comp_of(e), e); }
-Rect sec_sel_bounds(const Gui_Kind&, const void* e, const Sel& s) { return comp_sel_bounds(comp_of(e), e, s); }
+// The whole graph selected is the whole section, its axis labels and value
+// strips too: what Copy Picture copies.
+Rect sec_sel_bounds(const Gui_Kind&, const void* e, const Sel& s) {
+  bool all_q = !inside_q(s) && range_j(s) == 0 && range_k(s) == comp_of(e).n_parts;
+  return all_q ? fws_of(e).bds : comp_sel_bounds(comp_of(e), e, s);
+}
 int32_t sec_query(const Gui_Kind&, const void* e, const Sel& s, Cmd& c) {
   if (calc_q(c)) return 1;
   return comp_query(comp_of(e), e, s, c);

@@ -16,9 +16,10 @@ void read_param_row(In_Stream& in, const Expr_Env& env, Param_Fields& row) {
   read_expr(in, env, row.name);
   read_str(in, row.high);
   row.slider = read_slider(in);
-  // Positions no slider gives show no thumb, until the value moves it again.
-  auto shown_q = [](int32_t j) { return j == NO_THUMB || unsigned(j) <= SLIDER_MAX_N; };
-  if (!shown_q(row.slider.a) || !shown_q(row.slider.p)) row.slider.a = row.slider.p = NO_THUMB;
+  // Positions no slider gives (off the scale, or one thumb hidden and not
+  // the other) show no thumb, until the value moves it again.
+  auto on_scale_q = [](int32_t j) { return unsigned(j) <= SLIDER_MAX_N; };
+  if (!on_scale_q(row.slider.a) || !on_scale_q(row.slider.p)) row.slider.a = row.slider.p = NO_THUMB;
   read_str(in, row.value);
 }
 

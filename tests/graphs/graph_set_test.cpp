@@ -177,6 +177,7 @@ TEST(GraphSet, SectionCommands) {
   const Gui_Kind& k = GRAPH_SECTION_OPS;
   Sel s = k.initial_sel(k, &fws);
   EXPECT_EQ(s.gen_i, 2);  // the first trace text
+  EXPECT_EQ(k.sel_bounds(k, &fws, sel_of(0, 4)), fws.bds);  // all of it: labels and value strips too
   // A press and a drag in the first panel: the trace is the span's middle.
   Point panel0 = fws.part_pts[0];
   for (auto [x, phase] : {std::pair{0, MOUSE_PRESS}, {fws.s / 2, MOUSE_DRAG}}) {

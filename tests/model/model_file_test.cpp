@@ -81,6 +81,8 @@ TEST(ModelFile, NewAndSolvedModels) {
       {"\x01+", "\x01?", "Infix operator not found:  ?"},
   };
   for (const auto& [from, to, want] : damages) EXPECT_EQ(read_back(std::string(bytes).replace(bytes.find(from), from.size(), to)), want) << to;
+  // A slider with one thumb hidden and not the other shows none.
+  EXPECT_NE(read_back(std::string(bytes).replace(bytes.find("\x88\x27\x88\x27"), 4, "\x7F\x88\x27")).find(" -1,-1,19200 "), std::string::npos);
   // Every file cut short fails with a reader's message.
   for (size_t n = 0; n < bytes.size(); ++n) {
     std::string said = read_back(bytes.substr(0, n));
