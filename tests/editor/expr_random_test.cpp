@@ -2,6 +2,7 @@
 // valid, every node is as rebalancing leaves it, and Undo and
 // Redo bring back the trees a model of the lists expects; at the end
 // everything is undone, then redone. A failure prints the seed and keys.
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -34,18 +35,19 @@ std::string random_paste(std::mt19937& rng) {
   return k + "}";
 }
 
-// A click anywhere near the expression, as the key "m x,y".
+// A click anywhere near the expression, as the key "m x,y": m a press, s with
+// Shift, d a drag, x a double click.
 std::string random_key(std::mt19937& rng, bool paste_q) {
   if (paste_q && rng() % 2) return random_paste(rng);
   std::string k = KEYS[rng() % N_KEYS];
   if (k != "m") return k;
-  return "m" + std::to_string(int(rng() % 12000) - 2000) + "," + std::to_string(int(rng() % 8000) - 4000);
+  return std::string(1, "msdx"[rng() % 4]) + std::to_string(int(rng() % 12000) - 2000) + "," + std::to_string(int(rng() % 8000) - 4000);
 }
 
 void press(Expr_Session& s, const std::string& k) {
-  if (k[0] != 'm') return expr_key(s, k);
+  if (!strchr("msdx", k[0])) return expr_key(s, k);
   size_t comma = k.find(',');
-  Mouse_Cmd m({std::stoi(k.substr(1, comma - 1)), std::stoi(k.substr(comma + 1))}, 0, MOUSE_PRESS);
+  Mouse_Cmd m({std::stoi(k.substr(1, comma - 1)), std::stoi(k.substr(comma + 1))}, k[0] == 's' ? SHIFT_MOD : k[0] == 'x' ? DOUBLE_MOD : 0, k[0] == 'd' ? MOUSE_DRAG : MOUSE_PRESS);
   con_perform(s.con, m, false);
 }
 
