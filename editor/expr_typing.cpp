@@ -216,7 +216,7 @@ Typed replace_whole(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
 }
 
 // Step 3: on an operator or a delimiter.
-Typed type_on_delim(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
+Typed type_on_delim(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t depth) {
   int32_t pos = args.sel_p->anchor_i;
   bool record_q = t.cmd.n_consumed == 0;
   if (e.case_i == EXPR_INFIX) {
@@ -224,6 +224,7 @@ Typed type_on_delim(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
     Infix_Node& n = infix_of(e);
     const Op* op_p = t.n_rest() == 0 ? &juxt_op() : t.env.op_lookup(t.rest_p(), t.n_rest());
     if (!op_p) throw Str_Err("Illegal infix operator");
+    if (op_p->left_prec <= limit) return TYPED_PASSED;
     t.cmd.n_consumed = n_elts(t.cmd.text);
     if (record_q) record(args, sel_of(1, 1), n.op_p->text);
     n.op_p = op_p;
@@ -342,7 +343,7 @@ Typed type_in_part(Expr& e, const Typing& t, Cmd_Args& args, int32_t depth) {
       widen_record(e, *args.undo.sel_mp, static_cast<Text_Partial_Cmd&>(*args.undo.cmd_mp).text);
     // Typing the closing bracket steps over it (or changes it).
     s = sel_of(3, 3);
-    typed = type_on_delim(e, t, args, depth);
+    typed = type_on_delim(e, t, args, INT_MIN, depth);
     move_across(e, s, false);
   }
   rebalance(e, t, args, depth);
@@ -379,8 +380,8 @@ Typed type_at(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t d
   if (!point_q) return redrawn(replace_whole(e, t, args, limit, depth), old, e, args);
   if (s.anchor_i % 2 == 0) return type_in_part(e, t, args, depth);
   bool deleting_q = t.n_rest() == 0;
-  Typed typed = type_on_delim(e, t, args, depth);
-  if (typed == TYPED_REFUSED) return typed;
+  Typed typed = type_on_delim(e, t, args, limit, depth);
+  if (typed == TYPED_REFUSED || typed == TYPED_PASSED) return typed;
   rebalance(e, t, args, depth);
   move_across(e, s, deleting_q);
   return redrawn(typed, old, e, args);

@@ -1,7 +1,8 @@
 // Random keystroke sessions on expressions. After every key the selection is
-// valid, infix operands bind as tightly as their places need, and Undo and
+// valid, every node is as rebalancing leaves it, and Undo and
 // Redo bring back the trees a model of the lists expects; at the end
 // everything is undone, then redone. A failure prints the seed and keys.
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -14,39 +15,39 @@ const char* const KEYS[] = {"a", "b", "1", ".", "+", "-", "*", "/", "^", "(", ")
                             "`j", "`T", "`t", "`M", "`A", "`Z", "`Y", "{a+b}", "m"};
 constexpr int N_KEYS = sizeof(KEYS) / sizeof(KEYS[0]);
 
-// "" when every infix operand not in brackets binds tightly enough.
-std::string precedence_fault(const Expr& e) {
+// "" when every node is as rebalancing leaves it: operands bind as tightly as
+// their places need, and no two strings stand side by side.
+std::string balance_fault(const Expr& e) {
   if (e.case_i == EXPR_STYLED_STR1) return "";
-  if (e.case_i == EXPR_INFIX) {
-    const Infix_Node& n = infix_of(e);
-    if (n.x.case_i == EXPR_INFIX && right_prec(n.x) < left_prec(e)) return "left operand of " + debug_form(e);
-    if (n.z.case_i == EXPR_INFIX && left_prec(n.z) <= right_prec(e)) return "right operand of " + debug_form(e);
-  }
+  int32_t rp = right_prec(expr_part(e, 0)), lp = left_prec(expr_part(e, last_pos(e)));
+  if ((rp < lp && rp < left_prec(e)) || (rp >= lp && lp <= right_prec(e))) return "unbalanced " + debug_form(e);
+  if (e.case_i == EXPR_INFIX && infix_of(e).op_p == &juxt_op() && rp == STR_PREC && lp == STR_PREC) return "juxtaposed " + debug_form(e);
   for (int32_t pos = 0; pos <= last_pos(e); pos += 2)
-    if (std::string f = precedence_fault(expr_part(e, pos)); !f.empty()) return f;
+    if (std::string f = balance_fault(expr_part(e, pos)); !f.empty()) return f;
   return "";
 }
 
 // A paste of a few characters, operators and brackets among them.
 std::string random_paste(std::mt19937& rng) {
-  static const char* const CHARS[] = {"1", "x", ".", "+", "-", "*", "/", "^", "(", ")", "[", "]", "\r", "\x93" "C"};
+  static const char* const CHARS[] = {"1", "x", ".", "+", "-", "*", "/", "^", "(", ")", "[", "]", "\r", "\x93" "C", ",", "\t", " "};
   std::string k = "{";
-  for (int i = 1 + int(rng() % 4); i > 0; --i) k += CHARS[rng() % 14];
+  for (int i = 1 + int(rng() % 4); i > 0; --i) k += CHARS[rng() % 17];
   return k + "}";
 }
 
-// A click anywhere near the expression, as the key "m x,y".
+// A click anywhere near the expression, as the key "m x,y": m a press, s with
+// Shift, d a drag, x a double click.
 std::string random_key(std::mt19937& rng, bool paste_q) {
   if (paste_q && rng() % 2) return random_paste(rng);
   std::string k = KEYS[rng() % N_KEYS];
   if (k != "m") return k;
-  return "m" + std::to_string(int(rng() % 12000) - 2000) + "," + std::to_string(int(rng() % 8000) - 4000);
+  return std::string(1, "msdx"[rng() % 4]) + std::to_string(int(rng() % 12000) - 2000) + "," + std::to_string(int(rng() % 8000) - 4000);
 }
 
 void press(Expr_Session& s, const std::string& k) {
-  if (k[0] != 'm') return expr_key(s, k);
+  if (!strchr("msdx", k[0])) return expr_key(s, k);
   size_t comma = k.find(',');
-  Mouse_Cmd m({std::stoi(k.substr(1, comma - 1)), std::stoi(k.substr(comma + 1))}, 0, MOUSE_PRESS);
+  Mouse_Cmd m({std::stoi(k.substr(1, comma - 1)), std::stoi(k.substr(comma + 1))}, k[0] == 's' ? SHIFT_MOD : k[0] == 'x' ? DOUBLE_MOD : 0, k[0] == 'd' ? MOUSE_DRAG : MOUSE_PRESS);
   con_perform(s.con, m, false);
 }
 
@@ -61,7 +62,7 @@ std::string step_fault(Expr_Session& s, const std::string& k, Model& m) {
   press(s, k);
   std::string after = debug_form(s.expr());
   if (!expr_sel_valid_q(s.expr(), s.con.sel)) return "invalid selection";
-  if (std::string f = precedence_fault(s.expr()); !f.empty()) return f;
+  if (std::string f = balance_fault(s.expr()); !f.empty()) return f;
   if (s.log.said != "" && s.log.said != "<beep>" && s.log.said != "Illegal text string") return s.log.said;
   s.log.said = "";
   bool replay_q = k == "`Z" || k == "`Y";

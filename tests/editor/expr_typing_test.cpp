@@ -114,6 +114,11 @@ TEST(ExprTyping, TopLevelLimitLeavesOperatorsToTheContainer) {
   EXPECT_EQ(s.form(), "a|");
   for (const char* k : {"(", "b", ","}) expr_key(s, k);
   EXPECT_EQ(s.form(), "a(b,|)");
+  // Nor does a comma typed over an operator at the top.
+  Expr_Session t(kind);
+  for (const std::string& k : keys_of("a+b`L`L,")) expr_key(t, k);
+  EXPECT_EQ(t.form(), "a@+b");
+  EXPECT_EQ(n_elts(t.con.undo_list), 3);
 }
 
 TEST(ExprTyping, CopyAndText) {
