@@ -18,6 +18,7 @@
 #include "model/model_env.h"
 #include "model/model_table.h"
 #include "persist/file_in.h"
+#include "shell/doc_commands.h"
 #include "shell/doc_content.h"
 #include "shell/doc_print.h"
 #include "shell/qt_text.h"
@@ -38,6 +39,7 @@ std::unique_ptr<Edit_Con> open_model(const std::string& path) {
   File_In in(c_str(name), 0);
   void* content = read_doc(in, doc_file_kind(), [&](const std::string& notice) { say(path, notice); });
   close(in);
+  show_neighbours(content, path);
   return std::make_unique<Edit_Con>(doc_gui_kind(), content);
 }
 

@@ -100,11 +100,15 @@ int32_t default_doc_width() {
   return width_;
 }
 
+void show_neighbours(void* content, const std::string& path) {
+  const Doc_File_Kind& k = doc_file_kind();
+  if (k.neighbours) k.neighbours(content, neighbour_q(path, 1), neighbour_q(path, -1));
+}
+
 void doc_open_path(const std::string& path, bool notice_q) {
   std::unique_ptr<File_In> in = open_in(path);
   void* content = read_file(*in, notice_q);
-  const Doc_File_Kind& k = doc_file_kind();
-  if (k.neighbours) k.neighbours(content, neighbour_q(path, 1), neighbour_q(path, -1));
+  show_neighbours(content, path);
   Wind_Con* w = wind_open(doc_gui_kind(), content, file_title(path), -OPEN_EXTRA_W, 0, nullptr, nullptr);
   w->file_info_mp->path = path;
   w->file_info_mp->file_mp = std::move(in);

@@ -13,6 +13,9 @@ struct Wind_Con;
 int32_t default_doc_width();
 
 void doc_open();
+// A document read from the file at path shows its Next File and Previous
+// File buttons for the numbered files beside it that are there.
+void show_neighbours(void* content, const std::string& path);
 // The document in the file at path (UTF-8), in a new window; an older
 // version is announced when notice_q.
 void doc_open_path(const std::string& path, bool notice_q);

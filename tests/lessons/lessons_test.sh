@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # Every lesson of examples/ opens in the window without a message, solves,
-# and renders a picture that matches its reference beside this script within
-# a few pixels (fonts may differ by a pixel here and there); the batch
-# commands on broken copies of a lesson fail with their messages.
+# prints, and renders a picture that matches its lessonN.png there within a
+# few pixels (a font may differ by a pixel here and there).
 set -uo pipefail
 program=$(realpath "$1") png_diff=$(realpath "$2") examples=$(realpath "$3")
-refs=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -23,8 +21,10 @@ for path in "${lessons[@]}"; do
   [[ $out == "title: $name.mm" ]] || fail "$name opens with: $out"
   "$program" --solve "$path" >solved.txt 2>err.txt || fail "$name: --solve: $(cat err.txt)"
   [[ -s solved.txt && ! -s err.txt ]] || fail "$name: --solve printed '$(cat solved.txt)' '$(cat err.txt)'"
+  "$program" --print "$path" --pdf "$name.pdf" 2>err.txt || fail "$name: --print: $(cat err.txt)"
+  [[ $(pdftotext "$name.pdf" - | head -n 1) == "$name.mm" ]] || fail "$name.pdf: $(pdftotext "$name.pdf" - | head -n 3)"
   "$program" --render "$path" --png "$name.png" 2>err.txt || fail "$name: --render: $(cat err.txt)"
-  "$png_diff" "$name.png" "$refs/$name.png" "$(max_diff "$name.png")" >/dev/null ||
-    fail "$("$png_diff" "$name.png" "$refs/$name.png" 0)"
+  "$png_diff" "$name.png" "$examples/$name.png" "$(max_diff "$name.png")" >/dev/null ||
+    fail "$("$png_diff" "$name.png" "$examples/$name.png" 0)"
 done
 exit $status
