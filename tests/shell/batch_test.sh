@@ -26,6 +26,24 @@ answer n
 type a*x+b
 menu File/Save As...
 file line.mm
+menu File/New
+key Up
+menu Edit/Select More
+menu Edit/Select More
+menu Edit/Select More
+clip \rx	-10	10	#000000\rt	0	4	#008000
+key ctrl+v
+key Down
+menu Edit/Select More
+menu Edit/Select More
+type y=t+x/10
+menu File/Save As...
+file two.mm
+menu File/New
+menu Edit/Select More
+type y^2=sin(x)
+menu File/Save As...
+file sin.mm
 VZ
 QT_QPA_PLATFORM=offscreen "$program" --script make.vz >/dev/null 2>&1 || fail "make.vz"
 head -c 9 line.mm >cut.mm
@@ -47,6 +65,13 @@ expect 0 "" "" --render line.mm --graph 1 --large --png large.png
 [[ $(png_size panel.png) == "200 x 200" && $(png_size large.png) == "400 x 400" ]] ||
   fail "panels $(png_size panel.png), $(png_size large.png)"
 
+# Two independent variables: panel 2 is t's, and there is no panel 3.
+expect 0 "" "" --render two.mm --graph 2 --no-grid --png t.png
+expect 0 "" "" --render two.mm --graph 1 --no-grid --png x.png
+[[ $(png_size t.png) == "200 x 200" ]] && ! cmp -s t.png x.png || fail "panels of two.mm"
+expect 1 "" "corvandile_veza: two.mm: No graph 3: the model has 2 independent variables" --render two.mm --graph 3 --png three.png
+expect 1 "" "corvandile_veza: sin.mm: Transcendental expression" --render sin.mm --graph 1 --png sin.png
+
 expect 1 "" "corvandile_veza: missing.mm: File not found (missing, not a file, or name wrong?)" --render missing.mm --png m.png
 expect 1 "" "corvandile_veza: v30.mm: You need to start Corvandile (or Corvandile Veza) version 3.0 or later to read this file." \
   --print v30.mm --pdf v30.pdf
@@ -57,5 +82,5 @@ expect 1 "" "corvandile_veza: nowhere/line.svg: File not found (missing, not a f
 expect 1 "" "corvandile_veza: nowhere/line.pdf: File not found (missing, not a file, or name wrong?)" \
   --print line.mm --pdf nowhere/line.pdf
 expect 2 "" "corvandile_veza: --print needs --pdf OUT" --print line.mm
-for f in m.png v30.pdf cut.svg line3.png two.png; do [ ! -e $f ] || fail "a failed command wrote $f"; done
+for f in m.png v30.pdf cut.svg line3.png two.png three.png sin.png; do [ ! -e $f ] || fail "a failed command wrote $f"; done
 exit $status
