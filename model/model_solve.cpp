@@ -28,9 +28,21 @@ std::vector<Hdl> syms_of(wff w) {
 
 bool contains_q(const std::vector<Hdl>& syms, wff v) { return std::find(syms.begin(), syms.end(), v) != syms.end(); }
 
-// The symbols an equation is tested on: its right side's when its left side is a symbol.
+// The symbols an equation is tested on: its right side's when its left side
+// is a symbol. A conjunction's are its parts', so that equations solved one
+// by one (y=sin(x), z=sin(x+δ), s=sin(x)+sin(x+δ), read as nested
+// conjunctions) compare alike however the reading grouped them.
 std::vector<Hdl> tested_syms(wff w) {
-  return syms_of(appl_of_q(w, builtin(SYM_EQ)) && symbol_p(arg_of(w, 0)) ? arg_of(w, 1) : w);
+  if (!appl_of_q(w, builtin(SYM_AND)))
+    return syms_of(appl_of_q(w, builtin(SYM_EQ)) && symbol_p(arg_of(w, 0)) ? arg_of(w, 1) : w);
+  std::vector<Hdl> all;
+  for (Hdl a = args_of(w); pair_q(a); a = pair_rest(a)) {
+    std::vector<Hdl> s = tested_syms(pair_first(a));
+    all.insert(all.end(), s.begin(), s.end());
+  }
+  std::sort(all.begin(), all.end());
+  all.erase(std::unique(all.begin(), all.end()), all.end());
+  return all;
 }
 // The variables among syms: the parameters come first in the symbol order.
 std::vector<Hdl> variables_of(std::vector<Hdl> syms, size_t n_params) {

@@ -66,11 +66,11 @@ TEST(ModelSolve, Flags) {
 TEST(ModelSolve, SolvedFormTest) {
   const std::pair<const char*, bool> cases[] = {
       {"y=a*x", false}, {"y=y*x+1", true}, {"a*x=3", false}, {"y=x\nz=x", false}, {"y=sin(x)\nz=sin(x+d)", false}, {"y=x\ny=2*x", false},
-      {"y=x\nz=a", true}, {"y=x\nz=y", true},
+      {"y=x\nz=a", true}, {"y=x\nz=y", true}, {"y=sin(x)\nz=sin(x+d)\ns=sin(x)+sin(x+d)", false}, {"y=x\nz=x\ns=y", true},
   };
   for (auto [text, needs_q] : cases) {
     Test_Model t;
-    set_vars(*t.m, "x | y z");
+    set_vars(*t.m, "x | y z s");
     set_constraints(*t.m, text);
     Model_Read r = read_model(*t.m, READ_CONSTRAINTS);
     EXPECT_EQ(needs_solving_q(r.w.get(), *r.dict_p), needs_q) << text;
