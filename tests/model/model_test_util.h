@@ -41,10 +41,10 @@ struct Test_Doc {
 
 // "x t | y z": the independent names, then the dependent ones; "_" is a
 // row without a name.
-inline void set_vars(Math_Model& m, const std::string& spec, const char* low = "-10", const char* high = "10") {
+inline void set_vars(Math_Model& m, const std::string& rows, const char* low = "-10", const char* high = "10") {
   std::vector<std::string> names[2];
   int32_t table_i = INDEP_VARS;
-  std::istringstream in(spec);
+  std::istringstream in(rows);
   for (std::string w; in >> w;) w == "|" ? void(table_i = DEP_VARS) : names[table_i].push_back(w == "_" ? "" : internal_of(w));
   for (int32_t t = 0; t < 2; ++t) {
     Small_Table* tb = var_table_new(t ? "Dep Var" : "Indep Var", int32_t(names[t].size()), 1);
