@@ -19,8 +19,8 @@ double text_number(const Byte_Str& t) {
 
 void apply_slider_to_value(const Slider& s, const Cmd& res, Slider_Texts& t, Cmd_Args& args) {
   CHECK(cmd_n(res) == BUTTON_CMD);
-  double low = text_number(t.low), r = text_number(t.high) - low;
-  double v = low + r * ((s.a + s.p) / 2) * 0.0001;
+  double low = text_number(t.low), high = text_number(t.high), r = high - low;
+  double v = position_value(low, high, (s.a + s.p) / 2);
   if (!std::isfinite(v)) return;
   Byte_Str text;
   format_real_tol(text, v, 0.001 * r);

@@ -15,6 +15,9 @@ struct Slider_Texts {
 // NaN for any other text.
 double text_number(const Byte_Str& t);
 
+// The value a slider position (0 to 10000) stands for between low and high.
+inline double position_value(double low, double high, int32_t pos) { return low + (high - low) * pos * 0.0001; }
+
 // The row's answer to the slider's BUTTON_CMD res: rewrites the value text.
 // A press or a key (button 0) leaves in args the record that brings the old
 // text back (the whole value text selected, the old text typed over it); a

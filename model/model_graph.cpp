@@ -89,7 +89,7 @@ void add_range_ends(const Math_Model& m, const Model_Dict& d, std::vector<Ref>& 
     int32_t k = p.slider.a == p.slider.p ? -1 : name_index(d.vs[PARAM_VS], expr_string(p.name).c_str());
     if (k < 0) continue;
     double low = text_number(p.low), high = text_number(p.high);
-    double ends[2] = {low + p.slider.a * 0.0001 * (high - low), low + p.slider.p * 0.0001 * (high - low)};
+    double ends[2] = {position_value(low, high, p.slider.a), position_value(low, high, p.slider.p)};
     if (!std::isfinite(ends[0]) || !std::isfinite(ends[1])) continue;
     std::vector<double> at = values;
     for (double v : ends) {
