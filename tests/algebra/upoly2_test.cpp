@@ -1,5 +1,6 @@
 // Polynomials: exact forms of hand-computed cases and the pseudo-remainder
-// identity (the gcd laws are checked over every ring of the tower).
+// identity. The gcd laws over every ring of the tower fix each gcd (normal, a
+// common divisor, coprime cofactors), so no gcd is listed by hand.
 #include <gtest/gtest.h>
 
 #include "tests/algebra/gmp_ref.h"
@@ -17,13 +18,8 @@ struct Poly_Test : ::testing::Test {
 TEST_F(Poly_Test, SumsDropZeroTermsAndListTermsByDecreasingExponent) {
   Ref a = elt(zx, "x^2 + 1"), b = elt(zx, "-x^2");
   Ref sum = Ref::adopt(poly_add(zx, a.get(), b.get()));
-  ASSERT_TRUE(nz_q(sum.get()));
-  EXPECT_EQ(deg_nz(sum.get()), 0);
-  EXPECT_EQ(lead_coef(sum.get()), imm_make(1));
-  EXPECT_FALSE(nz_q(poly_rest(sum.get())));
-  Ref zero = Ref::adopt(poly_add(zx, b.get(), Ref::adopt(poly_negate(zx, b.get())).get()));
-  EXPECT_EQ(zero.get(), EMPTY_HDL);
-
+  EXPECT_TRUE(well_formed_q(zx, sum.get()) && show(zx, sum.get()) == "1");
+  EXPECT_EQ(Ref::adopt(poly_add(zx, b.get(), Ref::adopt(poly_negate(zx, b.get())).get())).get(), EMPTY_HDL);
   Ref p = elt(zx, "(x - 2)*(x^3 + 5)*3");
   EXPECT_EQ(show(zx, p.get()), "3*x^4 - 6*x^3 + 15*x - 30");
   Ref shifted = Ref::adopt(poly_multiply_xk(zx, p.get(), 2));
@@ -48,33 +44,12 @@ TEST_F(Poly_Test, CompareOrdersByDegreeThenCoefficients) {
 }
 
 TEST_F(Poly_Test, PseudoRemainderAndExactDivision) {
-  EXPECT_EQ(show(zx, Ref::adopt(poly_prem(zx, elt(zx, "x^2 + 1").get(), elt(zx, "2*x").get())).get()), "4");
   EXPECT_EQ(Ref::adopt(poly_prem(zx, elt(zx, "x^3").get(), elt(zx, "7").get())).get(), EMPTY_HDL);
-  Ref q = Ref::adopt(ring_exact_divide(zx, elt(zx, "x^2 - 1").get(), elt(zx, "x + 1").get()));
-  EXPECT_EQ(show(zx, q.get()), "x - 1");
   EXPECT_EQ(message_of([&] { ring_exact_divide(zx, elt(zx, "x^2 + 1").get(), elt(zx, "x + 1").get()); }),
             "Nonzero remainder");
   EXPECT_EQ(message_of([&] { ring_exact_divide(zx, elt(zx, "3*x").get(), elt(zx, "2").get()); }), "Nonzero remainder");
   EXPECT_EQ(check_text([&] { poly_prem(zx, EMPTY_HDL, elt(zx, "x").get()); }),
             "Assertion failed - file upoly2_divide:\rnz_q(f) && nz_q(g)");
-}
-
-TEST_F(Poly_Test, GcdsOfHandComputedCases) {
-  auto gcd = [&](const char* a, const char* b) { return show(zx, Ref::adopt(poly_gcd(zx, elt(zx, a).get(), elt(zx, b).get())).get()); };
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"x^2 - 1", "x^2 + 2*x + 1", "x + 1"}, {"x^2 + 1", "x", "1"}, {"2*x + 2", "4*x + 4", "2*x + 2"},
-      {"-x - 1", "0", "x + 1"}, {"0", "-6*x", "6*x"}, {"0", "0", "0"}, {"-6*x^2 + 6", "-4*x - 4", "2*x + 2"},
-      {"3*x^6 + 5*x^4 - 4*x^2 - 9*x + 21", "x^8 + x^6 - 3*x^4 - 3*x^3 + 8*x^2 + 2*x - 5", "1"}};
-  for (auto [a, b, g] : cases) EXPECT_EQ(gcd(a, b), g) << a << ", " << b;
-  Ref qx_h = ring_by_name("Q[x]");
-  const Ring& qx = ring_of(qx_h.get());
-  Ref g = Ref::adopt(poly_gcd(qx, elt(qx, "(2*x + 1)*(x - 3)").get(), elt(qx, "(4*x + 2)*x").get()));
-  EXPECT_EQ(show(qx, g.get()), "x + 1/2");  // monic over a field
-
-  Ref zxy_h = ring_by_name("Z[x][y]");
-  const Ring& zxy = ring_of(zxy_h.get());
-  g = Ref::adopt(poly_gcd(zxy, elt(zxy, "(x*y - 1)*(x + y)*2*x").get(), elt(zxy, "(x*y - 1)*(x - y)*6").get()));
-  EXPECT_EQ(show(zxy, g.get()), "2*x*y - 2");
 }
 
 TEST_F(Poly_Test, PowersInvertOnlyInFields) {

@@ -69,12 +69,9 @@ TEST(DoubleOfInteger, RoundsLikeTheExactValue) {
 }
 
 TEST(IntegerOfDouble, TruncatesAndRefusesNonFinite) {
-  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(2.9)).get()), "2");
-  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(-2.9)).get()), "-2");
-  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(-2147483648.0)).get()), "-2147483648");
-  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(1e20)).get()), "100000000000000000000");
-  EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(-0x1.fffffffffffffp+80)).get()),
-            "-2417851639229258080976896");
+  const std::pair<double, const char*> cases[] = {{2.9, "2"}, {-2.9, "-2"}, {-2147483648.0, "-2147483648"},
+      {1e20, "100000000000000000000"}, {-0x1.fffffffffffffp+80, "-2417851639229258080976896"}};
+  for (auto [x, text] : cases) EXPECT_EQ(int_to_string(Ref::adopt(integer_of_double(x)).get()), text) << x;
   EXPECT_EQ(message_of<Misc_Static_Err>([] { integer_of_double(INF); }), "Numeric overflow");
   EXPECT_EQ(message_of<Misc_Static_Err>([] { integer_of_double(std::nan("")); }), "Numeric overflow");
   std::mt19937_64 rng(11);

@@ -101,49 +101,45 @@ class Generator {
 
 using Shape = std::function<void(Generator&, Random_System&, Rational_Point&)>;
 
-// y = a x^2 + b x + c, then z = y x - ...: each new variable, times a small
-// integer, equals a polynomial of degree up to 3 in the earlier ones.
-void explicit_chain(Generator& g, Random_System& s, Rational_Point& p) {
-  int n_eqs = g.uniform(2, 5);
-  for (size_t k = g.start_chain(s, p, n_eqs); k < s.vars.size(); ++k) {
-    Ref lhs = mul(num(g.nonzero(3)), s.vars[k]);
-    g.add_equation(s, p, lhs, g.polynomial(s, g.vars_before(s, k), g.uniform(1, 3), g.uniform(1, 4)));
-  }
+// Each new variable, in the form lhs_of gives, equals a polynomial in the
+// earlier ones of degree up to max_deg with up to most_terms terms.
+typedef Ref (*Chain_Lhs)(Generator&, const Random_System&, size_t k);
+Shape chain(int max_eqs, int max_deg, int most_terms, Chain_Lhs lhs_of) {
+  return [=](Generator& g, Random_System& s, Rational_Point& p) {
+    int n_eqs = g.uniform(2, max_eqs);
+    for (size_t k = g.start_chain(s, p, n_eqs); k < s.vars.size(); ++k) {
+      Ref lhs = lhs_of(g, s, k);
+      g.add_equation(s, p, lhs, g.polynomial(s, g.vars_before(s, k), g.uniform(1, max_deg), g.uniform(1, most_terms)));
+    }
+  };
 }
 
-// The new variable enters squared or cubed with a constant coefficient, and
-// at a lower power times earlier variables: y^2 + x y = ..., z^3 = ...; total
+// y = a x^2 + b x + c, then z = y x - ...: the new variable times a small integer.
+Ref explicit_lhs(Generator& g, const Random_System& s, size_t k) { return mul(num(g.nonzero(3)), s.vars[k]); }
+
+// The new variable squared or cubed with a constant coefficient, and at a
+// lower power times earlier variables: y^2 + x y = ..., z^3 = ...; total
 // degree up to 3.
-void power_chain(Generator& g, Random_System& s, Rational_Point& p) {
-  int n_eqs = g.uniform(2, 5);
-  for (size_t k = g.start_chain(s, p, n_eqs); k < s.vars.size(); ++k) {
-    std::vector<wff> before = g.vars_before(s, k);
-    int e = g.uniform(2, 3);
-    Ref lhs = Ref::adopt(power(s.vars[k], imm_make(e)));
-    lhs = Ref::adopt(times(imm_make(g.nonzero(3)), lhs.get()));
-    if (g.chance(60)) {
-      int lower = g.uniform(1, e - 1);
-      Ref t = Ref::adopt(power(s.vars[k], imm_make(lower)));
-      Ref m = g.monomial(before, g.uniform(0, std::min(3 - lower, 1)));
-      t = Ref::adopt(times(t.get(), m.get()));
-      lhs = add(lhs, Ref::adopt(times(t.get(), g.coefficient(s).get())));
-    }
-    g.add_equation(s, p, lhs, g.polynomial(s, before, g.uniform(1, 3), g.uniform(1, 3)));
-  }
+Ref power_lhs(Generator& g, const Random_System& s, size_t k) {
+  int e = g.uniform(2, 3);
+  Ref lhs = Ref::adopt(power(s.vars[k], imm_make(e)));
+  lhs = Ref::adopt(times(imm_make(g.nonzero(3)), lhs.get()));
+  if (!g.chance(60)) return lhs;
+  int lower = g.uniform(1, e - 1);
+  Ref t = Ref::adopt(power(s.vars[k], imm_make(lower)));
+  Ref m = g.monomial(g.vars_before(s, k), g.uniform(0, std::min(3 - lower, 1)));
+  t = Ref::adopt(times(t.get(), m.get()));
+  return add(lhs, Ref::adopt(times(t.get(), g.coefficient(s).get())));
 }
 
 // The new variable times a non-constant factor in the earlier variables and
 // the parameters: (x + a) y = x^2 + 1, (y - 2) z = x y + b.
-void implicit_chain(Generator& g, Random_System& s, Rational_Point& p) {
-  int n_eqs = g.uniform(2, 3);
-  for (size_t k = g.start_chain(s, p, n_eqs); k < s.vars.size(); ++k) {
-    std::vector<wff> before = g.vars_before(s, k), factor_pool = before;
-    factor_pool.insert(factor_pool.end(), s.params.begin(), s.params.end());
-    Ref factor = Ref::adopt(times(imm_make(g.nonzero(3)), g.pick(factor_pool)));
-    if (g.chance(60)) factor = add(factor, num(g.nonzero(4)));
-    Ref lhs = mul(factor, s.vars[k]);
-    g.add_equation(s, p, lhs, g.polynomial(s, before, g.uniform(1, 2), g.uniform(1, 3)));
-  }
+Ref implicit_lhs(Generator& g, const Random_System& s, size_t k) {
+  std::vector<wff> factor_pool = g.vars_before(s, k);
+  factor_pool.insert(factor_pool.end(), s.params.begin(), s.params.end());
+  Ref factor = Ref::adopt(times(imm_make(g.nonzero(3)), g.pick(factor_pool)));
+  if (g.chance(60)) factor = add(factor, num(g.nonzero(4)));
+  return mul(factor, s.vars[k]);
 }
 
 // Every equation may hold every variable: circles, lines, conics (max_deg 2)
@@ -205,9 +201,10 @@ void scattered(Generator& g, Random_System& s, Rational_Point& p) {
 
 // Each shape as often as its weight.
 const std::vector<std::pair<const char*, Shape>> SHAPES = {
-    {"explicit", explicit_chain}, {"explicit", explicit_chain}, {"explicit", explicit_chain},
-    {"power", power_chain},       {"power", power_chain},       {"implicit", implicit_chain},
-    {"implicit", implicit_chain}, {"dense2", dense(2, 2, 2)},   {"dense2", dense(2, 2, 2)},
+    {"explicit", chain(5, 3, 4, explicit_lhs)}, {"explicit", chain(5, 3, 4, explicit_lhs)},
+    {"explicit", chain(5, 3, 4, explicit_lhs)}, {"power", chain(5, 3, 3, power_lhs)},
+    {"power", chain(5, 3, 3, power_lhs)},       {"implicit", chain(3, 2, 3, implicit_lhs)},
+    {"implicit", chain(3, 2, 3, implicit_lhs)}, {"dense2", dense(2, 2, 2)},   {"dense2", dense(2, 2, 2)},
     {"dense2-cubic", dense(2, 0, 3)}, {"dense3", dense(3, 0, 2)}, {"linear", dense(4, 3, 1)},
     {"overdetermined", overdetermined}, {"scattered", scattered}, {"scattered", scattered},
 };

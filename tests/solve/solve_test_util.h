@@ -5,6 +5,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -43,14 +44,9 @@ inline Ref rd(const char* text) { return Ref::adopt(prefix_read(text, syms().lis
 
 // A list of the named symbols, separated by spaces, in order.
 inline Ref sym_list(const char* names) {
+  std::istringstream in(names);
   std::vector<wff> found;
-  std::string s(names);
-  for (size_t i = 0; i < s.size();) {
-    size_t j = s.find(' ', i);
-    if (j == std::string::npos) j = s.size();
-    if (j > i) found.push_back(sym(s.substr(i, j - i).c_str()));
-    i = j + 1;
-  }
+  for (std::string name; in >> name;) found.push_back(sym(name.c_str()));
   Ref list;
   for (size_t i = found.size(); i-- > 0;) list = Ref::adopt(pair_new(found[i], list.get()));
   return list;
