@@ -17,12 +17,9 @@ struct Mpz {
   Mpz& operator=(const Mpz&) = delete;
   ~Mpz() { mpz_clear(v); }
   std::string str() const {
-    char* s = mpz_get_str(nullptr, 10, v);
-    std::string r = s;
-    void (*free_fn)(void*, size_t);
-    mp_get_memory_functions(nullptr, nullptr, &free_fn);
-    free_fn(s, r.size() + 1);
-    return r;
+    std::string s(mpz_sizeinbase(v, 10) + 2, '\0');  // room for a sign and the terminating zero
+    mpz_get_str(s.data(), 10, v);
+    return s.substr(0, s.find('\0'));
   }
 };
 
