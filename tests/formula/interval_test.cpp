@@ -66,7 +66,7 @@ TEST(Interval, ProductsPowersMagnitudeAndSign) {
       {iv_int_power({-4, -2}, -1), -0.5, -0.25}, {iv_int_power({0, 2}, -1), 0.5, INF},
       {iv_int_power({-2, 0}, -1), -INF, INF}, {iv_int_power({-5, 7}, 0), 1, 1}, {iv_abs({-3, 2}), 0, 3},
       {iv_abs({-3, -2}), 2, 3}, {iv_sign({-3, 2}), -1, 1}, {iv_sign({0, 2}), 0, 1}, {iv_sign1({1, 2}), 0, 0},
-      {iv_sign1({-1, 2}), -INF, INF},
+      {iv_sign1({-1, 2}), -INF, INF}, {iv_sign1({0, 2}), -INF, INF}, {iv_sign1({-2, 0}), -INF, INF},
   });
   EXPECT_EQ(smooth_int_power({-1, 1}, -1), MAY_JUMP);
   EXPECT_EQ(smooth_int_power({1e-13, 1}, -2), MAY_JUMP);
