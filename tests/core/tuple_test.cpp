@@ -67,6 +67,18 @@ TEST(Tuple, InsertAppendFillFind) {
             "Assertion failed - file tuple:\r0 <= ind && ind <= n_elts(t)");
 }
 
+// Inserting into a full block moves only the elements after the index: the
+// blocks next to it, here those of other tuples of the same size, keep theirs.
+TEST(Tuple, InsertingStaysInsideTheBlock) {
+  std::vector<Tuple> many(64);
+  for (Tuple& m : many) {
+    for (uint32_t v : {1, 2, 3, 4}) append(m, v);
+    set_length(m, 3);
+  }
+  for (Tuple& m : many) insert(m, 1, 9);
+  for (Tuple& m : many) ASSERT_EQ(std::vector<uint32_t>(m.elts_p, m.elts_p + 4), (std::vector<uint32_t>{1, 9, 2, 3}));
+}
+
 TEST(HdlTuple, SlotsOwnOneUseEach) {
   Ref r = Ref::adopt(pair_new(imm_make(1), EMPTY_HDL));
   Hdl h = r.get();
