@@ -11,27 +11,24 @@
 #include "tests/err_text.h"
 
 TEST(Canvas, ConstructionTakesTheDeviceResolutionAndSetsABlackHalfPointPen) {
+  const struct {
+    int32_t dpi_x, dpi_y;
+    std::vector<int32_t> got;  // dpi_x, dpi_y, min_pen_width, one_pixel_pen_q
+    Rect bounds;
+    const char* pen;
+  } cases[] = {{0, 0, {96, -96, 192, 1}, {0, 153600, -115200, 0}, "pen 1 00000000"},
+               {600, -600, {600, -600, 30, 0}, {0, 24576, -18432, 0}, "pen 4 00000000"},
+               {120, 0, {120, -96, 153, 1}, {0, 122880, -115200, 0}, "pen 1 00000000"}};
   Rec_Device rec = rec_device_new(96, 800, 600);
-  {
-    Canvas c(rec_device(rec), 0, 0);
-    EXPECT_EQ(c.dpi_x, 96);
-    EXPECT_EQ(c.dpi_y, -96);
-    EXPECT_EQ(c.bounds, (Rect{0, 153600, -115200, 0}));
-    EXPECT_EQ(c.min_pen_width, 192);
-    EXPECT_TRUE(c.one_pixel_pen_q);
-    EXPECT_EQ(rec_take_calls(rec), (Calls{"save", "pen 1 00000000", "brush 02000000", "text_colour 00000000"}));
+  for (const auto& k : cases) {
+    {
+      Canvas c(rec_device(rec), k.dpi_x, k.dpi_y);
+      EXPECT_EQ((std::vector<int32_t>{c.dpi_x, c.dpi_y, c.min_pen_width, c.one_pixel_pen_q}), k.got) << k.dpi_x;
+      EXPECT_EQ(c.bounds, k.bounds) << k.dpi_x;
+      EXPECT_EQ(rec_take_calls(rec), (Calls{"save", k.pen, "brush 02000000", "text_colour 00000000"})) << k.dpi_x;
+    }
+    EXPECT_EQ(rec_take_calls(rec), (Calls{"restore"}));
   }
-  EXPECT_EQ(rec_take_calls(rec), (Calls{"restore"}));
-  {
-    Canvas c(rec_device(rec), 600, -600);
-    EXPECT_EQ(c.dpi_y, -600);
-    EXPECT_EQ(c.min_pen_width, 30);
-    EXPECT_FALSE(c.one_pixel_pen_q);
-    EXPECT_EQ(c.bounds, (Rect{0, 24576, -18432, 0}));
-  }
-  Canvas c120(rec_device(rec), 120, 0);
-  EXPECT_EQ(c120.dpi_y, -96);
-  EXPECT_EQ(c120.min_pen_width, 153);
 }
 
 TEST(Canvas, PenWidthsAreAtLeastOnePixelAndReportWhatTheDeviceGave) {
