@@ -101,6 +101,9 @@ TEST(FromFont, EscapesLineBreaksAndCodePageBytes) {
       {"p\xA3\r\n", SYMBOL_CODING, internal(0x03C0) + internal(0x2264) + "\r\n"},
       {"a\r\nb\rc\n\r\r\n", ROMAN_CODING, "a\rb\rc\n\r\r"}};
   for (const auto& [bytes, coding, text] : cases) EXPECT_EQ(text_of(bytes, coding), text) << bytes;
+  // Only the bytes given are read.
+  EXPECT_EQ(written([](Byte_Str& s) { from_font("ab", 1, ROMAN_CODING, s); }), "a");
+  EXPECT_EQ(written([](Byte_Str& s) { from_font("ab", 1, SYMBOL_CODING, s); }), internal(0x03B1));
 }
 
 // Every character of both fonts survives drawing, preferring either font, and
