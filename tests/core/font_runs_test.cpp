@@ -104,6 +104,8 @@ TEST(FromFont, EscapesLineBreaksAndCodePageBytes) {
   // Only the bytes given are read.
   EXPECT_EQ(written([](Byte_Str& s) { from_font("ab", 1, ROMAN_CODING, s); }), "a");
   EXPECT_EQ(written([](Byte_Str& s) { from_font("ab", 1, SYMBOL_CODING, s); }), internal(0x03B1));
+  EXPECT_EQ(check_text([] { text_of("a", EXPORT_CODING); }),
+            "Assertion failed - file font_runs:\runsigned(coding) < N_CODINGS");
 }
 
 // Every character of both fonts survives drawing, preferring either font, and

@@ -26,6 +26,8 @@ TEST(Flow, RowsWrapBeforeTheMaximumWidthCentreAndJustify) {
       {"justified: the left over width spread over the gaps, a lone item stays", {100, 1000, 50, 99, true},
        {{0, 200, 0, 100}, {0, 200, 0, 100}, {0, 200, 0, 100}, {0, 900, 0, 100}},
        {{0, 0}, {400, 0}, {800, 0}, {0, -150}}, {0, 1000, -150, 100}},
+      {"justified: one gap", {100, 1000, 50, 99, true}, {{0, 200, 0, 100}, {0, 300, 0, 100}}, {{0, 0}, {700, 0}},
+       {0, 1000, 0, 100}},
   };
   for (const auto& k : cases) {
     Points pts(k.items.size());
