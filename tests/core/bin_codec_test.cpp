@@ -65,9 +65,3 @@ TEST(BinCodec, BadInputMessages) {
     EXPECT_EQ(got, c.message) << "case " << &c - cases;
   }
 }
-
-TEST(BinCodec, FiveByteNumbersAreAccepted) {
-  Chunk_Stream in(std::string("\x80\x80\x80\x80\x01\x80\x80\x80\x80\x7F", 10));
-  EXPECT_EQ(read_unsigned(in), 0x10000000u);
-  EXPECT_EQ(read_int(in), -(1 << 28));
-}

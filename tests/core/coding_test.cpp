@@ -82,18 +82,6 @@ TEST(ReverseMap, RomanFirstThenSymbolWithItsOwnOperators) {
       {0x2212, "1:45"}, {0x001E, "0:30"}, {0x001F, "2:0"}, {0x007F, "2:0"}, {0x2193, "2:0"}, {0x4E00, "2:0"},
       {0x103C0, "2:0"}};
   for (auto [cp, at] : cases) EXPECT_EQ(pos(cp), at) << cp;
-  // Every defined position of the tables is reached, from the roman font when both have it.
-  for (int b = 0; b < 256; ++b) {
-    uint16_t cp = SYMBOL_CODE_POINTS[b];
-    if (cp == 0x7F || cp == 0x1F) continue;
-    Font_Pos p = font_pos_of(cp);
-    if (p.coding == SYMBOL_CODING) {
-      EXPECT_EQ(p.b, b) << b;
-    } else {
-      ASSERT_EQ(p.coding, ROMAN_CODING) << b;
-      EXPECT_EQ(ROMAN_CODE_POINTS[p.b], cp) << b;
-    }
-  }
 }
 
 TEST(ReverseMap, PreferredSymbolBytesForCharactersInBothFonts) {
@@ -106,24 +94,4 @@ TEST(ReverseMap, PreferredSymbolBytesForCharactersInBothFonts) {
             "Assertion failed - file coding:\rroman2prefer1_[coding - 1][roman_b] == 0");
   EXPECT_EQ(check_text([] { register_preferred(0, 0x41, 0x01); }), "Assertion failed - file coding:\rcoding > 0");
   EXPECT_EQ(preferred_symbol_b(0xD7), 0xB4);
-}
-
-TEST(ReverseMap, FirstChangeCopiesThePageAndLeavesTheSharedOneAlone) {
-  coding_init();
-  ASSERT_EQ(font_pages_[0xE0], &SHARED_FONT_PAGE);
-  ASSERT_EQ(font_pages_[0xE1], &SHARED_FONT_PAGE);
-  register_font_pos(0xE012, SYMBOL_CODING, 0x99);
-  const Font_Page* page_p = font_pages_[0xE0];
-  ASSERT_NE(page_p, &SHARED_FONT_PAGE);
-  for (int i = 0; i < 256; ++i) {
-    EXPECT_EQ(SHARED_FONT_PAGE.pos[i].coding, NO_CODING) << i;
-    EXPECT_EQ(page_p->pos[i].coding, i == 0x12 ? SYMBOL_CODING : NO_CODING) << i;
-  }
-  EXPECT_EQ(font_pos_of(0xE012).b, 0x99);
-  EXPECT_EQ(font_pages_[0xE1], &SHARED_FONT_PAGE);
-  EXPECT_EQ(font_pos_of(0xE112).coding, NO_CODING);
-  // A second change writes into the copy.
-  register_font_pos(0xE013, ROMAN_CODING, 0x41);
-  EXPECT_EQ(font_pages_[0xE0], page_p);
-  EXPECT_EQ(SHARED_FONT_PAGE.pos[0x13].coding, NO_CODING);
 }

@@ -1,33 +1,30 @@
 #include "core/font_runs.h"
-#include "tests/bytes_of.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/coding.h"
-#include "tests/err_text.h"
+#include "tests/bytes_of.h"
 #include "tests/core/internal_text.h"
+#include "tests/err_text.h"
 
 namespace {
 
-struct Runs_Out {
-  std::string bytes;
-  std::string runs;  // "coding:count" per run, blank-separated
-};
+typedef std::vector<std::pair<int, std::string>> Runs;  // each run's coding and bytes
 
-Runs_Out runs_of(const std::string& text, int prefer_coding) {
+Runs runs_of(const std::string& text, int prefer_coding) {
   Byte_Str bytes;
   Tuple runs;
   to_runs(text.data(), int32_t(text.size()), prefer_coding, bytes, runs);
-  Runs_Out res{bytes_of(bytes), ""};
-  int32_t n_total = 0;
+  Runs res;
+  const char* p = bytes.first_p;
   for (int32_t i = 0; i < n_runs(runs); ++i) {
-    if (i > 0) res.runs += " ";
-    res.runs += std::to_string(run_coding(runs, i)) + ":" + std::to_string(run_n_bytes(runs, i));
-    n_total += run_n_bytes(runs, i);
+    res.push_back({run_coding(runs, i), std::string(p, size_t(run_n_bytes(runs, i)))});
+    p += run_n_bytes(runs, i);
   }
-  EXPECT_EQ(n_total, n_elts(bytes));
+  EXPECT_EQ(p - bytes.first_p, n_elts(bytes));
   return res;
 }
 
@@ -39,29 +36,19 @@ std::string text_of(const std::string& font_bytes, int coding) {
 
 // Back to internal text run by run, as a reader of drawn or exported text would.
 std::string round_trip(const std::string& text, int prefer_coding) {
-  Byte_Str bytes;
-  Tuple runs;
-  to_runs(text.data(), int32_t(text.size()), prefer_coding, bytes, runs);
   std::string res;
-  const char* p = bytes.first_p;
-  for (int32_t i = 0; i < n_runs(runs); ++i) {
-    res += text_of(std::string(p, size_t(run_n_bytes(runs, i))), run_coding(runs, i));
-    p += run_n_bytes(runs, i);
-  }
+  for (const auto& [coding, bytes] : runs_of(text, prefer_coding)) res += text_of(bytes, coding);
   return res;
 }
-
-const std::string ALPHA = internal(0x03B1);
-const std::string LESS_EQUAL = internal(0x2264);
 
 }  // namespace
 
 TEST(ToRuns, BytesAndRunsOfTexts) {
-  const std::string a = ALPHA, le = LESS_EQUAL, arrow = internal(0x2193), times = internal(0xD7);
+  const std::string a = internal(0x03B1), le = internal(0x2264), arrow = internal(0x2193), times = internal(0xD7);
   struct Case {
     std::string text;
     int prefer;
-    std::string bytes, runs;
+    std::string bytes, runs;  // runs as "coding:count", blank-separated
   } cases[] = {
       // A change of coding opens a run.
       {"a" + le + "b", ROMAN_CODING, "a\xA3" "b", "0:1 1:1 0:1"}, {le, ROMAN_CODING, "\xA3", "1:1"},
@@ -86,30 +73,39 @@ TEST(ToRuns, BytesAndRunsOfTexts) {
        "0:14"},
   };
   for (const Case& c : cases) {
-    Runs_Out r = runs_of(c.text, c.prefer);
-    EXPECT_EQ(r.bytes, c.bytes) << "case " << &c - cases;
-    EXPECT_EQ(r.runs, c.runs) << "case " << &c - cases;
+    std::string bytes, runs;
+    for (const auto& [coding, b] : runs_of(c.text, c.prefer)) {
+      bytes += b;
+      runs += (runs.empty() ? "" : " ") + std::to_string(coding) + ":" + std::to_string(b.size());
+    }
+    EXPECT_EQ(bytes, c.bytes) << "case " << &c - cases;
+    EXPECT_EQ(runs, c.runs) << "case " << &c - cases;
     if (c.prefer == EXPORT_CODING) {
-      EXPECT_EQ(text_of(r.bytes, ROMAN_CODING), c.text);
+      EXPECT_EQ(text_of(bytes, ROMAN_CODING), c.text);
     }
   }
-  EXPECT_EQ(text_of("a\r\nb\rc\n\r\r\n", ROMAN_CODING), "a\rb\rc\n\r\r");
   EXPECT_EQ(round_trip("1\r2\r\r", ROMAN_CODING), "1\r2\r\r");
-  EXPECT_EQ(check_text([] { Byte_Str b; Tuple t; to_runs("a", 1, 3, b, t); }),
+  EXPECT_EQ(check_text([] { runs_of("a", 3); }),
             "Assertion failed - file font_runs:\runsigned(prefer_coding) <= N_CODINGS");
 }
 
-TEST(FromFont, EscapesAndCodePageBytes) {
-  EXPECT_EQ(text_of("\x1F" "2193", ROMAN_CODING), internal(0x2193));
-  EXPECT_EQ(text_of("\x1F" "2a", ROMAN_CODING), "*");  // stops at the first other byte, either case
-  EXPECT_EQ(text_of("\x1F" "123456", ROMAN_CODING), internal(0x1234) + "56");
-  EXPECT_EQ(text_of("a\x1Fz", ROMAN_CODING), "az");  // no digit: U+0000 cannot live in internal text
-  EXPECT_EQ(text_of("\x1E", ROMAN_CODING), "\x1E");  // nothing to escape
-  EXPECT_EQ(text_of("\x1E" "p", ROMAN_CODING), internal(0x03C0));
-  EXPECT_EQ(text_of("\x80\x81\xA3", ROMAN_CODING), internal(0x20AC) + "\x7F" + internal(0xA3));
-  EXPECT_EQ(text_of("p\xA3\r\n", SYMBOL_CODING), internal(0x03C0) + LESS_EQUAL + "\r\n");
-  std::string with_nul("a\0b", 3);
-  EXPECT_EQ(text_of(with_nul, ROMAN_CODING), "ab");
+TEST(FromFont, EscapesLineBreaksAndCodePageBytes) {
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"\x1F" "2193", ROMAN_CODING, internal(0x2193)},
+      {"\x1F" "2a", ROMAN_CODING, "*"},  // stops at the first other byte, either case
+      {"\x1F" "123456", ROMAN_CODING, internal(0x1234) + "56"},
+      {"a\x1Fz", ROMAN_CODING, "az"},  // no digit: U+0000 cannot live in internal text
+      {std::string("a\0b", 3), ROMAN_CODING, "ab"}, {"\x1E", ROMAN_CODING, "\x1E"},  // nothing to escape
+      {"\x1E" "p", ROMAN_CODING, internal(0x03C0)},
+      {"\x80\x81\xA3", ROMAN_CODING, internal(0x20AC) + "\x7F" + internal(0xA3)},
+      {"p\xA3\r\n", SYMBOL_CODING, internal(0x03C0) + internal(0x2264) + "\r\n"},
+      {"a\r\nb\rc\n\r\r\n", ROMAN_CODING, "a\rb\rc\n\r\r"}};
+  for (const auto& [bytes, coding, text] : cases) EXPECT_EQ(text_of(bytes, coding), text) << bytes;
+  // Only the bytes given are read.
+  EXPECT_EQ(written([](Byte_Str& s) { from_font("ab", 1, ROMAN_CODING, s); }), "a");
+  EXPECT_EQ(written([](Byte_Str& s) { from_font("ab", 1, SYMBOL_CODING, s); }), internal(0x03B1));
+  EXPECT_EQ(check_text([] { text_of("a", EXPORT_CODING); }),
+            "Assertion failed - file font_runs:\runsigned(coding) < N_CODINGS");
 }
 
 // Every character of both fonts survives drawing, preferring either font, and

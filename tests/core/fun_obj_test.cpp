@@ -27,25 +27,20 @@ TEST(FunObj, AppliedOnlyAsTheSignatureItWasBuiltFor) {
   hdl_release(pair);
 }
 
-TEST(FunObj, StaticWordOperations) {
+TEST(FunObj, StaticWordOperationsAndComparisons) {
   uint32_t word = 77;
   const std::tuple<Hdl, intptr_t, intptr_t> ones[] = {{OP1_LOAD, intptr_t(&word), 77}, {OP1_NEGATE, 5, -5},
       {OP1_NOT, 0, 1}, {OP1_NOT, 9, 0}, {OP1_SIGN_BIT, -3, INTPTR_MIN}, {OP1_SIGN_BIT, 3, 0}, {OP1_COMPLEMENT, 0, -1}};
   for (auto [f, x, want] : ones) EXPECT_EQ(op1_apply(f, x), want) << x;
-  // -1 is the largest unsigned word.
+  // -1 is the largest unsigned word; reals compare through pointers, unordered as equal.
+  double a = 1.5, b = 2.5, nan = std::nan("");
+  float f = 1.0f, g = -1.0f;
   const std::tuple<Hdl, intptr_t, intptr_t, intptr_t> twos[] = {{OP2_SUM, 3, 4, 7}, {OP2_DIFFERENCE, 3, 4, -1},
       {OP2_PRODUCT, 3, 4, 12}, {OP2_AND, 6, 3, 2}, {OP2_OR, 6, 3, 7}, {op2_cmp_unsigned(), -1, 1, 1},
-      {op2_cmp_unsigned(), 1, 2, -1}, {op2_cmp_unsigned(), 2, 2, 0}};
-  for (auto [f, x, y, want] : twos) EXPECT_EQ(op2_apply(f, x, y), want) << x << ", " << y;
-}
-
-TEST(FunObj, RealComparisonsTreatUnorderedAsEqual) {
-  double a = 1.5, b = 2.5, nan = std::nan("");
-  EXPECT_EQ(op2_apply(OP2_CMP_DOUBLE, intptr_t(&a), intptr_t(&b)), -1);
-  EXPECT_EQ(op2_apply(OP2_CMP_DOUBLE, intptr_t(&b), intptr_t(&a)), 1);
-  EXPECT_EQ(op2_apply(OP2_CMP_DOUBLE, intptr_t(&a), intptr_t(&nan)), 0);
-  float f = 1.0f, g = -1.0f;
-  EXPECT_EQ(op2_apply(OP2_CMP_FLOAT, intptr_t(&f), intptr_t(&g)), 1);
+      {op2_cmp_unsigned(), 1, 2, -1}, {op2_cmp_unsigned(), 2, 2, 0}, {OP2_CMP_DOUBLE, intptr_t(&a), intptr_t(&b), -1},
+      {OP2_CMP_DOUBLE, intptr_t(&b), intptr_t(&a), 1}, {OP2_CMP_DOUBLE, intptr_t(&a), intptr_t(&nan), 0},
+      {OP2_CMP_FLOAT, intptr_t(&f), intptr_t(&g), 1}};
+  for (auto [op, x, y, want] : twos) EXPECT_EQ(op2_apply(op, x, y), want) << x << ", " << y;
 }
 
 TEST(FunObj, CompositionSimplifiesAndShares) {

@@ -4,52 +4,27 @@
 
 #include <cmath>
 
+#include "tests/bytes_of.h"
 #include "tests/err_text.h"
 
-namespace {
-
-struct Real_Case {
-  double x;
-  int32_t n_decs, width;
-  bool plus_q;
-  const char* text;
-};
-
-std::string real(double x, int32_t n_decs, int32_t width = 1, bool plus_q = false) {
-  Byte_Str s;
-  format_real(s, x, n_decs, width, plus_q);
-  return c_str(s);
-}
-
-std::string tol(double x, double t) {
-  Byte_Str s;
-  format_real_tol(s, x, t);
-  return c_str(s);
-}
-
-}  // namespace
-
 TEST(NumFormat, IntegersAndHexadecimal) {
-  auto dec = [](int32_t v, int32_t width, int32_t min_digits) {
-    Byte_Str s;
-    format_int(s, v, width, min_digits);
-    return std::string(c_str(s));
-  };
-  auto hex = [](uint32_t v, const char* prefix, int32_t min_digits) {
-    Byte_Str s;
-    format_hex(s, v, prefix, min_digits);
-    return std::string(c_str(s));
-  };
   const std::tuple<int32_t, int32_t, int32_t, const char*> decs[] = {{0, 0, 1, "0"}, {-42, 6, 1, "   -42"},
       {-7, 5, 3, " -007"}, {12345, 2, 1, "12345"}, {INT32_MIN, 0, 1, "-2147483648"}};
-  for (auto [v, width, min_digits, text] : decs) EXPECT_EQ(dec(v, width, min_digits), text) << v;
+  for (auto [v, width, min_digits, text] : decs)
+    EXPECT_EQ(written([&](Byte_Str& s) { format_int(s, v, width, min_digits); }), text) << v;
   const std::tuple<uint32_t, const char*, int32_t, const char*> hexes[] = {{0xbeef, "0x", 1, "0xBEEF"},
       {0xab, "$", 4, "$00AB"}, {0xFFFFFFFF, "", 2, "FFFFFFFF"}};
-  for (auto [v, prefix, min_digits, text] : hexes) EXPECT_EQ(hex(v, prefix, min_digits), text) << v;
+  for (auto [v, prefix, min_digits, text] : hexes)
+    EXPECT_EQ(written([&](Byte_Str& s) { format_hex(s, v, prefix, min_digits); }), text) << v;
 }
 
 TEST(NumFormat, Reals) {
-  const Real_Case cases[] = {
+  const struct {
+    double x;
+    int32_t n_decs, width;
+    bool plus_q;
+    const char* text;
+  } cases[] = {
       // Fixed form rounds halves away from zero, never writing "-0.00".
       {2.5, 0, 1, false, "3"}, {-2.5, 0, 1, false, "-3"}, {0.125, 2, 1, false, "0.13"},
       {-0.125, 2, 1, false, "-0.13"}, {1.005, 2, 1, false, "1.01"},  // 1.00499999999999989... in binary
@@ -71,9 +46,11 @@ TEST(NumFormat, Reals) {
       {NAN, 0, 1, false, "#"}, {NAN, 2, 3, false, "     #"}, {INFINITY, 0, 1, true, "+\x9E\x44"},
       {-INFINITY, 1, 3, false, "   -\x9E\x44"}, {-INFINITY, 1, 1, false, "-\x9E\x44"},
   };
-  for (const Real_Case& c : cases)
-    EXPECT_EQ(real(c.x, c.n_decs, c.width, c.plus_q), c.text) << c.x << " " << c.n_decs << " " << c.width;
-  EXPECT_EQ(check_text([] { real(1, -1); }), "Assertion failed - file num_format:\rn_decs >= 0");
+  for (const auto& c : cases)
+    EXPECT_EQ(written([&](Byte_Str& s) { format_real(s, c.x, c.n_decs, c.width, c.plus_q); }), c.text)
+        << c.x << " " << c.n_decs << " " << c.width;
+  EXPECT_EQ(check_text([] { written([](Byte_Str& s) { format_real(s, 1, -1, 1, false); }); }),
+            "Assertion failed - file num_format:\rn_decs >= 0");
 }
 
 TEST(NumFormat, ToATolerance) {
@@ -84,5 +61,6 @@ TEST(NumFormat, ToATolerance) {
       {5e-6, 5e-5, "5.0e-06"},  // a tolerance above the value counts as 1
       {1.0 / 3, 1e-30, "0.33333333333333331483"},  // at most 20 decimals
       {1.5, NAN, "1.5"}, {NAN, 0.1, "#"}, {-INFINITY, 0.1, "-\x9E\x44"}};
-  for (auto [x, t, text] : cases) EXPECT_EQ(tol(x, t), text) << x << " to " << t;
+  for (auto [x, t, text] : cases)
+    EXPECT_EQ(written([&](Byte_Str& s) { format_real_tol(s, x, t); }), text) << x << " to " << t;
 }

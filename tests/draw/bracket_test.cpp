@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // The points a call passes through (Bézier controls left out).
 std::vector<Point> points_of(const std::string& call) {
   std::istringstream in(call);
@@ -31,15 +30,11 @@ std::vector<Point> points_of(const std::string& call) {
 }  // namespace
 
 TEST(Bracket, TheBoxGrowsWithTheHeightAndOpensToTheLeft) {
-  EXPECT_EQ(bracket_width(2048), 456);
-  EXPECT_EQ(bracket_width(4096), 724);
-  EXPECT_EQ(bracket_width(0), 187);
-  EXPECT_EQ(bracket_bounds('(', 2048), (Rect{-456, 0, -1024, 1024}));
-  EXPECT_EQ(bracket_bounds(')', 2048), (Rect{0, 456, -1024, 1024}));
-  EXPECT_EQ(bracket_bounds('{', 4096), (Rect{-724, 0, -2048, 2048}));
-  EXPECT_EQ(bracket_bounds(0x232A, 4096), (Rect{0, 724, -2048, 2048}));
-  EXPECT_EQ(bracket_bounds(0xF8EF, 2048), (Rect{-456, 0, -1024, 1024}));
-  EXPECT_EQ(bracket_bounds(0xF8FA, 2048), (Rect{0, 456, -1024, 1024}));
+  for (auto [h, w] : {std::pair(2048, 456), {4096, 724}, {0, 187}}) EXPECT_EQ(bracket_width(h), w) << h;
+  const std::tuple<uint32_t, int32_t, Rect> boxes[] = {{'(', 2048, {-456, 0, -1024, 1024}},
+      {')', 2048, {0, 456, -1024, 1024}}, {'{', 4096, {-724, 0, -2048, 2048}}, {0x232A, 4096, {0, 724, -2048, 2048}},
+      {0xF8EF, 2048, {-456, 0, -1024, 1024}}, {0xF8FA, 2048, {0, 456, -1024, 1024}}};
+  for (const auto& [cp, h, box] : boxes) EXPECT_EQ(bracket_bounds(cp, h), box) << cp;
   EXPECT_TRUE(bracket_q(0x2308) && bracket_q(0x230B) && bracket_q(']'));
   EXPECT_FALSE(bracket_q('a') || bracket_q(0x2307) || bracket_q(0x232B) || bracket_q('|'));
 }
@@ -48,7 +43,7 @@ TEST(Bracket, ParenthesesAreCrescentsAndOpeningOnesTheirMirrorImage) {
   Unit_Canvas u;
   canvas_draw_bracket(u.canvas, ')', bracket_bounds(')', 2048));
   canvas_draw_bracket(u.canvas, '(', bracket_bounds('(', 2048));
-  EXPECT_EQ(rec_take_calls(u.rec),
+  EXPECT_EQ(u.take(),
             (Calls{"pen 1 00000000", "begin_path", "move_to 0 -1025",
                    "bezier_to 608 -569 608 567 0 1023 152 408 152 -410 0 -1025", "end_path", "stroke_and_fill_path",
                    "pen 128 00000000",  //
@@ -62,7 +57,7 @@ TEST(Bracket, ParenthesesAreCrescentsAndOpeningOnesTheirMirrorImage) {
 TEST(Bracket, CurlyBracesAreStrokedTurnsAndStems) {
   Unit_Canvas u;
   canvas_draw_bracket(u.canvas, '}', bracket_bounds('}', 2048));
-  EXPECT_EQ(rec_take_calls(u.rec),
+  EXPECT_EQ(u.take(),
             (Calls{"pen 152 00000000", "move_to 76 -949", "bezier_to 228 -949 228 -949 228 -797", "line_to 228 -153",
                    "bezier_to 228 -1 228 -1 380 -1 228 -1 228 -1 228 151", "line_to 228 795",
                    "bezier_to 228 947 228 947 76 947", "pen 128 00000000"}));
@@ -71,17 +66,12 @@ TEST(Bracket, CurlyBracesAreStrokedTurnsAndStems) {
 TEST(Bracket, ThinParenthesesAreOneStroke) {
   // At 96 dpi a pixel is 192 units: the crescent of a 2048-unit parenthesis
   // would be thinner than the pen.
-  Rec_Device rec = rec_device_new(96, 800, 600);
-  Canvas c(rec_device(rec), 0, 0);
-  rec_take_calls(rec);
-  canvas_draw_bracket(c, ')', {0, 456, -1024 - 1920, 1024 - 1920});
-  EXPECT_EQ(rec_take_calls(rec), (Calls{"pen 1 00000000", "move_to 0 4", "bezier_to 2 7 2 12 0 15",
-                                        "pixel 0 15 00000000", "pen 1 00000000"}));
-  Rec_Device rec600 = rec_device_new(600, 800, 600);
-  Canvas c600(rec_device(rec600), 0, 0);
-  rec_take_calls(rec600);
-  canvas_draw_bracket(c600, ')', {0, 456, -1024, 1024});
-  EXPECT_EQ(rec_take_calls(rec600)[1], "begin_path");
+  Rec_Canvas r96(96), r600(600);
+  canvas_draw_bracket(r96.canvas, ')', {0, 456, -1024 - 1920, 1024 - 1920});
+  EXPECT_EQ(r96.take(), (Calls{"pen 1 00000000", "move_to 0 4", "bezier_to 2 7 2 12 0 15",
+                               "pixel 0 15 00000000", "pen 1 00000000"}));
+  canvas_draw_bracket(r600.canvas, ')', {0, 456, -1024, 1024});
+  EXPECT_EQ(r600.take()[1], "begin_path");
 }
 
 TEST(Bracket, EveryBracketStaysInsideItsBox) {
@@ -91,7 +81,7 @@ TEST(Bracket, EveryBracketStaysInsideItsBox) {
       Unit_Canvas u;
       Rect box = bracket_bounds(cp, h);
       canvas_draw_bracket(u.canvas, cp, box);
-      Calls calls = rec_take_calls(u.rec);
+      Calls calls = u.take();
       int32_t n_points = 0;
       for (const std::string& call : calls) {
         for (Point p : points_of(call)) {

@@ -7,8 +7,8 @@
 
 #include "../err_text.h"
 #include "draw/font.h"
-#include "draw/rec_device.h"
 #include "rec_screen.h"
+#include "tests/draw/unit_canvas.h"
 
 namespace {
 
@@ -41,19 +41,16 @@ TEST(Button, SaveIsFramedAndShowsItsSUnderlined) {
   Button b = button("&Save");
   // "Save" in the 9-point system font is 6204 wide, 2304 up and 384 down.
   EXPECT_EQ(button_bounds(b, s), (Rect{0, 6204 + 2 * 1152, -384 - 768, 2304 + 768}));
-  Rec_Device rec = rec_device_new(18432, 100000, 100000);  // a pixel per unit
-  Canvas c(rec_device(rec), 0, 0);
-  rec_take_calls(rec);
-  canvas_draw_button(c, {1000, -2000}, b, s);
+  Unit_Canvas u;
+  canvas_draw_button(u.canvas, {1000, -2000}, b, s);
   // The frame in the canvas's black, then "S" in an underlined font and "ave"
   // after it in a plain one, from 1152 right of the origin.
-  EXPECT_EQ(rec_take_calls(rec),
-            (std::vector<std::string>{"null_brush", "round_rect 1000 -1072 9508 3152 1536 1536", "brush 02000000",
+  EXPECT_EQ(u.take(), (Calls{"null_brush", "round_rect 1000 -1072 9508 3152 1536 1536", "brush 02000000",
                                       "font 0 -2304 0 0 1 0 System", "select_font 0", "move_to 2152 1999",
                                       "text 0 \"S\"", "font 1 -2304 0 0 0 0 System", "select_font 1",
                                       "move_to 3988 1999", "text 1 \"ave\""}));
-  canvas_draw_button(c, {0, 0}, button(""), s);
-  std::vector<std::string> calls = rec_take_calls(rec);
+  canvas_draw_button(u.canvas, {0, 0}, button(""), s);
+  Calls calls = u.take();
   EXPECT_EQ(calls[2], "text_colour 007F7F7F");
   EXPECT_EQ(calls.back(), "text_colour 00000000");
 }

@@ -7,72 +7,44 @@
 
 #include "core/err.h"
 #include "draw/colour.h"
-#include "draw/rec_device.h"
+#include "tests/draw/unit_canvas.h"
 #include "tests/err_text.h"
 
-namespace {
-
-typedef std::vector<std::string> Calls;
-
-// A canvas on a fresh recording device; the set-up calls are taken away.
-struct Rec_Canvas {
-  Rec_Device rec;
-  Canvas canvas;
-  explicit Rec_Canvas(int32_t dpi, int32_t n_colours = 0)
-      : rec(make(dpi, n_colours)), canvas(rec_device(rec), 0, 0) {
-    rec_take_calls(rec);
-  }
-  static Rec_Device make(int32_t dpi, int32_t n_colours) {
-    Rec_Device r = rec_device_new(dpi, 800, 600);
-    r.info.n_colours = n_colours;
-    return r;
-  }
-  Calls take() { return rec_take_calls(rec); }
-};
-
-}  // namespace
-
 TEST(Canvas, ConstructionTakesTheDeviceResolutionAndSetsABlackHalfPointPen) {
+  const struct {
+    int32_t dpi_x, dpi_y;
+    std::vector<int32_t> got;  // dpi_x, dpi_y, min_pen_width, one_pixel_pen_q
+    Rect bounds;
+    const char* pen;
+  } cases[] = {{0, 0, {96, -96, 192, 1}, {0, 153600, -115200, 0}, "pen 1 00000000"},
+               {600, -600, {600, -600, 30, 0}, {0, 24576, -18432, 0}, "pen 4 00000000"},
+               {120, 0, {120, -96, 153, 1}, {0, 122880, -115200, 0}, "pen 1 00000000"}};
   Rec_Device rec = rec_device_new(96, 800, 600);
-  {
-    Canvas c(rec_device(rec), 0, 0);
-    EXPECT_EQ(c.dpi_x, 96);
-    EXPECT_EQ(c.dpi_y, -96);
-    EXPECT_EQ(c.bounds, (Rect{0, 153600, -115200, 0}));
-    EXPECT_EQ(c.min_pen_width, 192);
-    EXPECT_TRUE(c.one_pixel_pen_q);
-    EXPECT_EQ(rec_take_calls(rec), (Calls{"save", "pen 1 00000000", "brush 02000000", "text_colour 00000000"}));
+  for (const auto& k : cases) {
+    {
+      Canvas c(rec_device(rec), k.dpi_x, k.dpi_y);
+      EXPECT_EQ((std::vector<int32_t>{c.dpi_x, c.dpi_y, c.min_pen_width, c.one_pixel_pen_q}), k.got) << k.dpi_x;
+      EXPECT_EQ(c.bounds, k.bounds) << k.dpi_x;
+      EXPECT_EQ(rec_take_calls(rec), (Calls{"save", k.pen, "brush 02000000", "text_colour 00000000"})) << k.dpi_x;
+    }
+    EXPECT_EQ(rec_take_calls(rec), (Calls{"restore"}));
   }
-  EXPECT_EQ(rec_take_calls(rec), (Calls{"restore"}));
-  {
-    Canvas c(rec_device(rec), 600, -600);
-    EXPECT_EQ(c.dpi_y, -600);
-    EXPECT_EQ(c.min_pen_width, 30);
-    EXPECT_FALSE(c.one_pixel_pen_q);
-    EXPECT_EQ(c.bounds, (Rect{0, 24576, -18432, 0}));
-  }
-  Canvas c120(rec_device(rec), 120, 0);
-  EXPECT_EQ(c120.dpi_y, -96);
-  EXPECT_EQ(c120.min_pen_width, 153);
 }
 
 TEST(Canvas, PenWidthsAreAtLeastOnePixelAndReportWhatTheDeviceGave) {
-  Rec_Canvas r96(96);
-  EXPECT_EQ(canvas_set_pen_width(r96.canvas, 10), 192);
-  EXPECT_TRUE(r96.canvas.one_pixel_pen_q);
-  EXPECT_EQ(canvas_set_pen_width(r96.canvas, 300), 384);
-  EXPECT_FALSE(r96.canvas.one_pixel_pen_q);
-  EXPECT_EQ(r96.take(), (Calls{"pen 1 00000000", "pen 2 00000000"}));
-
-  Rec_Canvas r600(600);
-  EXPECT_EQ(canvas_set_pen_width(r600.canvas, 10), 30);
-  EXPECT_TRUE(r600.canvas.one_pixel_pen_q);
-  EXPECT_EQ(canvas_set_pen_width(r600.canvas, 128), 122);
-  EXPECT_EQ(r600.take(), (Calls{"pen 1 00000000", "pen 4 00000000"}));
-
-  Rec_Canvas r120(120);
-  EXPECT_EQ(canvas_set_pen_width(r120.canvas, 400), 460);
-  EXPECT_EQ(r120.take(), (Calls{"pen 3 00000000"}));
+  const struct {
+    int32_t dpi, asked, got;
+    bool one_pixel_q;
+    const char* call;
+  } cases[] = {{96, 10, 192, true, "pen 1 00000000"}, {96, 300, 384, false, "pen 2 00000000"},
+               {600, 10, 30, true, "pen 1 00000000"}, {600, 128, 122, false, "pen 4 00000000"},
+               {120, 400, 460, false, "pen 3 00000000"}};
+  for (const auto& k : cases) {
+    Rec_Canvas r(k.dpi);
+    EXPECT_EQ(canvas_set_pen_width(r.canvas, k.asked), k.got) << k.dpi << " " << k.asked;
+    EXPECT_EQ(r.canvas.one_pixel_pen_q, k.one_pixel_q) << k.dpi << " " << k.asked;
+    EXPECT_EQ(r.take(), Calls{k.call}) << k.dpi << " " << k.asked;
+  }
 }
 
 TEST(Canvas, ColoursExchangeRedAndBlueAndAdaptToFewColourDevices) {
@@ -115,18 +87,7 @@ TEST(Canvas, OnePixelLinesIncludeTheirEndPixel) {
   EXPECT_EQ(r.take(), (Calls{"mask on", "mask off"}));
 }
 
-TEST(Canvas, PolylinesNeedTwoPointsAndCloseBackToTheFirst) {
-  Rec_Canvas r(600);
-  std::vector<Point> one = {{0, 0}};
-  canvas_polyline(r.canvas, one, true);
-  EXPECT_TRUE(r.take().empty());
-  std::vector<Point> tri = {{0, -31}, {3072, -31}, {3072, -3103}};
-  canvas_polyline(r.canvas, tri, true);
-  EXPECT_EQ(r.take(), (Calls{"move_to 0 0", "line_to 100 0", "move_to 100 0", "line_to 100 100", "move_to 100 100",
-                             "line_to 0 0"}));
-}
-
-TEST(Canvas, BezierPathsDrawStraightSegmentsAsLinesAndBatchCurves) {
+TEST(Canvas, BezierPathsDrawStraightSegmentsAsLinesAndBatchCurvesAndFillAsPaths) {
   Rec_Canvas r(96);
   std::vector<Point> pts = {{0, -96},      {0, -96},      {1920, -96},   {1920, -96},   // straight
                             {1920, -1920}, {3840, -1920}, {3840, -96},                  // curve
@@ -146,16 +107,12 @@ TEST(Canvas, BezierPathsDrawStraightSegmentsAsLinesAndBatchCurves) {
   std::vector<Point> bad = {{0, 0}, {1, 1}};
   EXPECT_EQ(check_text([&] { canvas_bezier_path(r.canvas, bad); }),
             "Assertion failed - file canvas_paths:\rn_elts(pts) % 3 == 1");
-}
-
-TEST(Canvas, FilledBezierPathsAreTracedAsPathsWithoutEndPixels) {
-  Rec_Canvas r(96);
-  std::vector<Point> pts = {{0, -96}, {1920, -96}, {1920, -1920}, {0, -1920}, {0, -1920}, {0, -96}, {0, -96}};
-  canvas_fill_bezier_path(r.canvas, pts);
+  // Filled paths are traced as paths, without end pixels.
+  std::vector<Point> closed = {{0, -96}, {1920, -96}, {1920, -1920}, {0, -1920}, {0, -1920}, {0, -96}, {0, -96}};
+  canvas_fill_bezier_path(r.canvas, closed);
   EXPECT_EQ(r.take(), (Calls{"begin_path", "move_to 0 0", "bezier_to 10 0 10 9 0 9", "line_to 0 0", "end_path",
                              "stroke_and_fill_path"}));
-  std::vector<Point> one = {{0, 0}};
-  canvas_fill_bezier_path(r.canvas, one);
+  canvas_fill_bezier_path(r.canvas, single);
   EXPECT_TRUE(r.take().empty());
 }
 
@@ -173,22 +130,28 @@ TEST(Canvas, HermiteSamplesBecomeBezierPointsByNudgedTruncation) {
             "Assertion failed - file canvas_paths:\rn_segs >= 0");
 }
 
-TEST(Canvas, PolygonsRectanglesAndRoundedRectangles) {
-  Rec_Canvas r(96);
+TEST(Canvas, PolylinesPolygonsRectanglesAndRoundedRectangles) {
+  Rec_Canvas r(600);
+  std::vector<Point> one = {{0, 0}};
+  canvas_polyline(r.canvas, one, true);
+  EXPECT_TRUE(r.take().empty());
+  std::vector<Point> tri = {{0, -31}, {3072, -31}, {3072, -3103}};
+  canvas_polyline(r.canvas, tri, true);  // closed back to the first point
+  EXPECT_EQ(r.take(), (Calls{"move_to 0 0", "line_to 100 0", "move_to 100 0", "line_to 100 100", "move_to 100 100",
+                             "line_to 0 0"}));
+  Rec_Canvas r96(96);
   std::vector<Point> two = {{0, 0}, {192, 0}};
-  canvas_polygon(r.canvas, two);
-  std::vector<Point> tri = {{0, -96}, {1920, -96}, {0, -1920}};
-  canvas_polygon(r.canvas, tri);
-  canvas_rectangle(r.canvas, {-100, 100, -300, 50});
-  canvas_round_rect(r.canvas, {0, 1920, -1920, 0}, 480);
-  EXPECT_EQ(r.take(), (Calls{"polygon 0 0 10 0 0 9", "rectangle -1 -1 1 2", "null_brush", "round_rect 0 0 10 10 6 6",
-                             "brush 02000000"}));
+  canvas_polygon(r96.canvas, two);
+  std::vector<Point> tri96 = {{0, -96}, {1920, -96}, {0, -1920}};
+  canvas_polygon(r96.canvas, tri96);
+  canvas_rectangle(r96.canvas, {-100, 100, -300, 50});
+  canvas_round_rect(r96.canvas, {0, 1920, -1920, 0}, 480);
+  EXPECT_EQ(r96.take(), (Calls{"polygon 0 0 10 0 0 9", "rectangle -1 -1 1 2", "null_brush",
+                               "round_rect 0 0 10 10 6 6", "brush 02000000"}));
 }
 
 TEST(Canvas, MousePixelsAreTakenAtTheirCentres) {
-  Rec_Canvas r96(96), r120(120), r600(600);
-  EXPECT_EQ(canvas_point_of_pixel(r96.canvas, 0, 0), (Point{96, -96}));
+  Rec_Canvas r96(96), r600(600);
   EXPECT_EQ(canvas_point_of_pixel(r96.canvas, -2, 3), (Point{-288, -672}));
-  EXPECT_EQ(canvas_point_of_pixel(r120.canvas, 0, 0), (Point{76, -76}));
   EXPECT_EQ(canvas_point_of_pixel(r600.canvas, 100, 100), (Point{3087, -3087}));
 }

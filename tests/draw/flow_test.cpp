@@ -4,23 +4,17 @@
 
 #include <vector>
 
-namespace {
-
 typedef std::vector<Point> Points;
-
-struct Flow_Case {
-  const char* what;
-  Row_Flow f;
-  std::vector<Rect> items;
-  Points pts;
-  Rect bds;
-};
-
-}  // namespace
 
 TEST(Flow, RowsWrapBeforeTheMaximumWidthCentreAndJustify) {
   constexpr Rect W400 = {0, 400, -100, 300};
-  const Flow_Case cases[] = {
+  const struct {
+    const char* what;
+    Row_Flow f;
+    std::vector<Rect> items;
+    Points pts;
+    Rect bds;
+  } cases[] = {
       {"the third item wraps; the second row's top 50 below the first's bottom", {100, 1000, 50, 99, false},
        {W400, W400, W400}, {{0, 0}, {500, 0}, {0, -450}}, {0, 900, -550, 300}},
       {"exactly the maximum width fits; a too wide first item stays (origin right of its left edge)",
@@ -32,8 +26,10 @@ TEST(Flow, RowsWrapBeforeTheMaximumWidthCentreAndJustify) {
       {"justified: the left over width spread over the gaps, a lone item stays", {100, 1000, 50, 99, true},
        {{0, 200, 0, 100}, {0, 200, 0, 100}, {0, 200, 0, 100}, {0, 900, 0, 100}},
        {{0, 0}, {400, 0}, {800, 0}, {0, -150}}, {0, 1000, -150, 100}},
+      {"justified: one gap", {100, 1000, 50, 99, true}, {{0, 200, 0, 100}, {0, 300, 0, 100}}, {{0, 0}, {700, 0}},
+       {0, 1000, 0, 100}},
   };
-  for (const Flow_Case& k : cases) {
+  for (const auto& k : cases) {
     Points pts(k.items.size());
     EXPECT_EQ(row_flow(k.f, k.items, pts), k.bds) << k.what;
     EXPECT_EQ(pts, k.pts) << k.what;

@@ -32,38 +32,34 @@ TEST(Font_Family, TheSystemListLosesStyleWordsAndDuplicatesAndIsSorted) {
                                       {"Zeta", ANSI_CHARSET}}));
 }
 
-TEST(Font_Family, WindowsNamesResolveThroughRomanNewAndTheCanonicalNames) {
-  Family_List win = list_of({"Arial", "Courier New", "Times New Roman", "Symbol", "Palatino Roman", "Monaco",
-                             "Garamond New"});
-  EXPECT_EQ(resolved(win, "Arial", 0), "Arial");
-  EXPECT_EQ(resolved(win, "Times", 1), "Times New Roman");
-  EXPECT_EQ(resolved(win, "Courier", 2), "Courier New");
-  EXPECT_EQ(resolved(win, "Palatino", 1), "Palatino Roman");
-  EXPECT_EQ(resolved(win, "Garamond", 1), "Garamond New");
-  EXPECT_EQ(resolved(win, "Helvetica", 0), "Arial");
-  // A name the system lacks takes its kind's canonical family.
-  EXPECT_EQ(resolved(win, "Zapf Chancery", 2), "Courier New");
-  EXPECT_EQ(resolved(win, "Zapf Chancery", 1), "Times New Roman");
-  EXPECT_EQ(resolved(list_of({"Monaco", "Arial"}), "Zapf Chancery", 2), "Monaco");
-  EXPECT_EQ(resolved(list_of({"Arial"}), "Zapf Chancery", 2), "Default");
-  EXPECT_EQ(resolved(list_of({"Arial"}), "Times", 1), "Default");
-  // " New" is tried only once.
-  EXPECT_EQ(resolved(list_of({"Foo New New", "Arial"}), "Foo New", 0), "Arial");
-  EXPECT_EQ(check_text([&] { resolved(win, "Arial", 3); }),
+// Windows names resolve through " Roman", " New" and the canonical names;
+// Linux families stand in for the canonical ones by kind; a name the system
+// lacks takes its kind's canonical family.
+TEST(Font_Family, NamesResolveToTheSystemsFamiliesByKind) {
+  const std::vector<std::string> WIN = {"Arial", "Courier New", "Times New Roman", "Symbol", "Palatino Roman",
+                                        "Monaco", "Garamond New"};
+  const std::vector<std::string> LINUX = {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif", "Liberation Mono",
+                                          "Liberation Sans", "Liberation Serif", "Nimbus Roman", "Sans Serif"};
+  const std::vector<std::string> DEJAVU = {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"};
+  const struct {
+    std::vector<std::string> list;
+    const char* name;
+    int32_t kind;
+    const char* want;
+  } cases[] = {
+      {WIN, "Arial", 0, "Arial"}, {WIN, "Times", 1, "Times New Roman"}, {WIN, "Courier", 2, "Courier New"},
+      {WIN, "Palatino", 1, "Palatino Roman"}, {WIN, "Garamond", 1, "Garamond New"}, {WIN, "Helvetica", 0, "Arial"},
+      {WIN, "Zapf Chancery", 2, "Courier New"}, {WIN, "Zapf Chancery", 1, "Times New Roman"},
+      {{"Monaco", "Arial"}, "Zapf Chancery", 2, "Monaco"}, {{"Arial"}, "Zapf Chancery", 2, "Default"},
+      {{"Arial"}, "Times", 1, "Default"},
+      {{"Foo New New", "Arial"}, "Foo New", 0, "Arial"},  // " New" is tried only once
+      {LINUX, "Times", 1, "Liberation Serif"}, {LINUX, "Courier", 2, "Liberation Mono"},
+      {LINUX, "Helvetica", 0, "Liberation Sans"}, {LINUX, "Zapf Chancery", 1, "Liberation Serif"},
+      {DEJAVU, "Times", 1, "DejaVu Serif"}, {DEJAVU, "Courier", 2, "DejaVu Sans Mono"},
+      {DEJAVU, "Helvetica", 0, "DejaVu Sans"}};
+  for (const auto& k : cases) EXPECT_EQ(resolved(list_of(k.list), k.name, k.kind), k.want) << k.name << " " << k.kind;
+  EXPECT_EQ(check_text([&] { resolved(list_of(WIN), "Arial", 3); }),
             "Assertion failed - file font_family:\runsigned(kind) < unsigned(N_FONT_FAMILY_KINDS)");
-}
-
-TEST(Font_Family, LinuxFamiliesStandInForTheCanonicalOnesByKind) {
-  Family_List linux_list = list_of({"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif", "Liberation Mono",
-                                    "Liberation Sans", "Liberation Serif", "Nimbus Roman", "Sans Serif"});
-  EXPECT_EQ(resolved(linux_list, "Times", 1), "Liberation Serif");
-  EXPECT_EQ(resolved(linux_list, "Courier", 2), "Liberation Mono");
-  EXPECT_EQ(resolved(linux_list, "Helvetica", 0), "Liberation Sans");
-  EXPECT_EQ(resolved(linux_list, "Zapf Chancery", 1), "Liberation Serif");
-  Family_List dejavu = list_of({"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"});
-  EXPECT_EQ(resolved(dejavu, "Times", 1), "DejaVu Serif");
-  EXPECT_EQ(resolved(dejavu, "Courier", 2), "DejaVu Sans Mono");
-  EXPECT_EQ(resolved(dejavu, "Helvetica", 0), "DejaVu Sans");
 }
 
 TEST(Font_Family, DefaultAndSymbolFamilies) {

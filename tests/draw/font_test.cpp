@@ -9,8 +9,8 @@
 #include "core/err.h"
 #include "draw/canvas_text.h"
 #include "draw/colour.h"
-#include "draw/rec_device.h"
 #include "rec_screen.h"
+#include "tests/draw/unit_canvas.h"
 #include "tests/err_text.h"
 #include "tests/memory_limits.h"
 
@@ -24,19 +24,23 @@ Font_Family family(const char* name) { return font_family_resolve(name, SERIF_KI
 
 }  // namespace
 
-TEST(Font, FontsAreSharedAndCarryTheirMetricsInCanvasUnits) {
+TEST(Font, FontsAreSharedAndStylesTakeTheOtherCodingFromTheDefaultOrSymbolFamily) {
   rec_screen();
   std::shared_ptr<Font> f = make_font(family("Times"), 12);
-  EXPECT_EQ(f->family, (Font_Family{"Times New Roman", ANSI_CHARSET}));
-  EXPECT_EQ(f->ascent, 3072);
-  EXPECT_EQ(f->descent, -576);
   EXPECT_EQ(f->leading, 192);
   EXPECT_EQ(make_font(family("Times"), 12), f);
   EXPECT_NE(make_font(family("Times"), 13), f);
-  std::shared_ptr<Font> d = default_font();
-  EXPECT_EQ(d->family.name, "System");
-  EXPECT_EQ(d->size, 9);
-  EXPECT_EQ(symbol_family(), (Font_Family{"Symbol", SYMBOL_CHARSET}));
+  Styl roman = make_style(f, ROMAN_CODING);
+  EXPECT_EQ(roman.fonts[SYMBOL_CODING]->family, (Font_Family{"Symbol", SYMBOL_CHARSET}));
+  EXPECT_EQ(roman.fonts[SYMBOL_CODING]->size, 12);
+  EXPECT_EQ(roman.ascent, 3072);
+  EXPECT_EQ(roman.descent, -576);
+  Styl symbol = make_style(make_font(symbol_family(), 10), SYMBOL_CODING, ITALIC_BIT);
+  EXPECT_EQ(symbol.prefer_coding_, 1);
+  EXPECT_EQ(symbol.style_bits, ITALIC_BIT);
+  EXPECT_EQ(symbol.fonts[ROMAN_CODING]->family.name, "System");
+  EXPECT_EQ(symbol.fonts[ROMAN_CODING]->size, 10);
+  EXPECT_EQ(default_font()->size, 9);
 }
 
 TEST(Font, WidthTablesMeasureSixteenCopiesAndLeaveOutTheItalicOverhang) {
@@ -63,27 +67,8 @@ TEST(Font, WidthTablesMeasureSixteenCopiesAndLeaveOutTheItalicOverhang) {
   for (const std::string& call : rec_take_calls(screen))
     if (call.rfind("font ", 0) == 0) made.push_back(call.substr(call.find(' ', 5) + 1));
   EXPECT_EQ(made, (std::vector<std::string>{"-20 0 0 0 0 Times New Roman", "-20 700 1 0 0 Times New Roman"}));
-  try {
-    font_widths(*f, 4);
-    FAIL();
-  } catch (const Misc_Static_Err& e) {
-    EXPECT_NE(std::string(e.message()).find("\runsigned(style_i) < unsigned(N_STYLE_INDEXES)"), std::string::npos);
-  }
-}
-
-TEST(Font, StylesTakeTheOtherCodingFromTheDefaultOrSymbolFamily) {
-  rec_screen();
-  Styl roman = make_style(make_font(family("Times"), 12), ROMAN_CODING);
-  EXPECT_EQ(roman.fonts[ROMAN_CODING]->family.name, "Times New Roman");
-  EXPECT_EQ(roman.fonts[SYMBOL_CODING]->family, (Font_Family{"Symbol", SYMBOL_CHARSET}));
-  EXPECT_EQ(roman.fonts[SYMBOL_CODING]->size, 12);
-  EXPECT_EQ(roman.ascent, 3072);
-  EXPECT_EQ(roman.descent, -576);
-  Styl symbol = make_style(make_font(symbol_family(), 10), SYMBOL_CODING, ITALIC_BIT);
-  EXPECT_EQ(symbol.prefer_coding_, 1);
-  EXPECT_EQ(symbol.style_bits, ITALIC_BIT);
-  EXPECT_EQ(symbol.fonts[ROMAN_CODING]->family.name, "System");
-  EXPECT_EQ(symbol.fonts[ROMAN_CODING]->size, 10);
+  EXPECT_EQ(check_text([&] { font_widths(*f, 4); }),
+            "Assertion failed - file shared_font:\runsigned(style_i) < unsigned(N_STYLE_INDEXES)");
 }
 
 TEST(Font, TextWidthIsTheSumOfTableWidthsRunByRun) {
@@ -146,12 +131,12 @@ TEST(Font, TextIsDrawnRunByRunAtItsMeasuredPositions) {
 TEST(Font, TextTakesNoMemoryAndHeapShortagesEndInOutOfMemory) {
   rec_screen();
   Styl s = make_style(make_font(family("Times"), 12), ROMAN_CODING);
-  Rec_Device printer = rec_device_new(600, 5000, 6000);
-  Canvas c(rec_device(printer), 0, 0);
+  Rec_Canvas printer(600);
+  Canvas& c = printer.canvas;
   const char text[] = "a\xE4\x44\x93\x43\rb";  // a, less-or-equal, a down arrow's escape, a line break
   canvas_draw_text(c, text, 7, 0, NO_COLOUR, s);   // selects the fonts once
   int32_t width = text_width(text, 7, 0, s), measured;
-  rec_take_calls(printer);
+  printer.take();
   std::string drawn_full;
   {
     Pool_Filler full(0);
@@ -165,10 +150,8 @@ TEST(Font, TextTakesNoMemoryAndHeapShortagesEndInOutOfMemory) {
   }
   EXPECT_EQ(measured, width);
   EXPECT_EQ(drawn_full, "<no error>");
-  EXPECT_EQ(rec_take_calls(printer),
-            (std::vector<std::string>{"move_to 0 -1", "text 0 \"a\"", "select_font 1", "move_to 59 -1",
-                                      "text 1 \"\\xA3\"", "select_font 0", "move_to 129 -1",
-                                      "text 0 \"\\x1F2193\\x0D\\x0Ab\""}));
+  EXPECT_EQ(printer.take(), (Calls{"move_to 0 -1", "text 0 \"a\"", "select_font 1", "move_to 59 -1", "text 1 \"\\xA3\"",
+                              "select_font 0", "move_to 129 -1", "text 0 \"\\x1F2193\\x0D\\x0Ab\""}));
   std::vector<Hermite_Point> strand = {{0, 0, -96, 0, 0}, {1, 1920, -96, 0, 0}, {2, 0, 0, 5, 5}};
   std::string got = "Out of memory";
   int n_short = 0;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "draw/font.h"
-#include "draw/rec_device.h"
 #include "rec_screen.h"
+#include "tests/draw/unit_canvas.h"
 
 // Bounds are given directly where only the layout rule matters, and measured
 // from the substitute screen's fonts where the text matters: Times at 12
@@ -146,13 +146,11 @@ TEST(Math_Layout, GroupsGapNonEmptyNeighboursAndStretchBracketsOverTheInnerPart)
 }
 
 TEST(Math_Layout, BarsAreStrokesThroughTheirPointUnlessTheOperatorIsABreak) {
-  Rec_Device rec = rec_device_new(18432, 100000, 100000);  // a pixel per unit
-  Canvas c(rec_device(rec), 0, 0);
-  rec_take_calls(rec);
+  Unit_Canvas u;
   Infix_Layout l = fraction_layout(D1, N, D2);
-  canvas_draw_bar(c, l.pts[1], l.op_bds);
-  canvas_draw_delimiter(c, {500, 40}, {'(', 0});  // hidden: nothing
-  EXPECT_EQ(rec_take_calls(rec), (std::vector<std::string>{"pen 128 00000000", "move_to 96 -481", "line_to 672 -481"}));
+  canvas_draw_bar(u.canvas, l.pts[1], l.op_bds);
+  canvas_draw_delimiter(u.canvas, {500, 40}, {'(', 0});  // hidden: nothing
+  EXPECT_EQ(u.take(), (Calls{"pen 128 00000000", "move_to 96 -481", "line_to 672 -481"}));
   for (const char* text : {"\r", "\n", "\t", " "}) EXPECT_FALSE(bar_drawn_q(text, 1)) << int(text[0]);
   EXPECT_TRUE(bar_drawn_q("/", 1) && bar_drawn_q("\r\r", 2));
 }

@@ -6,7 +6,7 @@
 
 #include "draw/font.h"
 #include "editor/Expr.h"
-#include "test_picture.h"
+#include "gallery.h"
 
 namespace {
 

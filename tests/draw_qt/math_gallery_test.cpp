@@ -1,15 +1,21 @@
 // Composed expressions laid out bottom up and drawn by Qt: every inked pixel
-// must lie inside the bounds the layout gave.
+// must lie inside the bounds the layout gave; together they are one picture
+// in each of the formats Qt writes.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <functional>
 #include <string>
 
+#include "core/err.h"
 #include "draw/bracket.h"
 #include "draw/button.h"
 #include "draw/font.h"
 #include "draw/math_layout.h"
-#include "test_picture.h"
+#include "draw/qt/qt_targets.h"
+#include "gallery.h"
 
 namespace {
 
@@ -86,4 +92,42 @@ std::vector<std::pair<const char*, Piece>> gallery() {
 
 TEST(Math_Gallery, EveryPieceDrawsInsideItsBounds) {
   for (const auto& [name, piece] : gallery()) expect_drawn_inside(name, piece.bds, piece.draw);
+}
+
+// The pieces one under another on a 6 by 4 inch picture, as PNG, PDF and SVG.
+TEST(Math_Gallery, TheGalleryAsPngPdfAndSvg) {
+  constexpr int32_t INCH = 18432, WIDTH = 6 * INCH, HEIGHT = 4 * INCH;
+  const auto pieces = gallery();
+  auto draw_all = [&](Canvas& c) {
+    Point at = {INCH / 4, -INCH / 4};
+    for (const auto& [name, piece] : pieces) {
+      piece.draw(c, {at.x - piece.bds.x0, at.y - piece.bds.y1});
+      at.y -= piece.bds.y1 - piece.bds.y0 + INCH / 16;
+    }
+  };
+  const std::string dir = VEZA_BUILD_DIR;
+  QImage img = qt_draw_image(6 * 96, 4 * 96, 96, draw_all);
+  qt_save_png(img, dir + "/draw_gallery.png");
+  EXPECT_GT(QFile(QString::fromStdString(dir + "/draw_gallery.png")).size(), 1000);
+  EXPECT_GT(n_inked(img), 2500);
+  EXPECT_THROW(qt_save_png(img, "/nonexistent-folder/x.png"), OS_Err);
+
+  qt_write_pdf(dir + "/draw_gallery.pdf", WIDTH, HEIGHT, 600, draw_all);
+  QFile pdf(QString::fromStdString(dir + "/draw_gallery.pdf"));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  QByteArray pdf_bytes = pdf.readAll();
+  EXPECT_TRUE(pdf_bytes.startsWith("%PDF-"));
+  EXPECT_GT(pdf_bytes.size(), 2000);
+
+  QByteArray svg = qt_svg_picture(WIDTH, HEIGHT, 96, draw_all);
+  EXPECT_TRUE(svg.contains("<path"));
+  EXPECT_TRUE(svg.contains("width=\"152.4mm\" height=\"101.6mm\""));
+  // Drawn back, the picture covers about as much as the image of it did.
+  QImage back(img.size(), QImage::Format_RGB32);
+  back.fill(Qt::white);
+  {
+    QPainter p(&back);
+    QSvgRenderer(svg).render(&p);
+  }
+  EXPECT_NEAR(n_inked(back), n_inked(img), n_inked(img) / 4);
 }
