@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # On a screen of two device pixels to the window's pixel, a document is drawn
 # with all of them: an image painted at the window's pixels and enlarged
-# would repeat each pixel in a 2 x 2 block.
+# would repeat each pixel in a 2 x 2 block. The main window renders too.
 set -euo pipefail
 program=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-printf 'answer n\ntype y=a*x^2+b/c\nrender %s/doc.ppm\n' "$dir" > "$dir/doc.vz"
+printf 'answer n\ntype y=a*x^2+b/c\nrender %s/doc.ppm\nrender-main %s/main.png\n' "$dir" "$dir" > "$dir/doc.vz"
 QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen "$program" --script "$dir/doc.vz" > /dev/null 2>&1
 python3 - "$dir/doc.ppm" "$(dirname "$0")" <<'PY'
 import sys

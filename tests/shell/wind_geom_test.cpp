@@ -75,6 +75,7 @@ TEST(Wind_Geom, RevealScrollsBySmallerOverhangs) {
   View v = view_revealing(wide, {0, 0}, {150000, 150100, -500, 500}, 100000, 50000);
   EXPECT_EQ(v, (View{67342, 0}));
   EXPECT_EQ(view_revealing(wide, v, {100, 200, -500, 500}, 100000, 50000), (View{100, 0}));
+  EXPECT_EQ(view_revealing(wide, v, {100, 100, 0, 0}, 100000, 50000), v);  // a point is no caret
   // A tall content: the selection's bottom comes to the area's bottom.
   Rect tall = {0, 10000, -200000, 0};
   EXPECT_EQ(view_revealing(tall, {0, 0}, {100, 200, -150000, -149000}, 100000, 50000), (View{0, 101152}));
