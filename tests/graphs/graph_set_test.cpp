@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "draw/canvas.h"
+#include "draw/styl.h"
+#include "graphs/graph_layout.h"
 #include "tests/draw/rec_screen.h"
 #include "tests/draw/unit_canvas.h"
 #include "tests/err_text.h"
@@ -67,6 +69,11 @@ TEST(GraphSet, TraceTexts) {
   trace_from_span(*g, 0, 1920, 5760);  // the middle, 3840 of 38400: x = -8
   EXPECT_EQ(text_of((*g).trace_texts[0]), tol_text(-8, 0.022));
   EXPECT_EQ(strip(*g, 0), tol_text(-16, 0.0022));
+  // The section's bounds hold a long trace text whole.
+  (*g).trace_texts[1] = Byte_Str(std::string(120, '9').c_str());
+  graph_layout_update(*g);
+  const Styl& s = graph_label_style();
+  EXPECT_GE((*g).bds.x1, (*g).part_pts[3].x + text_width((*g).trace_texts[1].first_p, 120, s.style_bits, s));
   (*g).trace_texts[1] = Byte_Str("2x");
   EXPECT_EQ(message_of<Syntax_Err>([&] { refresh_graphs(*g, false); }), "Syntax Error");
 }

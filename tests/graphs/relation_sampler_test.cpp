@@ -19,10 +19,6 @@ TEST(RelationOracle, BoundariesAndRegionsAreWithinAPixel) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 std::vector<Point> pts(std::initializer_list<Point> l) { return l; }
 
 TEST(RelationSampler, WholePanelEmptyPanelAndCircleBoundary) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Finds the inked part of a rendering (PPM) in a screenshot (XWD): exits 0
-when every pixel of it appears at one place of the screen."""
+when every pixel of it appears at one place of the screen. The other
+screen tests take read_ppm from here."""
 import struct
 import sys
 
@@ -69,4 +70,5 @@ def main():
     return 1
 
 
-sys.exit(main())
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,24 +1,19 @@
 #!/usr/bin/env bash
 # On a screen of two device pixels to the window's pixel, a document is drawn
 # with all of them: an image painted at the window's pixels and enlarged
-# would repeat each pixel in a 2 x 2 block.
+# would repeat each pixel in a 2 x 2 block. The main window renders too.
 set -euo pipefail
 program=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-printf 'answer n\ntype y=a*x^2+b/c\nrender %s/doc.ppm\n' "$dir" > "$dir/doc.vz"
+printf 'answer n\ntype y=a*x^2+b/c\nrender %s/doc.ppm\nrender-main %s/main.png\n' "$dir" "$dir" > "$dir/doc.vz"
 QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen "$program" --script "$dir/doc.vz" > /dev/null 2>&1
-python3 - "$dir/doc.ppm" <<'PY'
+python3 - "$dir/doc.ppm" "$(dirname "$0")" <<'PY'
 import sys
-data = open(sys.argv[1], 'rb').read()
-fields, at = [], 0
-while len(fields) < 4:  # magic, width, height, maximum, before one whitespace byte
-    while data[at:at + 1].isspace(): at += 1
-    end = at
-    while not data[end:end + 1].isspace(): end += 1
-    fields.append(data[at:end]); at = end
-pixels, (w, h) = data[at + 1:], (int(fields[1]), int(fields[2]))
-px = lambda x, y: pixels[3 * (y * w + x):3 * (y * w + x) + 3]
+sys.path.insert(0, sys.argv[2])
+from find_patch import read_ppm
+w, h, rows = read_ppm(sys.argv[1])
+px = lambda x, y: rows[y][3 * x:3 * x + 3]
 ink = mixed = 0
 for y in range(0, h - 1, 2):
     for x in range(0, w - 1, 2):

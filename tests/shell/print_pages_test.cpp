@@ -62,4 +62,23 @@ TEST(PrintPages, PlacesAndTiles) {
   }
 }
 
+// The header's frame is closed round the top of the page, and the rule
+// between two contents runs over the middle two thirds.
+TEST(PrintPages, HeaderFrameAndRule) {
+  Pages p;
+  p.print(50000, 20000);
+  p.print(60000, 20000);
+  Calls calls = p.uc.take(), lines;
+  for (const std::string& c : calls)
+    if (c.rfind("line_to", 0) == 0) lines.push_back(c);
+  ASSERT_GE(lines.size(), 4u);
+  std::string bottom = lines[1].substr(lines[1].rfind(' '));
+  EXPECT_EQ(Calls(lines.begin(), lines.begin() + 4),
+            (Calls{"line_to 99999 -1", "line_to 99999" + bottom, "line_to 0" + bottom, "line_to 0 -1"}));
+  EXPECT_GT(std::stoi(bottom), 0);
+  auto rule = std::find_if(calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("move_to 16666 ", 0) == 0; });
+  ASSERT_NE(rule, calls.end());
+  EXPECT_EQ(rule[1], "line_to 83333" + rule->substr(rule->rfind(' ')));
+}
+
 }  // namespace

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Prints through the script of doc_print_clip.vz and checks the PDF files it
-# makes: a line two and a bit pages wide takes three pages across, sixty
-# lines beside the model's section labels take six, three across then two
-# down, and every page has its header with its number.
+# Prints through the script of doc_print_clip.vz and checks the PDF it makes:
+# a line two and a bit pages wide takes three pages across, each with its
+# header and number. Tiling down the pages is the placement tests' part.
 set -uo pipefail
 program=$(realpath "$1")
 script=$(dirname "$(realpath "$0")")/scripts/doc_print_clip.vz
