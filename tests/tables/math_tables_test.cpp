@@ -22,12 +22,6 @@ std::string names_of(const Hdl_Tuple& t) {
   return out;
 }
 
-std::string titles_of(const Small_Table& t) {
-  std::string out;
-  for (int32_t j = 0; j < n_cols(t.kind_p->env); ++j) out += std::string(j ? "," : "") + std::string(table_title(t, j).first_p, size_t(n_elts(table_title(t, j))));
-  return out;
-}
-
 }  // namespace
 
 TEST(Var_Tables, NewRowsTakeTheDefaultsAndThePalette) {
@@ -84,10 +78,10 @@ TEST(Data_Table, ColumnsMatchAndMapToVariables) {
     std::vector<int32_t> map;
   };
   const Case cases[] = {
-      {{"x"}, {"y"}, "x,y,~y,Notes", {0, 1, 2, -1}},
-      {{"x", "t"}, {"y", "z"}, "x,t,y,z,~y,~z,Notes", {0, 1, 2, 3, 4, 5, -1}},
+      {{"x"}, {"y"}, "x y ~y Notes", {0, 1, 2, -1}},
+      {{"x", "t"}, {"y", "z"}, "x t y z ~y ~z Notes", {0, 1, 2, 3, 4, 5, -1}},
       {{"x"}, {}, "x", {0}},
-      {{}, {"y"}, "y,~y,Notes", {0, 1, -1}},
+      {{}, {"y"}, "y ~y Notes", {0, 1, -1}},
   };
   for (const Case& c : cases) {
     Hdl_Tuple indep = symbols(c.indep), dep = symbols(c.dep);
