@@ -82,11 +82,8 @@ std::string session_fault(uint32_t seed, std::string& keys, bool paste_q) {
   return debug_form(s.expr()) == end ? "" : "redo all ended at " + debug_form(s.expr());
 }
 
-TEST(ExprRandom, TenThousandSessions) {
+TEST(ExprRandom, SessionsWithAndWithoutPastes) {
   run_random_sessions([](uint32_t seed, std::string& keys) { return session_fault(seed, keys, false); });
-}
-
-TEST(ExprRandom, SessionsWithPastes) {
   run_random_sessions([](uint32_t seed, std::string& keys) { return session_fault(seed, keys, true); });
 }
 
