@@ -45,6 +45,10 @@ TEST(ModelDoc, SliderDragRewritesTheValue) {
   con_perform(d.con, up, false);
   EXPECT_EQ(d.m().drag_row_i, -1);
   EXPECT_EQ(text_of(d.m().params[0].value), "-10.00");
+  for (int32_t i : {0, 1, 2}) {  // each row's slider lies in its row
+    EXPECT_LT(slider_origin(i).y, -i * PARAM_ROW_H);
+    EXPECT_GT(slider_origin(i).y, -(i + 1) * PARAM_ROW_H);
+  }
 }
 
 TEST(ModelDoc, SolveOutOfMemoryLeavesTheDocument) { expect_out_of_memory_leaves_doc(SOLVE_CMD, {0, 3000, 12000, 400000}); }
