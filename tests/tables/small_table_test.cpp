@@ -150,6 +150,7 @@ TEST(Small_Table, Assertions) {
   for (std::pair<int32_t, int32_t> at : {std::pair(2, 0), std::pair(0, 4)})
     EXPECT_EQ(check_text([&] { table_cell(*t, at.first, at.second); }),
               "Assertion failed - file table_row:\r0 <= i && i < n_elts(rws) && 0 <= j && j < n_cols(env)");
+  EXPECT_EQ(check_text([&] { row_sub(*t, 2); }), "Assertion failed - file table_row:\r0 <= i && i < n_elts(t)");
   Sel past = sel_of(1, 3);
   EXPECT_EQ(check_text([&] { TABLE_OPS.sel_bounds(TABLE_OPS, t, past); }),
             "Assertion failed - file table_kind:\r0 <= start(is) && end(is) <= n_elts(rws)");
