@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "draw/font.h"
 #include "editor/GUI_Ops.h"
@@ -121,13 +122,43 @@ inline std::string escaped(const std::string& s) {
   return out;
 }
 
+// The texts Undo and Redo must bring back, newest last: a change pushes the
+// text from before it, an Undo or Redo the text from before it on the other
+// list. One step ("Z" Undo, "Y" Redo, any other code) kept in step with the
+// session's lists; "" when they agree.
+struct Undo_Model {
+  std::vector<std::string> undo, redo;
+};
+inline std::string undo_fault(Undo_Model& m, const Edit_Con& con, const std::string& code, const std::string& before,
+                              const std::string& now, const Undo_Rec* newest_mp) {
+  std::vector<std::string>* from_p = code == "Z" ? &m.undo : code == "Y" ? &m.redo : nullptr;
+  int32_t n = n_elts(con.undo_list);
+  if (from_p && !from_p->empty()) {
+    if (now != from_p->back()) return "brought back " + escaped(now) + ", not " + escaped(from_p->back());
+    from_p->pop_back();
+    (from_p == &m.undo ? m.redo : m.undo).push_back(before);
+  } else if (n > 0 && &con.undo_list[n - 1] != newest_mp) {
+    m.undo.push_back(before);
+    m.redo.clear();
+  } else if (now != before && (m.undo.empty() || !m.redo.empty())) {
+    return "a change that no record undoes";  // typing may merge into the newest record only
+  }
+  if (m.undo.size() > size_t(N_UNDO_MAX)) m.undo.erase(m.undo.begin());
+  if (size_t(n) != m.undo.size() || size_t(n_elts(con.redo_list)) != m.redo.size())
+    return "list lengths " + std::to_string(n) + ", " + std::to_string(n_elts(con.redo_list));
+  return "";
+}
+// What a step may say besides a copied text: nothing, a beep, or a refused edit.
+inline bool quiet_q(const std::string& said) { return said == "" || said == "<beep>" || said == "Illegal text string"; }
+
 // One random session: n_steps steps from next_code, then Undo and Redo
-// N_UNDO_MAX times each. check(code, text before, selection before, newest
-// undo record before) tells what is wrong after a step; codes collects the
-// steps for the report.
+// N_UNDO_MAX times each, every step checked against an Undo_Model and for
+// what it said. check(code, text before, selection before) tells what else
+// is wrong after a step; codes collects the steps for the report.
 template <class Next, class Text_Of, class Check>
 std::string drive_session(Session& s, int n_steps, Next next_code, Text_Of text_of, Check check, std::string& codes) {
   std::string final_text;
+  Undo_Model m;
   for (int i = 0; i < n_steps + 2 * N_UNDO_MAX; ++i) {
     std::string code = i < n_steps ? next_code() : i < n_steps + N_UNDO_MAX ? "Z" : "Y";
     codes += (codes.empty() ? "\"" : ", \"") + escaped(code) + "\"";
@@ -135,7 +166,8 @@ std::string drive_session(Session& s, int n_steps, Next next_code, Text_Of text_
     Sel sel_before = sel_copy(s.con.sel);
     const Undo_Rec* newest_mp = n_elts(s.con.undo_list) ? &s.con.undo_list[n_elts(s.con.undo_list) - 1] : nullptr;
     run_step(s, code);
-    std::string f = check(code, before, sel_before, newest_mp);
+    std::string f = code != "C" && !quiet_q(s.log.said) ? s.log.said : check(code, before, sel_before);
+    if (f.empty()) f = undo_fault(m, s.con, code, before, text_of(s), newest_mp);
     if (!f.empty()) return f;
     if (n_elts(s.con.redo_list) == 0) final_text = text_of(s);  // where redoing everything ends
     if (i == n_steps + N_UNDO_MAX - 1 && n_elts(s.con.undo_list) > 0) return "undo list not emptied";

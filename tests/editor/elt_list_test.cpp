@@ -60,6 +60,8 @@ TEST(EltList, MouseLayoutAndChecks) {
   EXPECT_EQ(shown_sel(s.con.sel), "0,3");
   run_step(s, "U1");
   EXPECT_EQ(con_sel_bounds(s.con), rect_shift({0, width_of("ef"), st.ascent - 96, st.ascent + 96}, s.con.origin));
+  Session none(LINES.kind, content_of(LINES.kind, ""));  // an empty list's caret: a square at its origin
+  EXPECT_EQ(con_sel_bounds(none.con), rect_shift({-96, 96, -96, 96}, none.con.origin));
   Sel sel;
   EXPECT_EQ(check_text([&] { list_select_pos(LINES, t, sel, 7); }),
             "Assertion failed - file elt_list:\r0 <= m2 && m2 <= 2*n_elts(tg)");

@@ -64,6 +64,9 @@ inline std::string shown_sel(const Sel& s) {
   return s.e_sel_mp ? a + "/" + shown_sel(*s.e_sel_mp) : a + "," + std::to_string(s.gen_i);
 }
 
+// A step's code, then the whole text after it (SAME: as after the step
+// before), the selection and what the step said.
+constexpr const char* SAME = nullptr;
 struct Struct_Step {
   const char* code;
   const char* text;
@@ -76,15 +79,21 @@ struct Struct_Script {
   std::vector<Struct_Step> steps;
 };
 
+template <class S, class Step, class Text>
+void check_steps(S& s, const std::string& name, const std::vector<Struct_Step>& steps, Step step, Text text_of) {
+  std::string text;
+  for (const Struct_Step& st : steps) {
+    step(s, st.code);
+    text = st.text ? st.text : text;
+    SCOPED_TRACE(name + ", step " + escaped(st.code));
+    EXPECT_EQ(text_of(s), text);
+    EXPECT_EQ(shown_sel(s.con.sel), st.sel);
+    EXPECT_EQ(s.log.said, st.said);
+  }
+}
 inline void run_scripts(const std::vector<Struct_Script>& scripts) {
   for (const Struct_Script& script : scripts) {
     Session s(script.kind, content_of(script.kind, script.start));
-    for (const Struct_Step& st : script.steps) {
-      run_step(s, st.code);
-      SCOPED_TRACE(std::string("\"") + script.start + "\", step " + st.code);
-      EXPECT_EQ(shown_text(s), st.text);
-      EXPECT_EQ(shown_sel(s.con.sel), st.sel);
-      EXPECT_EQ(s.log.said, st.said);
-    }
+    check_steps(s, std::string("\"") + script.start + "\"", script.steps, run_step, shown_text);
   }
 }

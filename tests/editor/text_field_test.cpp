@@ -12,8 +12,8 @@ struct Step {
   const char* code;
   const char* text;
   int32_t anchor, gen, n_undo, n_redo;
-  const char* redraw;  // "u|v": from the end of text u to the end of text v; "" for nothing
-  const char* said;
+  const char* redraw = "";  // "u|v": from the end of text u to the end of text v; "" for nothing
+  const char* said = "";
 };
 
 struct Script {
@@ -24,51 +24,46 @@ struct Script {
 
 #define AL "\xB1\x07"  // alpha: one character of two bytes, 2148 units wide
 
-// Two steps to a line, in order.
 const Script SCRIPTS[] = {
     // Typing merges into one step; new typing empties the redo list.
-    {FREE_FIELD, "", {{"+a", "a", 1, 1, 1, 0, "|a", ""}, {"+b", "ab", 2, 2, 1, 0, "a|ab", ""},
-                      {"+c", "abc", 3, 3, 1, 0, "ab|abc", ""}, {"Z", "", 0, 0, 0, 1, "|abc", ""},
-                      {"Y", "abc", 3, 3, 1, 0, "|abc", ""}, {"Z", "", 0, 0, 0, 1, "|abc", ""},
-                      {"+x", "x", 1, 1, 1, 0, "|x", ""}}},
+    {FREE_FIELD, "", {{"+a", "a", 1, 1, 1, 0, "|a"}, {"+b", "ab", 2, 2, 1, 0, "a|ab"},
+                      {"+c", "abc", 3, 3, 1, 0, "ab|abc"}, {"Z", "", 0, 0, 0, 1, "|abc"},
+                      {"Y", "abc", 3, 3, 1, 0, "|abc"}, {"Z", "", 0, 0, 0, 1, "|abc"},
+                      {"+x", "x", 1, 1, 1, 0, "|x"}}},
     // Backspace past the start of the earlier typing stays in its record.
-    {FREE_FIELD, "x", {{"R1", "x", 1, 1, 0, 0, "", ""}, {"+a", "xa", 2, 2, 1, 0, "x|xa", ""},
-                       {"+b", "xab", 3, 3, 1, 0, "xa|xab", ""}, {"<", "xa", 2, 2, 1, 0, "xa|xab", ""},
-                       {"<", "x", 1, 1, 1, 0, "x|xa", ""}, {"<", "", 0, 0, 1, 0, "|x", ""},
-                       {"Z", "x", 1, 1, 0, 1, "|x", ""}, {"Y", "", 0, 0, 1, 0, "|x", ""}}},
+    {FREE_FIELD, "x", {{"R1", "x", 1, 1, 0, 0}, {"+a", "xa", 2, 2, 1, 0, "x|xa"}, {"+b", "xab", 3, 3, 1, 0, "xa|xab"},
+                       {"<", "xa", 2, 2, 1, 0, "xa|xab"}, {"<", "x", 1, 1, 1, 0, "x|xa"}, {"<", "", 0, 0, 1, 0, "|x"},
+                       {"Z", "x", 1, 1, 0, 1, "|x"}, {"Y", "", 0, 0, 1, 0, "|x"}}},
     // Typing, moving, typing: two steps. Nothing merges while redo is possible.
-    {FREE_FIELD, "abc", {{"R1", "abc", 3, 3, 0, 0, "", ""}, {"+d", "abcd", 4, 4, 1, 0, "abc|abcd", ""},
-                         {"L0", "abcd", 3, 3, 1, 0, "", ""}, {"+e", "abced", 4, 4, 2, 0, "abc|abced", ""},
-                         {"Z", "abcd", 3, 3, 1, 1, "abc|abced", ""}, {"Z", "abc", 3, 3, 0, 2, "abc|abcd", ""},
-                         {"Y", "abcd", 4, 4, 1, 1, "abc|abcd", ""}, {"<", "abc", 3, 3, 2, 0, "abc|abcd", ""}}},
+    {FREE_FIELD, "abc", {{"R1", "abc", 3, 3, 0, 0}, {"+d", "abcd", 4, 4, 1, 0, "abc|abcd"},
+                         {"L0", "abcd", 3, 3, 1, 0}, {"+e", "abced", 4, 4, 2, 0, "abc|abced"},
+                         {"Z", "abcd", 3, 3, 1, 1, "abc|abced"}, {"Z", "abc", 3, 3, 0, 2, "abc|abcd"},
+                         {"Y", "abcd", 4, 4, 1, 1, "abc|abcd"}, {"<", "abc", 3, 3, 2, 0, "abc|abcd"}}},
     // A character of two bytes moves, copies and goes whole; the mouse takes
     // the nearest boundary (the left one on a tie).
-    {FREE_FIELD, "a" AL "b", {{"R0", "a" AL "b", 1, 1, 0, 0, "", ""}, {"R0", "a" AL "b", 3, 3, 0, 0, "", ""},
-                              {"L2", "a" AL "b", 1, 3, 0, 0, "", ""}, {"C", "a" AL "b", 1, 3, 0, 0, "", AL},
-                              {"L0", "a" AL "b", 1, 1, 0, 0, "", ""}, {"R2", "a" AL "b", 1, 3, 0, 0, "", ""},
-                              {"R0", "a" AL "b", 3, 3, 0, 0, "", ""}, {"<", "ab", 1, 1, 1, 0, "a|a" AL "b", ""},
+    {FREE_FIELD, "a" AL "b", {{"R0", "a" AL "b", 1, 1, 0, 0}, {"R0", "a" AL "b", 3, 3, 0, 0},
+                              {"L2", "a" AL "b", 1, 3, 0, 0}, {"C", "a" AL "b", 1, 3, 0, 0, "", AL},
+                              {"L0", "a" AL "b", 1, 1, 0, 0}, {"R2", "a" AL "b", 1, 3, 0, 0},
+                              {"R0", "a" AL "b", 3, 3, 0, 0}, {"<", "ab", 1, 1, 1, 0, "a|a" AL "b", ""},
                               {"Z", "a" AL "b", 3, 3, 0, 1, "a|a" AL "b", ""},
-                              {">", "a" AL, 3, 3, 1, 0, "a" AL "|a" AL "b", ""},
-                              {"P918", "a" AL, 0, 0, 1, 0, "", ""}, {"P919", "a" AL, 1, 1, 1, 0, "", ""},
-                              {"G3983", "a" AL, 1, 3, 1, 0, "", ""}, {"E-5000/2", "a" AL, 1, 0, 1, 0, "", ""},
-                              {"P99999/2", "a" AL, 1, 3, 1, 0, "", ""}, {"P1836/8", "a" AL, 0, 3, 1, 0, "", ""},
-                              {"P1836/10", "a" AL, 0, 1, 1, 0, "", ""}}},
+                              {">", "a" AL, 3, 3, 1, 0, "a" AL "|a" AL "b", ""}, {"P918", "a" AL, 0, 0, 1, 0},
+                              {"P919", "a" AL, 1, 1, 1, 0}, {"G3983", "a" AL, 1, 3, 1, 0},
+                              {"E-5000/2", "a" AL, 1, 0, 1, 0}, {"P99999/2", "a" AL, 1, 3, 1, 0},
+                              {"P1836/8", "a" AL, 0, 3, 1, 0}, {"P1836/10", "a" AL, 0, 1, 1, 0}}},
     // Alt and Ctrl jump, Shift only grows; Backspace at offset 0 is refused.
-    {FREE_FIELD, "hello", {{"R4", "hello", 5, 5, 0, 0, "", ""}, {"L2", "hello", 4, 5, 0, 0, "", ""},
-                           {"L2", "hello", 3, 5, 0, 0, "", ""}, {"R2", "hello", 3, 5, 0, 0, "", ""},
-                           {"R0", "hello", 5, 5, 0, 0, "", ""}, {"U1", "hello", 0, 0, 0, 0, "", ""},
-                           {"<", "hello", 0, 0, 0, 0, "", ""}, {"R3", "hello", 0, 5, 0, 0, "", ""},
-                           {"L0", "hello", 0, 0, 0, 0, "", ""}, {"D1", "hello", 5, 5, 0, 0, "", ""},
-                           {"A", "hello", 0, 5, 0, 0, "", ""}, {"+x", "x", 1, 1, 1, 0, "|hello", ""},
-                           {"M", "x", 0, 1, 1, 0, "", ""}, {"C", "x", 0, 1, 1, 0, "", "x"}}},
+    {FREE_FIELD, "hello", {{"R4", "hello", 5, 5, 0, 0}, {"L2", "hello", 4, 5, 0, 0}, {"L2", "hello", 3, 5, 0, 0},
+                           {"R2", "hello", 3, 5, 0, 0}, {"R0", "hello", 5, 5, 0, 0}, {"U1", "hello", 0, 0, 0, 0},
+                           {"<", "hello", 0, 0, 0, 0}, {"R3", "hello", 0, 5, 0, 0}, {"L0", "hello", 0, 0, 0, 0},
+                           {"D1", "hello", 5, 5, 0, 0}, {"A", "hello", 0, 5, 0, 0}, {"+x", "x", 1, 1, 1, 0, "|hello"},
+                           {"M", "x", 0, 1, 1, 0}, {"C", "x", 0, 1, 1, 0, "", "x"}}},
     // A validity test: refused typing beeps, an edit performed unasked fails,
     // a paste over everything takes the longest valid start.
-    {SHORT_FIELD, "ab", {{"R1", "ab", 2, 2, 0, 0, "", ""}, {"+!", "ab", 2, 2, 0, 0, "", "<beep>"},
+    {SHORT_FIELD, "ab", {{"R1", "ab", 2, 2, 0, 0}, {"+!", "ab", 2, 2, 0, 0, "", "<beep>"},
                          {"!!", "ab", 2, 2, 0, 0, "", "Illegal text string"},
-                         {"+cdefg", "ab", 2, 2, 0, 0, "", "<beep>"}, {"+cd", "abcd", 4, 4, 1, 0, "ab|abcd", ""},
-                         {"A", "abcd", 0, 4, 1, 0, "", ""}, {"+wxyz12345", "abcd", 0, 4, 1, 0, "", "<beep>"},
+                         {"+cdefg", "ab", 2, 2, 0, 0, "", "<beep>"}, {"+cd", "abcd", 4, 4, 1, 0, "ab|abcd"},
+                         {"A", "abcd", 0, 4, 1, 0}, {"+wxyz12345", "abcd", 0, 4, 1, 0, "", "<beep>"},
                          {"*wxyz12345", "wxyz12", 6, 6, 2, 0, "|wxyz12", "<beep>"},
-                         {"Z", "abcd", 4, 4, 1, 1, "|wxyz12", ""}}},
+                         {"Z", "abcd", 4, 4, 1, 1, "|wxyz12"}}},
 };
 
 Rect redraw_of(const std::string& spec) {

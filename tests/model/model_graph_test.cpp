@@ -6,36 +6,17 @@
 #include "graphs/graph_set.h"
 #include "graphs/sampler_colours.h"
 #include "model/params_section.h"
-#include "tests/memory_limits.h"
+#include "tests/graphs/sampler_test_util.h"
 #include "tests/model/model_test_util.h"
 
 namespace {
 
-double segment_distance(double px, double py, double ax, double ay, double bx, double by) {
-  double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
-  double u = len2 > 0 ? std::clamp(((px - ax) * dx + (py - ay) * dy) / len2, 0.0, 1.0) : 0;
-  return std::hypot(ax + u * dx - px, ay + u * dy - py);
-}
-
-// The distance in canvas units from p to the nearest strand of the colour,
-// each Bezier segment followed along 32 chords.
+// The distance in canvas units from p to the nearest strand of the colour as drawn.
 double strand_distance(const Graph_Picture& pic, int32_t colour, double px, double py) {
   double best = INFINITY;
   for (const auto& s : pic.strands) {
-    if (s->colour != colour) continue;
-    for (size_t i = 0; i + 1 < s->pts.size(); ++i) {
-      const Hermite_Point &a = s->pts[i], &b = s->pts[i + 1];
-      double h = (b.t - a.t) / 3;
-      double cx[4] = {a.x, a.x + a.dx * h, b.x - b.dx * h, b.x}, cy[4] = {a.y, a.y + a.dy * h, b.y - b.dy * h, b.y};
-      double last_x = a.x, last_y = a.y;
-      for (int32_t n = 1; n <= 32; ++n) {
-        double u = n / 32.0, v = 1 - u, w[4] = {v * v * v, 3 * u * v * v, 3 * u * u * v, u * u * u};
-        double x = 0, y = 0;
-        for (int32_t c = 0; c < 4; ++c) x += w[c] * cx[c], y += w[c] * cy[c];
-        best = std::min(best, segment_distance(px, py, last_x, last_y, x, y));
-        last_x = x, last_y = y;
-      }
-    }
+    std::vector<Canvas_Pt> line = s->colour == colour ? drawn_polyline(*s) : std::vector<Canvas_Pt>();
+    for (size_t i = 0; i + 1 < line.size(); ++i) best = std::min(best, segment_distance({px, py}, line[i], line[i + 1]));
   }
   return best;
 }
@@ -100,9 +81,7 @@ TEST(ModelGraph, LessonModels) {
        {{0, 0, 3, 0, true, true}, {0, 0, -2, -5, true, true}, {0, 0, 0, 5, false, true}, {0, 0, 1, 3, false, true}}},
   };
   for (const Lesson& l : lessons) {
-    Test_Doc d;
-    set_vars(d.m(), l.vars);
-    set_constraints(d.m(), l.constraints);
+    Test_Doc d(l.vars, l.constraints);
     if (*l.rows) set_rows(d, l.rows);
     d.run(GRAPH_CMD);
     EXPECT_EQ(solutions_text(d.m()), l.solutions);
@@ -122,10 +101,6 @@ TEST(ModelGraph, LessonModels) {
     }
   }
 }
-
-}  // namespace
-
-namespace {
 
 // Graph's mistakes, its undo, and running out of memory: the document and
 // its graph stay as they were.
@@ -153,41 +128,16 @@ TEST(ModelGraph, FailuresAndUndo) {
   con_undo(d.con);  // the Solve that Graph ran; the new graph stays
   EXPECT_EQ(param_rows(d.m()) + ", " + solutions_text(d.m()), ", ");
   EXPECT_EQ(d.m().flags & CHANGED_FLAGS, CHANGED_FLAGS);
-  int32_t n_failed = 0, n_done = 0;
-  for (uint64_t n_free = 0; n_free <= 60000; n_free += 1500) {
-    Test_Doc o;
-    set_vars(o.m(), "x | y z");
-    set_constraints(o.m(), "x^2+y^2=r^2\n(x-a)^2+z^2=r^2");
-    model_relayout(o.m());
-    std::string text = o.text();
-    Graph_Set* g = o.m().graphs_p;
-    try {
-      Pool_Filler fill(n_free);
-      o.run(GRAPH_CMD);
-      ++n_done;
-    } catch (const Err& e) {
-      EXPECT_STREQ(e.message(), "Out of memory");
-      EXPECT_EQ(o.text(), text) << n_free;
-      EXPECT_EQ(o.m().graphs_p, g);
-      ++n_failed;
-    }
-    pool_check();  // nothing given back twice
-  }
-  EXPECT_GT(n_failed, 0);
-  EXPECT_GT(n_done, 0);
+  std::vector<uint64_t> n_frees;
+  for (uint64_t n_free = 0; n_free <= 60000; n_free += 1500) n_frees.push_back(n_free);
+  expect_out_of_memory_leaves_doc(GRAPH_CMD, n_frees);
 }
-
-}  // namespace
-
-namespace {
 
 // A window opening on a solved model graphs it, leaving its stale bits and
 // marking nothing as changed.
 TEST(ModelGraph, OpenedGraphsTheSolvedModel) {
   for (bool solved_q : {false, true}) {
-    Test_Doc d;
-    set_vars(d.m(), "x | y");
-    set_constraints(d.m(), "y=2*x");
+    Test_Doc d("x | y", "y=2*x");
     if (solved_q) model_solve(d.m(), false);
     d.m().flags = (d.m().flags & ~CHANGED_FLAGS) | 0x2;
     Graph_Set* before = d.m().graphs_p;

@@ -37,18 +37,14 @@ TEST(ModelSolve, LessonModels) {
       {"x | y", "y=2x", "error: Unknown expression.\r(Remember to type * for multiplication.)", ""},
   };
   for (const Solve_Case& c : cases) {
-    Test_Model t;
-    set_vars(*t.m, c.vars);
-    set_constraints(*t.m, c.constraints);
+    Test_Model t(c.vars, c.constraints);
     EXPECT_EQ(solved(*t.m, false), c.solutions) << c.constraints;
     EXPECT_EQ(param_rows(*t.m), c.params) << c.constraints;
   }
 }
 
 TEST(ModelSolve, Flags) {
-  Test_Model t;
-  set_vars(*t.m, "x | y z");
-  set_constraints(*t.m, "y=x\nz=2*x\ny+z=6");
+  Test_Model t("x | y z", "y=x\nz=2*x\ny+z=6");
   model_solve(*t.m, true);
   EXPECT_EQ(t.m->flags, UNSOLVED_EXTRA | CONSTRAINTS_READ | REFRESH_DUE);
   EXPECT_EQ(solutions_text(*t.m), "y=x | z=2*x | z+y=6");
@@ -69,9 +65,7 @@ TEST(ModelSolve, SolvedFormTest) {
       {"y=x\nz=a", true}, {"y=x\nz=y", true}, {"y=sin(x)\nz=sin(x+d)\ns=sin(x)+sin(x+d)", false}, {"y=x\nz=x\ns=y", true},
   };
   for (auto [text, needs_q] : cases) {
-    Test_Model t;
-    set_vars(*t.m, "x | y z s");
-    set_constraints(*t.m, text);
+    Test_Model t("x | y z s", text);
     Model_Read r = read_model(*t.m, READ_CONSTRAINTS);
     EXPECT_EQ(needs_solving_q(r.w.get(), *r.dict_p), needs_q) << text;
   }

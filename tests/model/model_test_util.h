@@ -16,28 +16,8 @@
 #include "model/params_section.h"
 #include "tables/math_tables.h"
 #include "tests/draw/rec_screen.h"
+#include "tests/memory_limits.h"
 #include "tests/reading/reading_test_util.h"
-
-struct Test_Model {
-  Math_Model* m = (rec_screen(), model_new(true));
-  ~Test_Model() { model_release(m); }
-};
-
-// The recording screen unless a program installed its own.
-inline void some_screen() {
-  if (!screen_device_installed_q()) rec_screen();
-}
-
-// A model document in its controller, driven by commands.
-struct Test_Doc {
-  Edit_Con con{MODEL_KIND.kind, (some_screen(), model_doc_new())};
-  Math_Model& m() { return *static_cast<Math_Model*>(con.content_p); }
-  std::string text() { return utf8_of(elt_text(*con.kind_p, con.content_p)); }
-  std::unique_ptr<Cmd> run(int32_t cmd_n) {
-    Cmd c(cmd_n);
-    return con_query(con, c) > 0 ? con_perform(con, c, false) : nullptr;
-  }
-};
 
 // "x t | y z": the independent names, then the dependent ones; "_" is a
 // row without a name.
@@ -66,6 +46,37 @@ inline void set_constraints(Math_Model& m, const std::string& text) {
   m.constraints = expr_typed(t.c_str());
   m.flags |= CHANGED_FLAGS;
 }
+struct Test_Model {
+  Math_Model* m = (rec_screen(), model_new(true));
+  Test_Model() = default;
+  Test_Model(const char* vars, const char* constraints) {
+    set_vars(*m, vars);
+    set_constraints(*m, constraints);
+  }
+  ~Test_Model() { model_release(m); }
+};
+
+// The recording screen unless a program installed its own.
+inline void some_screen() {
+  if (!screen_device_installed_q()) rec_screen();
+}
+
+// A model document in its controller, driven by commands.
+struct Test_Doc {
+  Edit_Con con{MODEL_KIND.kind, (some_screen(), model_doc_new())};
+  Test_Doc() = default;
+  Test_Doc(const char* vars, const char* constraints) {
+    set_vars(m(), vars);
+    set_constraints(m(), constraints);
+  }
+  Math_Model& m() { return *static_cast<Math_Model*>(con.content_p); }
+  std::string text() { return utf8_of(elt_text(*con.kind_p, con.content_p)); }
+  std::unique_ptr<Cmd> run(int32_t cmd_n) {
+    Cmd c(cmd_n);
+    return con_query(con, c) > 0 ? con_perform(con, c, false) : nullptr;
+  }
+};
+
 inline std::string text_of(const Byte_Str& t) { return std::string(t.first_p, size_t(n_elts(t))); }
 // "a -10 10 0; b ..." the parameter rows.
 inline std::string param_rows(const Math_Model& m) {
@@ -85,6 +96,16 @@ inline std::string err_path(const Model_Err& e) {
   std::string out;
   for (int32_t i : e.path) out += (out.empty() ? "" : ".") + std::to_string(i);
   return out;
+}
+// The message and place of the mistake f throws, or "" when it throws none.
+template <class F>
+std::string model_err_of(F f) {
+  try {
+    f();
+  } catch (const Model_Err& e) {
+    return std::string(e.message()) + " at " + err_path(e);
+  }
+  return "";
 }
 
 // Clicks row i's slider at value v of its range [-10, 10]; with Shift, the
@@ -123,4 +144,30 @@ inline void set_rows(Test_Doc& d, const std::string& rows) {
     for (size_t j = 0; j < cells[i].size(); ++j) table_set_cell(*t, int32_t(i), int32_t(j), math_cell_new(cells[i][j].c_str()));
   table_release(std::exchange(d.m().table_mp, t));
   model_relayout(d.m());
+}
+
+// Runs the command on the two circles' model with n_free bytes left in the
+// pool, for each n_free: it ends, or fails for want of memory and leaves
+// the document's text and graph as they were. Both must happen.
+inline void expect_out_of_memory_leaves_doc(int32_t cmd_n, const std::vector<uint64_t>& n_frees) {
+  int32_t n_failed = 0, n_done = 0;
+  for (uint64_t n_free : n_frees) {
+    Test_Doc d("x | y z", "x^2+y^2=r^2\n(x-a)^2+z^2=r^2");
+    model_relayout(d.m());
+    std::string text = d.text();
+    Graph_Set* g = d.m().graphs_p;
+    try {
+      Pool_Filler fill(n_free);
+      d.run(cmd_n);
+      ++n_done;
+    } catch (const Err& e) {
+      EXPECT_STREQ(e.message(), "Out of memory");
+      EXPECT_EQ(d.text(), text) << n_free;
+      EXPECT_EQ(d.m().graphs_p, g);
+      ++n_failed;
+    }
+    pool_check();  // nothing given back twice
+  }
+  EXPECT_GT(n_failed, 0);
+  EXPECT_GT(n_done, 0);
 }

@@ -1,6 +1,8 @@
 // The variable tables and the data table: new rows, reading names, the
 // columns for a set of variables, the match test and the column map.
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 
 #include "tests/tables/table_test_util.h"
 
@@ -19,12 +21,6 @@ Hdl_Tuple symbols(std::initializer_list<const char*> names) {
 std::string names_of(const Hdl_Tuple& t) {
   std::string out;
   for (int32_t i = 0; i < n_elts(t); ++i) out += std::string(i ? "," : "") + symbol_name(t[i]);
-  return out;
-}
-
-std::string titles_of(const Small_Table& t) {
-  std::string out;
-  for (int32_t j = 0; j < n_cols(t.kind_p->env); ++j) out += std::string(j ? "," : "") + std::string(table_title(t, j).first_p, size_t(n_elts(table_title(t, j))));
   return out;
 }
 
@@ -80,50 +76,44 @@ TEST(Data_Table, ColumnsMatchAndMapToVariables) {
   rec_screen();
   struct Case {
     std::initializer_list<const char*> indep, dep;
-    const char* titles;
+    const char* titles;  // "|" between them; after "=" the columns given, else those made for the variables
+    bool matches_q;
     std::vector<int32_t> map;
   };
   const Case cases[] = {
-      {{"x"}, {"y"}, "x,y,~y,Notes", {0, 1, 2, -1}},
-      {{"x", "t"}, {"y", "z"}, "x,t,y,z,~y,~z,Notes", {0, 1, 2, 3, 4, 5, -1}},
-      {{"x"}, {}, "x", {0}},
-      {{}, {"y"}, "y,~y,Notes", {0, 1, -1}},
+      {{"x"}, {"y"}, "x|y|~y|Notes", true, {0, 1, 2, -1}},
+      {{"x", "t"}, {"y", "z"}, "x|t|y|z|~y|~z|Notes", true, {0, 1, 2, 3, 4, 5, -1}},
+      {{"x"}, {}, "x", true, {0}},
+      {{}, {"y"}, "y|~y|Notes", true, {0, 1, -1}},
+      // A tilde and a space, no notes column, the names swapped, more columns.
+      {{"x"}, {"y"}, "=x|y|~ y|Notes", false, {0, 1, -1, -1}},
+      {{"x"}, {"y"}, "=x|y|~y", false, {0, 1, 2}},
+      {{"x"}, {"y"}, "=y|x|~y|Notes", false, {1, 0, 2, -1}},
+      {{"x"}, {"y"}, "=x|y|~y|~z|Notes", false, {0, 1, 2, -1, -1}},
+      // The notes column's title is not compared; unknown titles map to -1.
+      {{"x"}, {"y"}, "=x|y|~y|Remarks", true, {0, 1, 2, -1}},
+      {{"x"}, {"y", "z"}, "=x|y|~y|Remarks", false, {0, 1, 3, -1}},
+      {{"y"}, {"x"}, "=x|y|~y|Remarks", false, {1, 0, -1, -1}},
   };
   for (const Case& c : cases) {
     Hdl_Tuple indep = symbols(c.indep), dep = symbols(c.dep);
-    Small_Table* t = data_table_new(data_titles(indep, dep), 1, 1);
-    EXPECT_EQ(titles_of(*t), c.titles);
-    EXPECT_TRUE(data_table_matches_q(*t, indep, dep)) << c.titles;
+    bool given_q = c.titles[0] == '=';
+    std::string spaced = c.titles + given_q;
+    std::vector<Byte_Str> given;
+    std::istringstream in(spaced);
+    for (std::string title; std::getline(in, title, '|');) given.push_back(Byte_Str(title.c_str()));
+    Small_Table* t = data_table_new(given_q ? given : data_titles(indep, dep), 1, 1);
+    std::replace(spaced.begin(), spaced.end(), '|', ' ');
+    EXPECT_EQ(titles_of(*t), spaced);
+    EXPECT_EQ(data_table_matches_q(*t, indep, dep), c.matches_q) << c.titles;
     EXPECT_EQ(nm_by_col(*t, indep, dep), c.map) << c.titles;
     // Notes is plain text, the other columns mathematics.
     int32_t last = n_cols(t->kind_p->env) - 1;
-    EXPECT_EQ(t->kind_p->env.col_kinds[size_t(last)].kind_p, c.dep.size() ? &NOTE_CELL.kind : &MATH_CELL.kind);
+    if (!given_q) {
+      EXPECT_EQ(t->kind_p->env.col_kinds[size_t(last)].kind_p, c.dep.size() ? &NOTE_CELL.kind : &MATH_CELL.kind);
+    }
     table_release(t);
   }
-  Hdl_Tuple x = symbols({"x"}), y = symbols({"y"}), yz = symbols({"y", "z"});
-  struct Mismatch {
-    std::vector<const char*> titles;
-    const char* why;
-  };
-  const Mismatch mismatches[] = {
-      {{"x", "y", "~ y", "Notes"}, "a tilde and a space"},
-      {{"x", "y", "~y"}, "no notes column"},
-      {{"y", "x", "~y", "Notes"}, "the names swapped"},
-      {{"x", "y", "~y", "~z", "Notes"}, "more columns"},
-  };
-  for (const Mismatch& m : mismatches) {
-    std::vector<Byte_Str> titles;
-    for (const char* t : m.titles) titles.push_back(Byte_Str(t));
-    Small_Table* t = data_table_new(titles, 0, 1);
-    EXPECT_FALSE(data_table_matches_q(*t, x, y)) << m.why;
-    table_release(t);
-  }
-  // The notes column is not compared; unknown titles map to -1.
-  Small_Table* t = data_table_new({Byte_Str("x"), Byte_Str("y"), Byte_Str("~y"), Byte_Str("Remarks")}, 0, 1);
-  EXPECT_TRUE(data_table_matches_q(*t, x, y));
-  EXPECT_EQ(nm_by_col(*t, x, yz), (std::vector<int32_t>{0, 1, 3, -1}));
-  EXPECT_EQ(nm_by_col(*t, y, x), (std::vector<int32_t>{1, 0, -1, -1}));
-  table_release(t);
 }
 
 TEST(Data_Table, RowsGiveTheValuesOfTheirVariables) {

@@ -24,6 +24,16 @@ inline std::string table_text(const Small_Table& t) {
   return out;
 }
 
+// The titles of the columns, a blank between them.
+inline std::string titles_of(const Small_Table& t) {
+  std::string out;
+  for (int32_t j = 0; j < int32_t(t.hdr.size()); ++j) {
+    Byte_Str title = table_title(t, j);
+    out += (j ? " " : "") + std::string(title.first_p, size_t(n_elts(title)));
+  }
+  return out;
+}
+
 // One step: "N" is Enter, anything else a code of run_step, where in typed
 // text "|" stands for a tab and "/" for a carriage return.
 inline void table_step(Table_Session& s, std::string code) {
