@@ -51,6 +51,14 @@ void match_param_rows(Math_Model& m, Model_Dict& d) {
   }
 }
 
+bool nan_in_q(wff w) {
+  if (const double* x = real_p(w)) return std::isnan(*x);
+  if (!appl_q(w)) return false;
+  for (Hdl e = w; pair_q(e); e = pair_rest(e))
+    if (nan_in_q(pair_first(e))) return true;
+  return false;
+}
+
 Hdl value_rule_apply(const Fn_Rec*, Hdl s) {
   Hdl v = prop_get(s, VALUE);
   return hdl_copy(v == NO_HDL ? s : v);
@@ -164,7 +172,11 @@ std::vector<double> param_values(const Model_Dict& d) {
 Ref with_values(wff w, const Model_Dict& d, const std::vector<double>& values) {
   for (size_t k = 0; k < values.size(); ++k)
     if (std::isnan(values[k]) && mentions_q(w, d.vs[PARAM_VS][k].get())) return {};
-  return bind_values(w, d.vs[PARAM_VS], values);
+  Ref bound = bind_values(w, d.vs[PARAM_VS], values);
+  // Values can meet where the formula has no number (a·x/b at a = b = 0):
+  // then it has none there, as with a parameter without a value.
+  if (nan_in_q(bound.get()) && !nan_in_q(w)) return {};
+  return bound;
 }
 
 void set_value(wff sym, double x) {

@@ -77,6 +77,8 @@ TEST(ModelGraph, LessonModels) {
       {"x | y z", "y=m*x\nm*z+x=0", {{"m", 1}, {"m", 3}}, "", "y=m*x | m*z+x=0", "0.0, 0.0, 0.0 | 0.0, 0.0, 0.0",
        {{0, 0, 1, 2}, {0, 0, 1, 1}, {0, 0, 1, 3}, {0, 1, 2, -1}, {0, 1, 1, -1}, {0, 1, 3, -1}, {0, 1, -1, -2, false}},
        3},
+      // Graphed at a = b = 0 first, where the curve has no number.
+      {"x | y", "y=a*x/b", {{"a", 2}, {"b", 1}}, "", "y=a*x/b", "0.0", {{0, 0, 1, 2}, {0, 0, 1, 0, false}}},
       {"x | y", "y<x^2", {}, "", "y<x^2", "",
        {{0, 0, 3, 0, true, true}, {0, 0, -2, -5, true, true}, {0, 0, 0, 5, false, true}, {0, 0, 1, 3, false, true}}},
   };
