@@ -73,17 +73,17 @@ int32_t slider_row_at(const std::vector<Param_Row>& rows, Point p) {
   return -1;
 }
 
-bool drag_slider(std::vector<Param_Row>& rows, int32_t row_i, const Mouse_Cmd& m, Cmd_Args& args) {
+bool move_slider(std::vector<Param_Row>& rows, int32_t row_i, const Cmd& c, Cmd_Args& args) {
   Param_Row& row = rows[size_t(row_i)];
-  Point s = slider_origin(row_i);
-  Mouse_Cmd local({m.pt.x - s.x, m.pt.y - s.y}, m.mods, m.phase);
   std::unique_ptr<Cmd> res;
   Rect inval = EMPTY_RECT;
-  if (!slider_command(row.slider, local, true, res, inval)) return false;
+  if (!slider_command(row.slider, c, true, res, inval)) return false;
   Slider_Texts texts{row.low, row.high, row.value};
   Cmd_Args value_args(*args.sel_p, *res);
   apply_slider_to_value(row.slider, *res, texts, value_args);
   row.value = texts.value;
+  args.changed_q = value_args.changed_q;
+  args.undo = std::move(value_args.undo);
   inval_add(args, {0, PARAM_SLIDER_X + row.slider.w + THUMB_HALF_W + 1, -(row_i + 1) * PARAM_ROW_H, -row_i * PARAM_ROW_H});
   args.res_cmd_mp = std::move(res);
   return true;

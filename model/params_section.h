@@ -1,6 +1,7 @@
 // The Parameters section: one row per parameter, its name and value, its
-// range and its slider. The mouse drags the sliders; a move rewrites the
-// value text and leaves the slider's button command for the document.
+// range and its slider. The mouse drags the sliders, and Left and Right move
+// the slider of the row a press selected; a move rewrites the value text and
+// leaves the slider's button command for the document.
 #pragma once
 #include <vector>
 
@@ -17,6 +18,6 @@ constexpr int32_t PARAM_SLIDER_X = 38400;
 Point slider_origin(int32_t row_i);
 // The row whose slider lies under p, or -1.
 int32_t slider_row_at(const std::vector<Param_Row>& rows, Point p);
-// Moves row i's slider by the mouse command m (at section coordinates) and
-// rewrites its value; true when it moved.
-bool drag_slider(std::vector<Param_Row>& rows, int32_t row_i, const Mouse_Cmd& m, Cmd_Args& args);
+// Moves row i's slider by c, a mouse command at the bar's coordinates or an
+// arrow key, and rewrites its value; true when it moved.
+bool move_slider(std::vector<Param_Row>& rows, int32_t row_i, const Cmd& c, Cmd_Args& args);
