@@ -181,7 +181,8 @@ bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
   // The keys follow the slider pressed.
   if (mc.phase == MOUSE_PRESS) {
     comp_select_part(MODEL_KIND, &m, *args.sel_p, PARAMS_MMDLI);
-    *args.sel_p->e_sel_mp = sel_of(row_i, row_i);
+    int32_t part_i = row_i * N_PARTS + SLIDER_F;
+    *args.sel_p->e_sel_mp = sel_of(part_i, part_i);
   }
   Point s = slider_origin(row_i);
   Mouse_Cmd local({at.x - s.x, at.y - s.y}, mc.mods, mc.phase);
@@ -191,10 +192,13 @@ bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
 
 // The row whose slider the selection is on, or -1.
 int32_t selected_slider(const Math_Model& m, const Sel& s) {
-  if (!inside_q(s) || s.anchor_i != PARAMS_MMDLI) return -1;
-  int32_t row_i = s.e_sel_mp->anchor_i;
-  return 0 <= row_i && row_i < int32_t(m.params.size()) ? row_i : -1;
+  if (!inside_q(s) || s.anchor_i != PARAMS_MMDLI || s.e_sel_mp->e_sel_mp) return -1;
+  int32_t part_i = s.e_sel_mp->anchor_i;
+  bool slider_q = part_i >= 0 && part_i % N_PARTS == SLIDER_F && part_i / N_PARTS < int32_t(m.params.size());
+  return slider_q ? part_i / N_PARTS : -1;
 }
+// Whether s is in a parameter row's value, Low or High.
+bool param_field_q(const Sel& s) { return inside_q(s) && s.anchor_i == PARAMS_MMDLI && inside_q(*s.e_sel_mp); }
 bool slider_key_q(const Math_Model& m, const Sel& s, const Cmd& c) {
   if (c.cmd_n != ARROW_CMD || selected_slider(m, s) < 0) return false;
   int32_t dir = static_cast<const Arrow_Cmd&>(c).dir;
@@ -219,7 +223,7 @@ int32_t analyze_query(const Math_Model& m, const Sel& s, Cmd& c) {
 bool analyze_perform(Math_Model& m, Cmd_Args& args) {
   Cmd& c = *args.cmd_p;
   // A slider's move changes no more than a value.
-  if (!slider_mouse_q(m, c) && !slider_key_q(m, *args.sel_p, c)) m.solved_mp.reset();
+  if (!slider_mouse_q(m, c) && !slider_key_q(m, *args.sel_p, c) && !param_field_q(*args.sel_p)) m.solved_mp.reset();
   try {
     switch (c.cmd_n) {
       case SOLVE_CMD: solve_command(m, args, false); return true;
@@ -250,9 +254,11 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
 void analyze_after(Math_Model& m, Cmd_Args& args) {
   if (args.cmd_p->cmd_n == OPENED_CMD) opened(m, args);
   Cmd* res_mp = res_cmd_mp(args);
-  // A slider moved: its value reaches the dots and, once solved, the curves.
-  if (res_mp && res_mp->cmd_n == BUTTON_CMD && button_cast_n(*res_mp) >= 0) {
-    args.res_cmd_mp.reset();
+  // A slider moved, or a value, Low or High was typed: the value reaches the
+  // dots and, once solved, the curves.
+  bool slider_q = res_mp && res_mp->cmd_n == BUTTON_CMD && button_cast_n(*res_mp) >= 0;
+  if (slider_q || (args.changed_q && param_field_q(*args.sel_p))) {
+    if (slider_q) args.res_cmd_mp.reset();
     refresh_points(m, args);
     if (!expr_empty_q(m.solutions)) m.flags |= REFRESH_DUE;
   }

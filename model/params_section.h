@@ -1,7 +1,8 @@
 // The Parameters section: one row per parameter, its name and value, its
-// range and its slider. The mouse drags the sliders, and Left and Right move
-// the slider of the row a press selected; a move rewrites the value text and
-// leaves the slider's button command for the document.
+// range and its slider. The value, Low and High are text fields; the mouse
+// drags the sliders, and Left and Right move the slider a press selected. A
+// move rewrites the value text and leaves the slider's button command for
+// the document; typing in a field moves the slider.
 #pragma once
 #include <vector>
 
@@ -12,6 +13,11 @@
 extern const Gui_Kind PARAMS_OPS;
 
 constexpr int32_t PARAM_ROW_H = 5760;
+
+// The selection inside the section: part row_i * N_PARTS + f, an insertion
+// point in the value, Low or High field, or the slider (no nested selection).
+enum Param_Part : int32_t { VALUE_F, LOW_F, HIGH_F, SLIDER_F, N_PARTS };
+constexpr int32_t N_FIELDS = SLIDER_F;
 constexpr int32_t PARAM_SLIDER_X = 38400;
 
 // Where row i's slider bar starts, from the section's origin.
