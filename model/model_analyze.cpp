@@ -83,6 +83,9 @@ void restore(Math_Model& m, Cmd_Args& args) {
   args.undo.sel_mp = std::make_unique<Sel>(sel_copy(*args.sel_p));
   args.undo.cmd_mp = std::move(redo);
   content_changed(m, args);
+  // The values put back reach the dots and, once solved, the curves.
+  refresh_points(m, args);
+  if (!expr_empty_q(m.solutions)) m.flags |= REFRESH_DUE;
 }
 
 // Graph: a silent Solve when the sections changed, the new graph drawn,
@@ -153,6 +156,21 @@ void opened(Math_Model& m, Cmd_Args& args) {
   m.flags |= changed;
 }
 
+// Row i's slider moved by c (at the bar's coordinates): a press or a key is
+// undone as one step, a drag that follows a press with it.
+void slider_step(Math_Model& m, int32_t row_i, Cmd& c, bool undo_q, Cmd_Args& args) {
+  Cmd_Args local_args(*args.sel_p, c);
+  std::unique_ptr<Model_Restore_Cmd> before = undo_q ? saved(m) : nullptr;
+  move_slider(m.params, row_i, c, local_args);
+  if (nonempty_q(local_args.inval_bds0)) inval_add(args, rect_shift(local_args.inval_bds0, m.pts[PARAMS_MMDLI]));
+  args.res_cmd_mp = std::move(local_args.res_cmd_mp);
+  args.changed_q = local_args.changed_q;
+  if (local_args.undo.cmd_mp && before) {
+    args.undo.sel_mp = std::make_unique<Sel>(sel_copy(*args.sel_p));
+    args.undo.cmd_mp = std::move(before);
+  }
+}
+
 bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
   const auto& mc = static_cast<const Mouse_Cmd&>(*args.cmd_p);
   Point at = {mc.pt.x - m.pts[PARAMS_MMDLI].x, mc.pt.y - m.pts[PARAMS_MMDLI].y};
@@ -160,17 +178,36 @@ bool mouse_on_slider(Math_Model& m, Cmd_Args& args) {
   int32_t row_i = m.drag_row_i;
   if (row_i < 0) return false;
   if (mc.phase == MOUSE_RELEASE) m.drag_row_i = -1;
-  Mouse_Cmd local(at, mc.mods, mc.phase);
-  Cmd_Args local_args(*args.sel_p, local);
-  drag_slider(m.params, row_i, local, local_args);
-  if (nonempty_q(local_args.inval_bds0)) inval_add(args, rect_shift(local_args.inval_bds0, m.pts[PARAMS_MMDLI]));
-  args.res_cmd_mp = std::move(local_args.res_cmd_mp);
+  // The keys follow the slider pressed.
+  if (mc.phase == MOUSE_PRESS) {
+    comp_select_part(MODEL_KIND, &m, *args.sel_p, PARAMS_MMDLI);
+    int32_t part_i = row_i * N_PARTS + SLIDER_F;
+    *args.sel_p->e_sel_mp = sel_of(part_i, part_i);
+  }
+  Point s = slider_origin(row_i);
+  Mouse_Cmd local({at.x - s.x, at.y - s.y}, mc.mods, mc.phase);
+  slider_step(m, row_i, local, mc.phase == MOUSE_PRESS, args);
   return true;
+}
+
+// The row whose slider the selection is on, or -1.
+int32_t selected_slider(const Math_Model& m, const Sel& s) {
+  if (!inside_q(s) || s.anchor_i != PARAMS_MMDLI || s.e_sel_mp->e_sel_mp) return -1;
+  int32_t part_i = s.e_sel_mp->anchor_i;
+  bool slider_q = part_i >= 0 && part_i % N_PARTS == SLIDER_F && part_i / N_PARTS < int32_t(m.params.size());
+  return slider_q ? part_i / N_PARTS : -1;
+}
+// Whether s is in a parameter row's value, Low or High.
+bool param_field_q(const Sel& s) { return inside_q(s) && s.anchor_i == PARAMS_MMDLI && inside_q(*s.e_sel_mp); }
+bool slider_key_q(const Math_Model& m, const Sel& s, const Cmd& c) {
+  if (c.cmd_n != ARROW_CMD || selected_slider(m, s) < 0) return false;
+  int32_t dir = static_cast<const Arrow_Cmd&>(c).dir;
+  return dir == Arrow_Cmd::LEFT || dir == Arrow_Cmd::RIGHT;
 }
 
 }  // namespace
 
-int32_t analyze_query(const Math_Model& m, const Sel&, Cmd& c) {
+int32_t analyze_query(const Math_Model& m, const Sel& s, Cmd& c) {
   switch (c.cmd_n) {
     case SOLVE_CMD: return m.editable_q && !expr_empty_q(m.constraints) && (m.flags & 0x103) ? 1 : QUERY_REFUSED;
     case TABLE_CMD: return n_elts(var_table(m, INDEP_VARS)) + n_elts(var_table(m, DEP_VARS)) > 0 ? 1 : QUERY_REFUSED;
@@ -178,14 +215,15 @@ int32_t analyze_query(const Math_Model& m, const Sel&, Cmd& c) {
     case BUTTON_CMD: return calc_q(c) ? 1 : QUERY_PASSED;
     case MODEL_RESTORE_CMD: return 1;
     case MOUSE_CMD: return slider_mouse_q(m, c) ? CROSS_CURSOR : QUERY_PASSED;
+    case ARROW_CMD: return slider_key_q(m, s, c) ? 1 : QUERY_PASSED;
     default: return QUERY_PASSED;
   }
 }
 
 bool analyze_perform(Math_Model& m, Cmd_Args& args) {
   Cmd& c = *args.cmd_p;
-  // A slider's drag changes no more than a value.
-  if (!slider_mouse_q(m, c)) m.solved_mp.reset();
+  // A slider's move changes no more than a value.
+  if (!slider_mouse_q(m, c) && !slider_key_q(m, *args.sel_p, c) && !param_field_q(*args.sel_p)) m.solved_mp.reset();
   try {
     switch (c.cmd_n) {
       case SOLVE_CMD: solve_command(m, args, false); return true;
@@ -201,6 +239,10 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
         return true;
       case MODEL_RESTORE_CMD: restore(m, args); return true;
       case MOUSE_CMD: return label_click(m, args) || button_click(m, args) || mouse_on_slider(m, args);
+      case ARROW_CMD:
+        if (!slider_key_q(m, *args.sel_p, c)) return false;
+        slider_step(m, selected_slider(m, *args.sel_p), c, true, args);
+        return true;
       default: return false;
     }
   } catch (const Model_Err& e) {
@@ -212,9 +254,11 @@ bool analyze_perform(Math_Model& m, Cmd_Args& args) {
 void analyze_after(Math_Model& m, Cmd_Args& args) {
   if (args.cmd_p->cmd_n == OPENED_CMD) opened(m, args);
   Cmd* res_mp = res_cmd_mp(args);
-  // A slider moved: its value reaches the dots and, once solved, the curves.
-  if (res_mp && res_mp->cmd_n == BUTTON_CMD && button_cast_n(*res_mp) >= 0) {
-    args.res_cmd_mp.reset();
+  // A slider moved, or a value, Low or High was typed: the value reaches the
+  // dots and, once solved, the curves.
+  bool slider_q = res_mp && res_mp->cmd_n == BUTTON_CMD && button_cast_n(*res_mp) >= 0;
+  if (slider_q || (args.changed_q && param_field_q(*args.sel_p))) {
+    if (slider_q) args.res_cmd_mp.reset();
     refresh_points(m, args);
     if (!expr_empty_q(m.solutions)) m.flags |= REFRESH_DUE;
   }

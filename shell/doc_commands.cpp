@@ -69,11 +69,6 @@ void write_to_path(Wind_Con& w, const std::string& path) {
   w.con.modified_q = false;
 }
 
-void* read_file(File_In& in, bool notice_q) {
-  Notice_Fn notice;
-  if (notice_q) notice = [](const std::string& text) { alert(INFORMATION_ICON, text, {"&OK"}, 0, 0); };
-  return read_doc(in, doc_file_kind(), notice);
-}
 
 // Whether the numbered file step away from name is there.
 bool neighbour_q(const std::string& path, int32_t step) {
@@ -105,10 +100,22 @@ void show_neighbours(void* content, const std::string& path) {
   if (k.neighbours) k.neighbours(content, neighbour_q(path, 1), neighbour_q(path, -1));
 }
 
+namespace {
+
+// Open and Revert read alike: the model, then the buttons to the files beside it.
+void* read_file(File_In& in, bool notice_q, const std::string& path) {
+  Notice_Fn notice;
+  if (notice_q) notice = [](const std::string& text) { alert(INFORMATION_ICON, text, {"&OK"}, 0, 0); };
+  void* content = read_doc(in, doc_file_kind(), notice);
+  show_neighbours(content, path);
+  return content;
+}
+
+}  // namespace
+
 void doc_open_path(const std::string& path, bool notice_q) {
   std::unique_ptr<File_In> in = open_in(path);
-  void* content = read_file(*in, notice_q);
-  show_neighbours(content, path);
+  void* content = read_file(*in, notice_q, path);
   Wind_Con* w = wind_open(doc_gui_kind(), content, file_title(path), -OPEN_EXTRA_W, 0, nullptr, nullptr);
   w->file_info_mp->path = path;
   w->file_info_mp->file_mp = std::move(in);
@@ -149,7 +156,7 @@ void doc_revert(Wind_Con& w) {
       alert(EXCLAMATION_ICON, "Discard changes to '" + wind_title(w) + "'?", {"&Cancel", "&OK"}, 0, 0) != 1)
     return;
   seek(*fi.file_mp, 0);
-  wind_replace_content(w, read_file(*fi.file_mp, false));
+  wind_replace_content(w, read_file(*fi.file_mp, false, fi.path));
   w.con.modified_q = false;
 }
 
