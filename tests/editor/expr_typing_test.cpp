@@ -147,6 +147,12 @@ TEST(ExprTyping, IllegalOperatorChangesNothing) {
   EXPECT_EQ(n_elts(s.con.undo_list), 3);
 }
 
+TEST(ExprTyping, TypingInAPartIsOneStep) {
+  Expr_Session s(SOURCE_EXPR);
+  for (const std::string& k : keys_of("x+abc")) expr_key(s, k);
+  EXPECT_EQ(n_elts(s.con.undo_list), 3);  // x, +, abc
+}
+
 TEST(ExprTyping, StoredOperators) {
   EXPECT_EQ(stored_op(Byte_Str("^")).left_prec, 126);
   EXPECT_EQ(&stored_op(Byte_Str("")), &juxt_op());
