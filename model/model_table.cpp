@@ -4,9 +4,11 @@
 #include <string_view>
 
 #include "editor/Expr.h"
+#include "formula/construct.h"
 #include "formula/dblsf_compile.h"
 #include "formula/wff.h"
 #include "graphs/trace_binding.h"
+#include "graphs/value_strip.h"
 #include "formula/write_expr.h"
 #include "model/model_analyze.h"
 #include "model/model_kind.h"
@@ -36,13 +38,16 @@ Hdl_Tuple tuple_of(const std::vector<Ref>& syms) {
   return t;
 }
 
-// The right sides of the equations in w that give the symbol v.
-void formulas_for(wff w, wff v, std::vector<wff>& out) {
+// The right sides of the equations in w that give the symbol v, and the
+// equations linear in v solved for it, as the graphs draw them.
+void formulas_for(wff w, wff v, std::vector<Ref>& out) {
   if (appl_of_q(w, builtin(SYM_AND))) {
     for (Hdl a = args_of(w); pair_q(a); a = pair_rest(a)) formulas_for(pair_first(a), v, out);
   } else if (appl_of_q(w, builtin(SYM_EQ))) {
-    if (arg_of(w, 0) == v) out.push_back(arg_of(w, 1));
-    else if (arg_of(w, 1) == v) out.push_back(arg_of(w, 0));
+    wff l = arg_of(w, 0), r = arg_of(w, 1);
+    if (l == v || r == v) return out.push_back(Ref::share(l == v ? r : l));
+    Ref diff = Ref::adopt(minus(l, r));
+    if (Ref f = solved_linear(diff.get(), v); f.get() != EMPTY_HDL) out.push_back(f);
   }
 }
 
@@ -66,13 +71,13 @@ Expr* values_cell(const std::vector<double>& xs) {
 // is no number) has no value and is left out.
 std::vector<Ref> compiled_for(const Model_Read& rd, int32_t k) {
   const Model_Dict& d = *rd.dict_p;
-  std::vector<wff> fs;
+  std::vector<Ref> fs;
   formulas_for(rd.w.get(), d.vs[DEP_VS][size_t(k)].get(), fs);
   std::vector<double> values = param_values(d);
   Ref vars = sym_list(d.vs[INDEP_VS]);
   std::vector<Ref> out;
-  for (wff f : fs) {
-    Ref bound = with_values(f, d, values);
+  for (const Ref& f : fs) {
+    Ref bound = with_values(f.get(), d, values);
     if (bound.get() == EMPTY_HDL) continue;
     try {
       out.push_back(Ref::adopt(dblsf_compile(vars.get(), bound.get(), default_symbol_rules())));
