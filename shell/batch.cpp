@@ -116,6 +116,9 @@ std::vector<Out_File> pictures(const Command_Line& cl, int32_t width, int32_t he
 }
 
 void solve(Edit_Con& con) {
+  // The Constraints are solved whatever Solutions the file holds: the file
+  // may have been saved after they were changed.
+  model_of(con).flags |= CHANGED_FLAGS;
   run_cmd(con, SOLVE_CMD);
   std::string text = utf8_of(Byte_Str(expr_string(model_of(con).solutions).c_str()));
   std::fputs((text + "\n").c_str(), stdout);

@@ -44,6 +44,15 @@ menu Edit/Select More
 type y^2=sin(x)
 menu File/Save As...
 file sin.mm
+menu File/New
+menu Edit/Select More
+type 2*y=x
+menu Analyze/Solve
+key End
+key Backspace
+type 3
+menu File/Save As...
+file stale.mm
 VZ
 QT_QPA_PLATFORM=offscreen "$program" --script make.vz >/dev/null 2>&1 || fail "make.vz"
 head -c 9 line.mm >cut.mm
@@ -51,6 +60,7 @@ printf '\x03\x00' >v30.mm
 { printf '\x02\x00'; tail -c +3 line.mm; } >v20.mm
 
 expect 0 "y=a*x+b" "" --solve line.mm
+expect 0 "y=3/2" "" --solve stale.mm
 expect 0 "" "" --print line.mm --pdf line.pdf
 text=$(pdftotext -layout line.pdf - | tr -s ' \n' ' ')
 [[ $text == "line.mm Corvandile Veza 2.5 "*" page 1 "*"Constraints y = ax + b Parameters Solutions "* ]] || fail "line.pdf: $text"
