@@ -30,6 +30,9 @@ TEST(Substitute, ReplacesSymbolsAndRefolds) {
       {"(+ (* x 2) y)", "3", "(+ y 6)"}, {"(+ (* x 2) y)", "y", "(* y 3)"}, {"(sin (* x _π))", "1", "0"},
       {"(^ x 2)", "0.5", "0.25"}, {"(= x 2)", "2", "true"}, {"7", "2", "7"}, {"2.5", "2", "2.5"}};
   for (auto [text, x, result] : cases) EXPECT_EQ(substituted(text, x), result) << text << " at x = " << x;
+  Ref rule = Ref::adopt(fun1_const(imm_make(1)));  // a record that is no formula
+  EXPECT_EQ(check_text([&] { substitute(rule.get(), rule.get()); }),
+            "Assertion failed - file walk:\relp && nonempty_q(*elp)");
 }
 
 TEST(GreatestSymbol, InDecreasingOrderOneByOne) {
