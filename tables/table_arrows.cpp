@@ -1,9 +1,10 @@
 // Arrows and Tab at the table's level. Inside a row every arrow goes first
 // to the row (so Left, Right and Tab move between cells), except Up and Down
 // with Ctrl. What a row declines moves between rows: Up and Down by one row
-// from one row, Shift extending the range of rows, Shift and Ctrl to the
-// first or last row; Ctrl alone jumps to the first or last row as a column
-// of parts does; Left, Right and Tab go on across row ends.
+// from one row, Shift extending the range of rows (no further than the first
+// or last row), Shift and Ctrl to the first or last row; Ctrl alone jumps to
+// the first or last row as a column of parts does; Left, Right and Tab go on
+// across row ends.
 #include <algorithm>
 
 #include "tables/table_edit.h"
@@ -65,15 +66,17 @@ void row_span(const Sel& s, int32_t& lo, int32_t& hi) {
   hi = inside_q(s) ? s.gen_i + 1 : range_k(s);
 }
 
+// At the first or last row there is nothing to add, and the key stops
+// here: passed on, it would select the sections around the table.
 bool extend(const Arrow_Ctx& x, bool back_q, bool ctrl_q) {
   int32_t lo, hi, n = n_elts(x.t);
   row_span(x.s, lo, hi);
   if (back_q) {
     int32_t to = ctrl_q ? 0 : lo - 1;
-    return to >= 0 && to < lo && go_sel(x, sel_of(hi, to));
+    return to >= 0 && to < lo ? go_sel(x, sel_of(hi, to)) : hi > lo;
   }
   int32_t to = ctrl_q ? n : hi + 1;
-  return to <= n && to > hi && go_sel(x, sel_of(lo, to));
+  return to <= n && to > hi ? go_sel(x, sel_of(lo, to)) : hi > lo;
 }
 
 // Up and Down from one row (or a point between rows) to the next one.
