@@ -139,8 +139,9 @@ std::vector<std::vector<double>> data_rows(const Math_Model& m, Model_Dict& d) {
 void table_command(Math_Model& m, Cmd_Args& args, bool label_q) {
   if (n_elts(var_table(m, INDEP_VARS)) + n_elts(var_table(m, DEP_VARS)) == 0) return;
   if (m.flags & CHANGED_FLAGS) {
+    // Constraints that do not read yet do not keep the columns from being made.
     solve_command(m, args, true);
-    if (args.res_cmd_mp) return;
+    args.res_cmd_mp.reset();
   }
   std::vector<Ref> indep_v = read_var_names(m, INDEP_VARS, nullptr);
   std::vector<Ref> dep_v = read_var_names(m, DEP_VARS, &indep_v);

@@ -67,6 +67,7 @@ TEST(ModelDoc, TableAndItsComputedColumns) {
       {"x | y", "y=x^2/3", "2", "x y ~y Notes", "1.333333"},
       {"x | y", "y=x\ny=2*x", "1.5", "x y ~y Notes", "\u23293.000000\r1.500000\u232A"},
       {"x | y", "y=ln(x)", "-1", "x y ~y Notes", ""},
+      {"x | y", "y=x+", "2", "x y ~y Notes", ""},
       {"x | y", "(x+1)*y=1", "3", "x y ~y Notes", "0.250000"},
       {"x t | y z", "y=x*t\nz=x+t", "2", "x t y z ~y ~z Notes", ""},
       {"x |", "", "2", "x", nullptr},
