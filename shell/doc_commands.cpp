@@ -33,8 +33,6 @@ Byte_Str internal_path(const std::string& path) { return internal_of(QString::fr
 std::string utf8_path(const Byte_Str& name) { return qstring_of(name).toStdString(); }
 std::string file_title(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName().toStdString(); }
 
-bool model_doc_q(const Wind_Con& w) { return w.file_info_mp && w.con.kind_p == &doc_gui_kind(); }
-
 std::unique_ptr<File_In> open_in(const std::string& path) {
   Byte_Str name = internal_path(path);
   return std::make_unique<File_In>(c_str(name), 0);
@@ -78,6 +76,8 @@ bool neighbour_q(const std::string& path, int32_t step) {
 }
 
 }  // namespace
+
+bool model_doc_q(const Wind_Con& w) { return w.file_info_mp && w.con.kind_p == &doc_gui_kind(); }
 
 int32_t default_doc_width() {
   static int32_t width_ = [] {

@@ -31,6 +31,8 @@ void doc_step_file(Wind_Con& w, int32_t step);
 // Whether closing w asks about its changes: not when it is unchanged; not
 // for a read-only file of a numbered series, which a lesson hands out.
 bool needs_save_question_q(const Wind_Con& w);
+// Whether w is a model's own window (not Colors, Tips or an alert).
+bool model_doc_q(const Wind_Con& w);
 // Save, Save As and Revert to Saved as the File menu enables them.
 bool doc_item_enabled_q(const Wind_Con& w, int32_t id);
 // The File and Edit items handled here; false for the others.

@@ -273,7 +273,9 @@ void window_state_changed(Wind_Con& w, Qt::WindowStates now) {
   if (!(now & Qt::WindowMaximized) || w.modal_q) return;
   Rect b = w.con.kind_p->bounds(*w.con.kind_p, w.con.content_p);
   QSize extra = v.sub_p->size() - v.viewport()->size();
-  QSize want(extent_x(b) / v.unit() + extra.width(), extent_y(b) / v.unit() + extra.height());
+  // Whole pixels rounded up: a part pixel short leaves a scroll bar that moves.
+  auto px = [&](int32_t n) { return (n + v.unit() - 1) / v.unit(); };
+  QSize want(px(extent_x(b)) + extra.width(), px(extent_y(b)) + extra.height());
   QSize area = mdi_p_->viewport()->size();
   QPoint at = v.sub_p->pos();
   v.sub_p->resize(want.boundedTo(QSize(area.width() - at.x(), area.height() - at.y())));

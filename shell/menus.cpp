@@ -135,6 +135,8 @@ int32_t accel_id(int32_t key, int32_t mods) {
 bool menu_item_enabled_q(Wind_Con* front_mp, int32_t id, const Byte_Str& clip) {
   bool busy_q = front_mp && front_mp->modal_q;
   if (busy_q) return false;
+  // Analyze belongs to a model: over Colors or Tips its whole menu is off.
+  if (id / 1000 == SOLVE_ID / 1000 && !(front_mp && model_doc_q(*front_mp))) return false;
   switch (id) {
     case NEW_ID:
     case OPEN_ID:
