@@ -445,6 +445,9 @@ void wind_close(Wind_Con& w) {
       // Closing_Sub_Cmd failure: the window closes all the same.
     }
   }
+  // The front window's focus goes to the window beneath it; Qt alone would
+  // hand it on in creation order.
+  Wind_Con* under_mp = front_wc_p() == &w ? wind_under_mp(w) : nullptr;
   Wind_View& v = view_of(w);
   wind_ps_[size_t(w.wind_i)] = nullptr;
   v.wc_p = nullptr;
@@ -453,7 +456,7 @@ void wind_close(Wind_Con& w) {
   mdi_p_->removeSubWindow(v.sub_p);
   v.sub_p->deleteLater();
   delete &w;
-  if (Wind_Con* f = front_wc_p()) wind_activate(*f);
+  if (Wind_Con* f = under_mp ? under_mp : front_wc_p()) wind_activate(*f);
 }
 
 std::string wind_title(const Wind_Con& w) { return view_of(w).sub_p->windowTitle().toStdString(); }
