@@ -445,9 +445,10 @@ void wind_close(Wind_Con& w) {
       // Closing_Sub_Cmd failure: the window closes all the same.
     }
   }
-  // The front window's focus goes to the window beneath it; Qt alone would
-  // hand it on in creation order.
+  // The front window's focus goes to the window beneath it, before hiding:
+  // Qt would hand it on in creation order, raising some other window.
   Wind_Con* under_mp = front_wc_p() == &w ? wind_under_mp(w) : nullptr;
+  if (under_mp) wind_activate(*under_mp);
   Wind_View& v = view_of(w);
   wind_ps_[size_t(w.wind_i)] = nullptr;
   v.wc_p = nullptr;
