@@ -37,4 +37,6 @@ struct Hermite_Point {
 
 // r moved by d; r must not be empty (the empty value would overflow).
 inline Rect rect_shift(const Rect& r, Point d) { return {r.x0 + d.x, r.x1 + d.x, r.y0 + d.y, r.y1 + d.y}; }
+// Bounds moved by d; bounds that are the empty value (nothing to show) stay so.
+inline Rect bounds_shift(const Rect& r, Point d) { return r == EMPTY_RECT ? r : rect_shift(r, d); }
 inline Point point_add(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }

@@ -204,7 +204,7 @@ void comp_perform(const Composite_Kind& k, void* e, Cmd_Args& args) {
 Rect comp_sel_bounds(const Composite_Kind& k, const void* e, const Sel& s) {
   if (inside_q(s)) {
     Sub_Elt p = comp_part(k, e, s.gen_i);
-    return rect_shift(p.kind_p->sel_bounds(*p.kind_p, p.e, *s.e_sel_mp), p.pt);
+    return bounds_shift(p.kind_p->sel_bounds(*p.kind_p, p.e, *s.e_sel_mp), p.pt);
   }
   Rect r = EMPTY_RECT;
   for (int32_t j = range_j(s); j < range_k(s); ++j) r = rect_union(r, sub_extent(comp_part(k, e, j)));

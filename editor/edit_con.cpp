@@ -104,5 +104,5 @@ void con_delete(Edit_Con& w, bool back_q) {
 }
 
 Rect con_sel_bounds(const Edit_Con& w) {
-  return rect_shift(w.kind_p->sel_bounds(*w.kind_p, w.content_p, w.sel), w.origin);
+  return bounds_shift(w.kind_p->sel_bounds(*w.kind_p, w.content_p, w.sel), w.origin);
 }
