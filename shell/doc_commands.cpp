@@ -67,7 +67,6 @@ void write_to_path(Wind_Con& w, const std::string& path) {
   w.con.modified_q = false;
 }
 
-
 // Whether the numbered file step away from name is there.
 bool neighbour_q(const std::string& path, int32_t step) {
   Byte_Str name = internal_path(path);
