@@ -34,6 +34,13 @@ wff implicit_fourth(wff w, wff by, wff of, const Ref& slope) {
 }  // namespace
 
 Relation_Fns relation_fns_compile(wff x, wff y, wff w, const Symbol_Rules& rules, Relation_Colours colours) {
+  Ref y_list = Ref::adopt(list1(y));
+  Ref vars = Ref::adopt(pair_new(x, y_list.get()));
+  Relation_Fns rf;
+  // The value first: a relation holding something that is no number (a
+  // comparison inside it) is refused by the compiler's message, before
+  // differentiating reaches a head that has no derivative.
+  rf.fns[0] = Ref::adopt(dblsf_compile(vars.get(), w, rules));
   Ref w_x = Ref::adopt(partial(w, x)), w_y = Ref::adopt(partial(w, y));
   Ref dx_dy = Ref::adopt(implicit_slope(w_y, w_x)), dy_dx = Ref::adopt(implicit_slope(w_x, w_y));
   Ref forms[N_RELATION_FNS] = {Ref::share(w),
@@ -45,10 +52,7 @@ Relation_Fns relation_fns_compile(wff x, wff y, wff w, const Symbol_Rules& rules
                                dy_dx,
                                Ref::adopt(implicit_fourth(w, y, x, dx_dy)),
                                Ref::adopt(implicit_fourth(w, x, y, dy_dx))};
-  Ref y_list = Ref::adopt(list1(y));
-  Ref vars = Ref::adopt(pair_new(x, y_list.get()));
-  Relation_Fns rf;
-  for (int k = 0; k < N_RELATION_FNS; ++k) rf.fns[k] = Ref::adopt(dblsf_compile(vars.get(), forms[k].get(), rules));
+  for (int k = 1; k < N_RELATION_FNS; ++k) rf.fns[k] = Ref::adopt(dblsf_compile(vars.get(), forms[k].get(), rules));
   rf.colours = colours;
   return rf;
 }

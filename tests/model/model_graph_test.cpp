@@ -6,6 +6,7 @@
 #include "graphs/graph_set.h"
 #include "graphs/sampler_colours.h"
 #include "model/params_section.h"
+#include "tests/err_text.h"
 #include "tests/graphs/sampler_test_util.h"
 #include "tests/model/model_test_util.h"
 
@@ -118,6 +119,10 @@ TEST(ModelGraph, FailuresAndUndo) {
   EXPECT_EQ(text_of(static_cast<Message_Cmd&>(*res).text), "High must be greater than Low");
   EXPECT_EQ(d.m().graphs_p, before);
   set_vars(d.m(), "x | y");
+  set_constraints(d.m(), "y=x<3");  // (y=x)<3: a comparison is no number to draw
+  EXPECT_EQ(message_of([&] { d.run(GRAPH_CMD); }), "Illegal symbol:  =");
+  EXPECT_EQ(d.m().graphs_p, before);
+  set_constraints(d.m(), "y=a*x");
   d.run(GRAPH_CMD);
   EXPECT_NE(d.m().graphs_p, before);
   EXPECT_EQ(param_rows(d.m()) + ", " + solutions_text(d.m()), "a -10 10 0, y=a*x");
