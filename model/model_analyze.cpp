@@ -76,6 +76,13 @@ void report_at(const Math_Model& m, const Model_Err& e, Cmd_Args& args) {
   args.res_cmd_mp = std::make_unique<Message_Cmd>(Byte_Str(e.message()), nullptr);
 }
 
+// The parameters' values changed: the dots follow now, and the curves once
+// there are Solutions to draw.
+void values_changed(Math_Model& m, Cmd_Args& args) {
+  refresh_points(m, args);
+  if (!expr_empty_q(m.solutions)) m.flags |= REFRESH_DUE;
+}
+
 void restore(Math_Model& m, Cmd_Args& args) {
   auto& c = static_cast<Model_Restore_Cmd&>(*args.cmd_p);
   auto redo = saved(m);
@@ -83,9 +90,7 @@ void restore(Math_Model& m, Cmd_Args& args) {
   args.undo.sel_mp = std::make_unique<Sel>(sel_copy(*args.sel_p));
   args.undo.cmd_mp = std::move(redo);
   content_changed(m, args);
-  // The values put back reach the dots and, once solved, the curves.
-  refresh_points(m, args);
-  if (!expr_empty_q(m.solutions)) m.flags |= REFRESH_DUE;
+  values_changed(m, args);
 }
 
 // Graph: a silent Solve when the sections changed, the new graph drawn,
@@ -259,8 +264,7 @@ void analyze_after(Math_Model& m, Cmd_Args& args) {
   bool slider_q = res_mp && res_mp->cmd_n == BUTTON_CMD && button_cast_n(*res_mp) >= 0;
   if (slider_q || (args.changed_q && param_field_q(*args.sel_p))) {
     if (slider_q) args.res_cmd_mp.reset();
-    refresh_points(m, args);
-    if (!expr_empty_q(m.solutions)) m.flags |= REFRESH_DUE;
+    values_changed(m, args);
   }
   if (m.flags & (CONSTRAINTS_READ | NEW_TABLE)) {
     m.flags &= ~(CONSTRAINTS_READ | NEW_TABLE);

@@ -33,6 +33,11 @@ Byte_Str row_text(const Param_Row& p) {
   return t;
 }
 
+// Row i as a change redraws it: its texts and its slider with the thumbs.
+Rect row_bounds(const Param_Row& p, int32_t row_i) {
+  return {0, PARAM_SLIDER_X + p.slider.w + THUMB_HALF_W + 1, -(row_i + 1) * PARAM_ROW_H, -row_i * PARAM_ROW_H};
+}
+
 // Field f of row i: its content and its baseline origin in the section.
 Sub_Elt field_of(const std::vector<Param_Row>& rows, int32_t part_i) {
   int32_t row_i = part_i / N_PARTS, f = part_i % N_PARTS;
@@ -115,7 +120,7 @@ void params_perform(const Gui_Kind&, void* e, Cmd_Args& args) {
   // Typing a value, a Low or a High moves the slider; the row's later
   // fields move with the text.
   value_to_slider(p.slider, {p.low, p.high, p.value});
-  inval_add(args, {0, PARAM_SLIDER_X + p.slider.w + THUMB_HALF_W + 1, -(row_i + 1) * PARAM_ROW_H, -row_i * PARAM_ROW_H});
+  inval_add(args, row_bounds(p, row_i));
 }
 Rect params_bounds(const Gui_Kind&, const void* e) {
   int32_t n = int32_t(rows_of(e).size());
@@ -163,7 +168,7 @@ bool move_slider(std::vector<Param_Row>& rows, int32_t row_i, const Cmd& c, Cmd_
   row.value = texts.value;
   args.changed_q = value_args.changed_q;
   args.undo = std::move(value_args.undo);
-  inval_add(args, {0, PARAM_SLIDER_X + row.slider.w + THUMB_HALF_W + 1, -(row_i + 1) * PARAM_ROW_H, -row_i * PARAM_ROW_H});
+  inval_add(args, row_bounds(row, row_i));
   args.res_cmd_mp = std::move(res);
   return true;
 }
