@@ -26,6 +26,11 @@ double value_at(const Ref& f, double x, double y) {
 }
 double corner_x(const Cell& cell, int corner) { return cell.c[corner & 1]; }
 double corner_y(const Cell& cell, int corner) { return cell.c[2 + (corner >> 1)]; }
+bool corners_defined_q(const Ref& f, const Cell& cell) {
+  for (int k = 0; k < 4; ++k)
+    if (std::isnan(value_at(f, corner_x(cell, k), corner_y(cell, k)))) return false;
+  return true;
+}
 
 int32_t canvas_units(double v) { return int32_t(std::lround(v)); }
 Point to_canvas(const Relation_Frame& fr, double x, double y) {
@@ -133,12 +138,16 @@ void sample_cell(Rel_Run& r, Cell& cell, int32_t depth, int32_t order) {
   const Relation_Colours& colours = r.rf.colours;
   Interval e = range_over(fns[REL_F], cell);
   if (e.hi < 0 || (e.hi == 0 && colours.curve == NO_COLOUR)) return;
-  if (e.lo > 0) return fill_if(r.pic, colours.region, r.fr, cell);
   if (e.lo == 0 && e.hi == 0) return fill_if(r.pic, colours.curve, r.fr, cell);
   if (order < 4) {
     Interval box[2] = {{cell.c[0], cell.c[1]}, {cell.c[2], cell.c[3]}};
     order = dblsf_smoothness(fns[REL_F].get(), box);
   }
+  // An enclosure speaks only for the points where f is defined: a region cell
+  // that may reach beyond f's domain (sqrt x beside x = 0) is halved, not
+  // filled, down to the last level, where f defined at its corners will do.
+  if (e.lo > 0 && (order >= 0 || colours.region == NO_COLOUR || (depth < 1 && corners_defined_q(fns[REL_F], cell))))
+    return fill_if(r.pic, colours.region, r.fr, cell);
   if (order >= 1) {
     // Mean value theorem: f stays within half of A + B of its centre value;
     // a sign held by a partial lets the pixel nearest the boundary go.
