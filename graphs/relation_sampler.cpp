@@ -26,11 +26,15 @@ double value_at(const Ref& f, double x, double y) {
 }
 double corner_x(const Cell& cell, int corner) { return cell.c[corner & 1]; }
 double corner_y(const Cell& cell, int corner) { return cell.c[2 + (corner >> 1)]; }
-bool corners_defined_q(const Ref& f, const Cell& cell) {
+// Whether f's values at the four corners all pass the test.
+bool corners_all_q(const Ref& f, const Cell& cell, bool (*test)(double)) {
   for (int k = 0; k < 4; ++k)
-    if (std::isnan(value_at(f, corner_x(cell, k), corner_y(cell, k)))) return false;
+    if (!test(value_at(f, corner_x(cell, k), corner_y(cell, k)))) return false;
   return true;
 }
+bool not_nan_q(double v) { return !std::isnan(v); }
+bool negative_q(double v) { return v < 0; }
+bool positive_q(double v) { return v > 0; }
 
 int32_t canvas_units(double v) { return int32_t(std::lround(v)); }
 Point to_canvas(const Relation_Frame& fr, double x, double y) {
@@ -146,7 +150,8 @@ void sample_cell(Rel_Run& r, Cell& cell, int32_t depth, int32_t order) {
   // An enclosure speaks only for the points where f is defined: a region cell
   // that may reach beyond f's domain (sqrt x beside x = 0) is halved, not
   // filled, down to the last level, where f defined at its corners will do.
-  if (e.lo > 0 && (order >= 0 || colours.region == NO_COLOUR || (depth < 1 && corners_defined_q(fns[REL_F], cell))))
+  if (e.lo > 0 &&
+      (order >= 0 || colours.region == NO_COLOUR || (depth < 1 && corners_all_q(fns[REL_F], cell, not_nan_q))))
     return fill_if(r.pic, colours.region, r.fr, cell);
   if (order >= 1) {
     // Mean value theorem: f stays within half of A + B of its centre value;
@@ -156,10 +161,13 @@ void sample_cell(Rel_Run& r, Cell& cell, int32_t depth, int32_t order) {
     double a = (cell.c[1] - cell.c[0]) * m1, b = (cell.c[3] - cell.c[2]) * m2, c = a + b;
     if (fixed_sign(gx) != 0) c -= r.fr.x_tol * m1;
     if (fixed_sign(gy) != 0) c -= r.fr.y_tol * m2;
-    double bound = 0.5 * std::max({a, b, c});
+    double bound = 0.5 * std::max({a, b, c}), sure = 0.5 * (a + b);
     double centre = value_at(fns[REL_F], (cell.c[0] + cell.c[1]) * 0.5, (cell.c[2] + cell.c[3]) * 0.5);
-    if (centre < -bound) return;
-    if (centre > bound) return fill_if(r.pic, colours.region, r.fr, cell);
+    // Within the pixel let go, the zero set may still cross the cell along
+    // its edge, where no neighbour draws it: a corner of the other sign says so.
+    if (centre < -bound && (centre < -sure || corners_all_q(fns[REL_F], cell, negative_q))) return;
+    if (centre > bound && (centre > sure || corners_all_q(fns[REL_F], cell, positive_q)))
+      return fill_if(r.pic, colours.region, r.fr, cell);
     if (order >= 4 && graph_cell(r, cell, depth, gx, gy)) return;
   }
   if (depth < 1) return fill_if(r.pic, colours.unresolved, r.fr, cell);

@@ -36,6 +36,9 @@ inline const std::vector<Relation_Case>& relation_family() {
        [](double x, double y) { return std::cos(3 * x) * std::cos(3 * y) - 0.2; }},
       {"superellipse", "(+ (+ (^ x 4) (^ y 4)) -4)", [](double x, double y) { return std::pow(x, 4) + std::pow(y, 4) - 4; }},
       {"rings", "(sin (* 2 (+ (^ x 2) (^ y 2))))", [](double x, double y) { return std::sin(2 * (x * x + y * y)); }},
+      // Runs within a pixel of a cell's edge near (2.1, 1.5).
+      {"edge hugger", "(+ (atan (+ (exp x) (* 3 x))) (* -1 y))",
+       [](double x, double y) { return std::atan(std::exp(x) + 3 * x) - y; }},
       // Bounded at the edge of its domain: no region beyond it.
       {"y < sqrt x", "(+ (^ x 0.5) (* -1 y))", [](double x, double y) { return std::sqrt(x) - y; }},
   };
