@@ -285,7 +285,9 @@ void tri_insert(Tri_System& s, const std::vector<Ref>& polys) {
     for (int way : {0, 1}) {
       if (!open_q[way]) continue;
       try {
-        if (heap_guarded([&] { return attempt(s, polys, way == 1, max_steps); })) return;
+        // Alone in the race, a way has no budget.
+        int64_t budget = open_q[1 - way] ? max_steps : INT64_MAX;
+        if (heap_guarded([&] { return attempt(s, polys, way == 1, budget); })) return;
       } catch (const Misc_Static_Err& e) {
         if (std::string_view(e.message()) != "Out of memory" || !open_q[1 - way]) throw;
         open_q[way] = false;
