@@ -4,6 +4,7 @@
 #include "algebra/solve_primitive.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -66,10 +67,18 @@ void rebuild_levels(Tri_System& s) {
 
 // ---- The merge
 
+int64_t n_terms_of(int level, Hdl p) {
+  if (level == 0) return 1;
+  int64_t n = 0;
+  for (; nz_q(p); p = poly_rest(p)) n += n_terms_of(level - 1, lead_coef(p));
+  return n;
+}
+
 std::unique_ptr<Tri_Member> member_of(const Solve_Tower& t, Hdl p, uint32_t id) {
   Ref primitive = primitive_of(t, p);
   Exps e = lead_exps(t, primitive.get());
-  return std::unique_ptr<Tri_Member>(new Tri_Member{primitive, e, id});
+  int64_t n_terms = n_terms_of(n_vars_of(t), primitive.get());
+  return std::unique_ptr<Tri_Member>(new Tri_Member{primitive, e, id, n_terms});
 }
 
 Hdl lead_coef_of(const Solve_Tower& t, Hdl p) {
@@ -136,6 +145,7 @@ void reduce_tail(const Tri_System& s, Tri_Member& m) {
   Ref reduced = tri_reduce(s, tail.get(), &scale);
   Ref lead = tri_monomial(t, scaled(t, 0, lead_coef_of(t, m.p.get()), scale.get()).get(), m.lead);
   m.p = primitive_of(t, level_add(t, n, lead.get(), reduced.get()).get());
+  m.n_terms = n_terms_of(n, m.p.get());
 }
 
 // Adds m with the pairs it makes. A member whose leading term m's divides is
@@ -163,18 +173,33 @@ void add_member(Tri_System& s, std::unique_ptr<Tri_Member> m, std::vector<Pair>&
   for (Tri_Member* old : shrink) reduce_tail(s, *old);
 }
 
-void insert_one(Tri_System& s, Hdl p0) {
+// Terms of members taken in reductions so far, against the budget of an attempt.
+int64_t n_term_steps_ = 0;
+
+// Closes the system over the inputs: each in turn, lowest leading term first,
+// when no combination is lower. False when that takes more than max_steps.
+bool insert_within(Tri_System& s, std::vector<Ref> inputs, int64_t max_steps) {
   const Solve_Tower& t = s.tower;
   int n = n_vars_of(t);
   std::vector<Pair> pairs;
-  std::vector<Ref> pending{Ref::share(p0)};
-  while (!unit_q(s) && (!pending.empty() || !pairs.empty())) {
+  std::vector<Ref> pending;
+  std::erase_if(inputs, [&](const Ref& p) { return zero_q(t, n, p.get()); });
+  // The lowest leading term last, where it is taken.
+  std::stable_sort(inputs.begin(), inputs.end(), [&](const Ref& a, const Ref& b) {
+    return lex_less_q(lead_exps(t, b.get()), lead_exps(t, a.get()));
+  });
+  auto lower_pair = [](const Pair& a, const Pair& b) { return lex_less_q(a.lcm, b.lcm); };
+  while (!unit_q(s) && (!pending.empty() || !pairs.empty() || !inputs.empty())) {
+    if (n_term_steps_ > max_steps) return false;
     Ref r;
+    auto next = std::min_element(pairs.begin(), pairs.end(), lower_pair);
     if (!pending.empty()) {
       r = std::move(pending.back());
       pending.pop_back();
+    } else if (!inputs.empty() && (pairs.empty() || !lex_less_q(next->lcm, lead_exps(t, inputs.back().get())))) {
+      r = std::move(inputs.back());
+      inputs.pop_back();
     } else {
-      auto next = std::min_element(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return lex_less_q(a.lcm, b.lcm); });
       Pair pr = *next;
       pairs.erase(next);
       const Tri_Member* f = member_by_id(s, pr.id_i);
@@ -185,6 +210,20 @@ void insert_one(Tri_System& s, Hdl p0) {
     r = tri_reduce(s, r.get());
     if (!zero_q(t, n, r.get())) add_member(s, member_of(t, r.get(), s.next_id++), pairs, pending);
   }
+  return true;
+}
+
+// One attempt from the empty system: the inputs one by one in order, each
+// closed before the next, or all of them together.
+bool attempt(Tri_System& s, const std::vector<Ref>& polys, bool together_q, int64_t max_steps) {
+  s.members.clear();
+  s.top = Tri_Level{};
+  s.next_id = 0;
+  n_term_steps_ = 0;
+  if (together_q) return insert_within(s, polys, max_steps);
+  for (const Ref& p : polys)
+    if (!insert_within(s, {p}, max_steps)) return false;
+  return true;
 }
 
 }  // namespace
@@ -203,6 +242,7 @@ Ref tri_reduce(const Tri_System& s, Hdl p0, Ref* scale_p) {
     Hdl c;
     Exps e = lead_exps(t, p.get(), &c);
     if (const Tri_Member* m = reducer_of(s.top, n, e)) {
+      n_term_steps_ += m->n_terms;
       // a·p - b·x^(e - lead m)·m, fraction-free: a·c = b·(leading coefficient of m).
       Ref a, b;
       cancelling_factors(t, c, lead_coef_of(t, m->p.get()), a, b);
@@ -230,8 +270,29 @@ Ref tri_reduce(const Tri_System& s, Hdl p0, Ref* scale_p) {
   return done;
 }
 
+// Closing the system after each polynomial is usually the fastest way; but on
+// some systems the systems of the first few grow enormous, or too large for
+// memory, where all of them together stay small, and on others the other way
+// round. The two take turns with growing budgets, so the faster one finishes at
+// a few times its cost; one that runs out of memory is not tried again.
+constexpr int64_t FIRST_TERM_STEPS = 200000;
+
 void tri_insert(Tri_System& s, const std::vector<Ref>& polys) {
-  for (const Ref& p : polys) insert_one(s, p.get());
+  CHECK(s.members.empty());
+  // The ways still in the race; two polynomials go the same way both ways.
+  bool open_q[2] = {true, polys.size() > 2};
+  for (int64_t max_steps = FIRST_TERM_STEPS;; max_steps = max_steps > INT64_MAX / 4 ? INT64_MAX : max_steps * 4)
+    for (int way : {0, 1}) {
+      if (!open_q[way]) continue;
+      try {
+        // Alone in the race, a way has no budget.
+        int64_t budget = open_q[1 - way] ? max_steps : INT64_MAX;
+        if (heap_guarded([&] { return attempt(s, polys, way == 1, budget); })) return;
+      } catch (const Misc_Static_Err& e) {
+        if (std::string_view(e.message()) != "Out of memory" || !open_q[1 - way]) throw;
+        open_q[way] = false;
+      }
+    }
 }
 
 std::vector<Ref> tri_list(const Tri_System& s) {

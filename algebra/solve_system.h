@@ -27,6 +27,7 @@ struct Tri_Member {
   Ref p;          // of the outermost level
   Tri_Exps lead;  // of its leading term
   uint32_t id;    // names the member in the pairs still to treat
+  int64_t n_terms;
 };
 
 struct Tri_Entry;
@@ -57,7 +58,8 @@ struct Tri_System {
 // *scale_p receives when given.
 Ref tri_reduce(const Tri_System& s, Hdl p, Ref* scale_p = nullptr);
 // Inserts the polynomials, of the outermost level (the system's
-// multiplication), one by one in order, restoring the closure after each. A
+// multiplication), into the empty system: one by one in order, restoring the
+// closure after each, or all together, whichever finishes first. A
 // member whose leading term a new one divides goes out and comes back
 // reduced; one whose later terms it divides is reduced in place. So the
 // members stay reduced by one another.

@@ -49,6 +49,12 @@ TEST(Solve, FailuresNameTheirCause) {
   EXPECT_EQ(solve_failure("(= y (+ x nan))", "x y"), "Numeric overflow");
   // The numerator of y·x^(10^9) - x^(-10^9) needs x^(2·10^9).
   EXPECT_EQ(solve_failure("(= (* y (^ x 1000000000)) (^ x -1000000000))", "x y"), "Numeric overflow");
+  // Closing the system after each of the first equations runs out of memory; all four together stay small.
+  EXPECT_EQ(solve_failure("(\r (\r (\r (= (+ (* 3 (* u x)) (+ (* 5 (* u z)) (+ (* -9 (^ u 2)) (+ (* -7 x) -2)))) 0)"
+                          " (= (+ (* -8 (^ z 2)) (+ (* -8 (* u x)) (+ (* -4 (* a y)) (+ (* 4 (* u z)) 7)))) 0))"
+                          " (= (+ (* 5 z) (+ (* -5 x) 4)) 0)) (= (+ (* -4 (^ u 2)) (+ (* -9 u) (+ (* 3 a) (+ (* 9 (* x z)) -7)))) 0))",
+                          "a x y z u"),
+            "<no error>");
 }
 
 TEST(Solve, ContradictionsShowAsFalse) {
