@@ -41,8 +41,7 @@ TEST(ExprLayout, CaretAndClicks) {
     const char* form;
     int32_t mods = 0, phase = MOUSE_PRESS;
   } rows[] = {{-5000, "|ab+cd"},
-              {end_x + 5000, "[ab+cd]", 0, MOUSE_DRAG},  // across the operator: whole parts
-              {width_of("a") - 10, "[ab]+cd", 0, MOUSE_DRAG},
+              {end_x + 5000, "[ab+cd]", 0, MOUSE_DRAG},  // across the operator: the whole node
               {width_of("a") - 10, "a|b+cd"},
               {end_x + 5000, "[ab+cd]", SHIFT_MOD},
               {end_x + 5000, "ab+cd|"}};

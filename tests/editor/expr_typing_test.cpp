@@ -52,7 +52,7 @@ const Typing_Case CASES[] = {
     {"a+b`H`R`R`R", "a+|b"},
     {"sin(x+y)*2`H`R`E", "sin(x+y)*2|"},
     {"ab/c`E`H", "ab/|c"},
-    {"ab+c`H`R`r`r`r", "[ab+]c"},
+    {"ab+c`H`R`r`r`r", "[ab+c]"},  // a range in a node is all of it, as typing over it replaces all
     {"ab+c`H`R`M", "[ab]+c"},
     {"ab+c`H`R`M`M", "[ab+c]"},
     {"a+b`H`T`T`t`t`t", "a|+b"},
