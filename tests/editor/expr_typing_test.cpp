@@ -36,8 +36,9 @@ const Typing_Case CASES[] = {
     {"a+b`Nc+d", "(a+b)\\n(c+d|)"},
     {"a`Vi", "avi|"},
     {"f(`B", "f|"},
-    {"f(x)`B", "f(x|)"},
-    {"(a`D", "(a|)"},
+    {"f(x)`B", "f(x@)"},
+    {"(a`D", "(a@)"},
+    {"(a)b`L`L`L`D`D`D", "(a)|"},  // Delete goes on past a closing bracket
     {"a+b`A7", "7|"},
     {"a+b`A7-", "7-|"},
     {"2*x`L`r9", "2*9|"},
