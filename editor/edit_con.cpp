@@ -44,7 +44,15 @@ std::unique_ptr<Cmd> replay(Edit_Con& w, Undo_List& from, Undo_List& to) {
   try {
     w.kind_p->perform(*w.kind_p, w.content_p, args);
   } catch (...) {
-    if (rec.sel_mp) std::swap(w.sel, *rec.sel_mp);
+    // A failure after the change was made (the document's refresh) still
+    // moves the record across, as the content has changed.
+    if (!args.undo.cmd_mp) {
+      if (rec.sel_mp) std::swap(w.sel, *rec.sel_mp);
+      throw;
+    }
+    file_record(to, args.undo);
+    erase(from, n_elts(from) - 1);
+    after_perform(w, args, true);
     throw;
   }
   if (args.undo.cmd_mp) file_record(to, args.undo);
@@ -74,7 +82,16 @@ std::unique_ptr<Cmd> con_perform(Edit_Con& w, Cmd& c, bool reveal_q) {
     args.prev_undo_sel_p = newest.sel_mp.get();
     args.prev_undo_cmd_p = newest.cmd_mp.get();
   }
-  w.kind_p->perform(*w.kind_p, w.content_p, args);
+  try {
+    w.kind_p->perform(*w.kind_p, w.content_p, args);
+  } catch (...) {
+    // A change made before the failure stays undoable.
+    if (!args.undo.cmd_mp) throw;
+    file_record(w.undo_list, args.undo);
+    set_length(w.redo_list, 0);
+    after_perform(w, args, reveal_q);
+    throw;
+  }
   if (args.undo.cmd_mp) {
     file_record(w.undo_list, args.undo);
     set_length(w.redo_list, 0);

@@ -89,7 +89,9 @@ int32_t query(const Gui_Kind& k, const void* ev, const Sel& s, Cmd& c) {
 Point origin_of(const Expr& e) { return {-expr_align_x(e), 0}; }
 
 // A press puts the insertion point nearest to the click, a double click
-// selects the name or number there; a drag within one string extends there.
+// selects the name or number there. A drag or a Shift click extends within
+// one string; across the parts of a node it selects the whole node, as a
+// range there always does.
 void mouse(const Expr& e, Sel& s, const Mouse_Cmd& m) {
   Point o = origin_of(e);
   Sel hit = expr_hit(e, {m.pt.x - o.x, m.pt.y - o.y}, (m.mods & (DOUBLE_MOD | SHIFT_MOD)) == DOUBLE_MOD);
@@ -97,10 +99,18 @@ void mouse(const Expr& e, Sel& s, const Mouse_Cmd& m) {
     s = std::move(hit);
     return;
   }
+  const Expr* n = &e;
   Sel* a = &s;
   const Sel* h = &hit;
-  while (a->e_sel_mp && h->e_sel_mp && a->anchor_i == h->anchor_i) a = a->e_sel_mp.get(), h = h->e_sel_mp.get();
-  if (!a->e_sel_mp && !h->e_sel_mp) a->gen_i = h->gen_i;
+  while (a->e_sel_mp && h->e_sel_mp && a->anchor_i == a->gen_i && a->anchor_i == h->anchor_i)
+    n = &expr_part(*n, a->anchor_i), a = a->e_sel_mp.get(), h = h->e_sel_mp.get();
+  if (n->case_i == EXPR_STYLED_STR1) {
+    a->gen_i = h->gen_i;
+    return;
+  }
+  // The caret goes to the side the pointer went.
+  int32_t end = last_pos(*n) + 1;
+  *a = h->anchor_i >= std::min(a->anchor_i, a->gen_i) ? sel_of(0, end) : sel_of(end, 0);
 }
 
 void perform(const Gui_Kind& k, void* ev, Cmd_Args& args) {

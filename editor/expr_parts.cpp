@@ -52,8 +52,8 @@ const Parts_Access NODE_ACCESS = {node_part_p, node_part_pt, node_column_q, no_r
 // or delete them (Backspace after "+" selects it by a Shift step).
 const Part_Kind INFIX_PARTS[] = {{&EXPR_PART_OPS, 1}, {&OP_PART_OPS, 1}, {&EXPR_PART_OPS, 1}};
 const Part_Kind GROUP_PARTS[] = {{&EXPR_PART_OPS, 1}, {&OP_PART_OPS, 1}, {&EXPR_PART_OPS, 1}, {&OP_PART_OPS, 1}, {&EXPR_PART_OPS, 1}};
-const Composite_Kind INFIX_COMP = {EXPR_PART_OPS, INFIX_PARTS, 3, {ROW_LAYOUT, 0}, true, &NODE_ACCESS};
-const Composite_Kind GROUP_COMP = {EXPR_PART_OPS, GROUP_PARTS, 5, {ROW_LAYOUT, 0}, true, &NODE_ACCESS};
+const Composite_Kind INFIX_COMP = {EXPR_PART_OPS, INFIX_PARTS, 3, {ROW_LAYOUT, 0}, false, &NODE_ACCESS};
+const Composite_Kind GROUP_COMP = {EXPR_PART_OPS, GROUP_PARTS, 5, {ROW_LAYOUT, 0}, false, &NODE_ACCESS};
 
 const Composite_Kind& comp_of(const Expr& e) { return e.case_i == EXPR_INFIX ? INFIX_COMP : GROUP_COMP; }
 

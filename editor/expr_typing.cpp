@@ -252,7 +252,10 @@ Typed type_on_delim(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int
     args.changed_q = true;
     return TYPED_EDITED;
   }
-  if (d.cp == cp) return TYPED_EDITED;
+  // Deleting a closing bracket that is already its opening one's partner
+  // does nothing: like an opening bracket of a group with content, it stays
+  // selected, and the next Backspace or Delete moves on past it.
+  if (d.cp == cp) return t.cmd.n_consumed == 0 ? TYPED_NOTHING : TYPED_EDITED;
   if (record_q && !args.undo.cmd_mp) record(args, sel_of(pos, pos), cp_text(d.cp));
   d.cp = cp;
   expr_layout_node(e);
@@ -381,7 +384,7 @@ Typed type_at(Expr& e, const Typing& t, Cmd_Args& args, int32_t limit, int32_t d
   if (s.anchor_i % 2 == 0) return type_in_part(e, t, args, depth);
   bool deleting_q = t.n_rest() == 0;
   Typed typed = type_on_delim(e, t, args, limit, depth);
-  if (typed == TYPED_REFUSED || typed == TYPED_PASSED) return typed;
+  if (typed == TYPED_REFUSED || typed == TYPED_PASSED || typed == TYPED_NOTHING) return typed;
   rebalance(e, t, args, depth);
   move_across(e, s, deleting_q);
   return redrawn(typed, old, e, args);

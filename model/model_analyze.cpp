@@ -51,12 +51,19 @@ void swap_content(Math_Model& m, Model_Restore_Cmd& c) {
   for (Param_Row& p : m.params) expr_restyle(p.name, MODEL_ENV, 0);
 }
 
-// The whole document redrawn around a change of its content.
+// The whole document redrawn around a change of its content. The Parameters
+// and the Solutions are made anew, so a selection inside them starts again.
 void content_changed(Math_Model& m, Cmd_Args& args) {
   inval_add(args, m.bds);
   model_relayout(m);
   inval_add(args, m.bds);
   args.changed_q = true;
+  Sel& s = *args.sel_p;
+  if (inside_q(s) && (s.anchor_i == PARAMS_MMDLI || s.anchor_i == SOLUTIONS_MMDLI)) {
+    int32_t j = s.anchor_i;
+    s = Sel();
+    comp_select_part(MODEL_KIND, &m, s, j);
+  }
 }
 
 // The selection at the mistake's place, and the message for the shell to show.

@@ -6,11 +6,12 @@
 
 namespace {
 
-// Notes every command; a text moves its caret and records a text command;
-// news from a sub-window gives a message naming it.
+// Notes every command; a text moves its caret and records a text command
+// (and then fails, as a document's refresh may); news from a sub-window gives
+// a message naming it.
 struct Probe {
   std::vector<int32_t> seen;
-  bool fail_q = false;
+  bool fail_q = false, fail_after_q = false;
 };
 
 void probe_perform(const Gui_Kind&, void* e, Cmd_Args& args) {
@@ -24,6 +25,7 @@ void probe_perform(const Gui_Kind&, void* e, Cmd_Args& args) {
   args.undo.cmd_mp = std::make_unique<Text_Partial_Cmd>(Byte_Str());
   ++args.sel_p->gen_i;
   args.changed_q = true;
+  if (p.fail_after_q) throw Str_Err("refresh failed");
 }
 
 const Gui_Kind PROBE_KIND = {[](const Gui_Kind&, const void*) { return sel_of(0, 0); }, nullptr, nullptr,
@@ -72,6 +74,18 @@ TEST(EditCon, AFailedUndoLeavesSelectionAndListsAsTheyWere) {
   probe.fail_q = false;
   con_undo(w);  // the record's selection, then its change; the redo record keeps the one before
   EXPECT_EQ(std::make_pair(w.sel.gen_i, sel_mp(w.redo_list[0])->gen_i), std::make_pair(1, 0));
+}
+
+// A failure after the change was made keeps the change undoable, and its undo redoable.
+TEST(EditCon, AFailureAfterTheChangeKeepsItsRecord) {
+  Probe probe;
+  Edit_Con w(PROBE_KIND, &probe);
+  probe.fail_after_q = true;
+  Text_Partial_Cmd typed{Byte_Str("x")};
+  EXPECT_EQ(message_of([&] { con_perform(w, typed, false); }), "refresh failed");
+  EXPECT_EQ(n_elts(w.undo_list), 1);
+  EXPECT_EQ(message_of([&] { con_undo(w); }), "refresh failed");
+  EXPECT_EQ(std::make_pair(n_elts(w.undo_list), n_elts(w.redo_list)), std::make_pair(0, 1));
 }
 
 TEST(EditCon, ContainerHelpersCheckWhatAPartLeavesBehind) {

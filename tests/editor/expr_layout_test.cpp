@@ -39,10 +39,15 @@ TEST(ExprLayout, CaretAndClicks) {
   struct Row {
     int32_t x;
     const char* form;
-  } rows[] = {{-5000, "|ab+cd"}, {width_of("a") - 10, "a|b+cd"}, {end_x + 5000, "ab+cd|"}};
+    int32_t mods = 0, phase = MOUSE_PRESS;
+  } rows[] = {{-5000, "|ab+cd"},
+              {end_x + 5000, "[ab+cd]", 0, MOUSE_DRAG},  // across the operator: the whole node
+              {width_of("a") - 10, "a|b+cd"},
+              {end_x + 5000, "[ab+cd]", SHIFT_MOD},
+              {end_x + 5000, "ab+cd|"}};
   for (const Row& r : rows) {
     Point o = {-expr_align_x(e), 0};
-    Mouse_Cmd m({r.x + o.x, 0}, 0, MOUSE_PRESS);
+    Mouse_Cmd m({r.x + o.x, 0}, r.mods, r.phase);
     con_perform(s.con, m, false);
     EXPECT_EQ(s.form(), r.form) << r.x;
   }

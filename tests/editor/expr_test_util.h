@@ -97,21 +97,6 @@ inline void expr_key_type(Expr_Session& s, const std::string& text) {
   con_perform(s.con, c, true);
 }
 
-// Backspace and Delete: the empty text, after a Shift step that selects what
-// to delete when the caret is in a string.
-inline void expr_key_delete(Expr_Session& s, bool back_q) {
-  const Sel* leaf = &s.con.sel;
-  while (leaf->e_sel_mp) leaf = leaf->e_sel_mp.get();
-  const Expr* e = &s.expr();
-  for (const Sel* p = &s.con.sel; p->e_sel_mp; p = p->e_sel_mp.get()) e = &expr_part(*e, p->anchor_i);
-  if (e->case_i == EXPR_STYLED_STR1 && leaf->anchor_i == leaf->gen_i) {
-    Arrow_Cmd step(back_q ? Arrow_Cmd::LEFT : Arrow_Cmd::RIGHT, SHIFT_MOD);
-    con_perform(s.con, step, true);
-  }
-  Text_Partial_Cmd empty{Byte_Str()};
-  if (con_query(s.con, empty) >= 0) con_perform(s.con, empty, true);
-}
-
 inline void expr_key(Expr_Session& s, const std::string& key) {
   try {
     if (key[0] == '{') return expr_key_type(s, key.substr(1, key.size() - 2));
@@ -120,7 +105,7 @@ inline void expr_key(Expr_Session& s, const std::string& key) {
     if (k == 'Z' || k == 'Y') {
       if (n_elts(k == 'Z' ? s.con.undo_list : s.con.redo_list) > 0) k == 'Z' ? con_undo(s.con) : con_redo(s.con);
     } else if (k == 'B' || k == 'D') {
-      expr_key_delete(s, k == 'B');
+      con_delete(s.con, k == 'B');
     } else if (k == 'N' || k == 'V') {
       char buf[CODE_POINT_MAX_BYTES + 1] = {};
       put_code_point(buf, k == 'N' ? '\r' : SUBSCRIPT_CP);

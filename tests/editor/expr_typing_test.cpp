@@ -36,8 +36,9 @@ const Typing_Case CASES[] = {
     {"a+b`Nc+d", "(a+b)\\n(c+d|)"},
     {"a`Vi", "avi|"},
     {"f(`B", "f|"},
-    {"f(x)`B", "f(x|)"},
-    {"(a`D", "(a|)"},
+    {"f(x)`B", "f(x@)"},
+    {"(a`D", "(a@)"},
+    {"(a)b`L`L`L`D`D`D", "(a)|"},  // Delete goes on past a closing bracket
     {"a+b`A7", "7|"},
     {"a+b`A7-", "7-|"},
     {"2*x`L`r9", "2*9|"},
@@ -52,7 +53,7 @@ const Typing_Case CASES[] = {
     {"a+b`H`R`R`R", "a+|b"},
     {"sin(x+y)*2`H`R`E", "sin(x+y)*2|"},
     {"ab/c`E`H", "ab/|c"},
-    {"ab+c`H`R`r`r`r", "[ab+]c"},
+    {"ab+c`H`R`r`r`r", "[ab+c]"},  // a range in a node is all of it, as typing over it replaces all
     {"ab+c`H`R`M", "[ab]+c"},
     {"ab+c`H`R`M`M", "[ab+c]"},
     {"a+b`H`T`T`t`t`t", "a|+b"},

@@ -13,8 +13,10 @@ TEST(ModelDoc, SolveUndoneAndRedoneWhole) {
   EXPECT_EQ(con_query(d.con, *std::make_unique<Cmd>(SOLVE_CMD)), QUERY_REFUSED);  // nothing changed yet
   set_constraints(d.m(), "y=a*x^2+b*x+c");
   model_relayout(d.m());
+  comp_select_part(MODEL_KIND, &d.m(), d.con.sel, SOLUTIONS_MMDLI);  // the caret in the empty Solutions
   std::string before = d.text();
   d.run(SOLVE_CMD);
+  EXPECT_TRUE(expr_sel_valid_q(d.m().solutions, *d.con.sel.e_sel_mp));  // and now in the new ones
   std::string after = d.text();
   EXPECT_EQ(after, "\rx\t-10\t10\t#000000\t\ry\t-10\t10\t#FF0000\ty=a*x^2+b*x+c\ta = 0   [-10, 10]\rb = 0   [-10, 10]\rc = 0   [-10, 10]\ty=a*x^2+b*x+c\t\t\t0.500\t\t");
   EXPECT_EQ(con_query(d.con, *std::make_unique<Cmd>(SOLVE_CMD)), QUERY_REFUSED);  // nothing stale
