@@ -76,13 +76,16 @@ Graph_Set* graph_set_new(std::vector<Var_Range> indeps, std::vector<Var_Range> d
 
 void graph_set_release(Graph_Set* fws) { delete fws; }
 
+bool trace_texts_read_q(const Graph_Set& fws) {
+  for (const Byte_Str& text : fws.trace_texts)
+    if (!std::isfinite(text_number(text))) return false;
+  return true;
+}
+
 std::vector<double> trace_values(const Graph_Set& fws) {
+  if (!trace_texts_read_q(fws)) throw Syntax_Err("Syntax Error", nullptr);
   std::vector<double> t;
-  for (const Byte_Str& text : fws.trace_texts) {
-    double x = text_number(text);
-    if (!std::isfinite(x)) throw Syntax_Err("Syntax Error", nullptr);
-    t.push_back(x);
-  }
+  for (const Byte_Str& text : fws.trace_texts) t.push_back(text_number(text));
   return t;
 }
 
