@@ -208,4 +208,11 @@ TEST(Small_Table, AnEditInACellRedrawsItsRowOrWhatMoved) {
   Rect b = table_bounds(s.table());
   Rect moved = {s.table().x_bdys[3], b.x1, b.y0, b.y1};
   EXPECT_EQ(rect_union(s.log.redraw, moved), s.log.redraw);
+  // An exponent in the first cell makes its row as tall as the exponent.
+  s.con.sel = table_cell_sel(s.table(), 0, 0);
+  table_step(s, "+2^3");
+  const Gui_Kind& k0 = *s.table().kind_p->env.col_kinds[0].kind_p;
+  Rect c = k0.bounds(k0, table_cell(s.table(), 0, 0));
+  Sub_Elt r = row_sub(s.table(), 0);
+  EXPECT_EQ(r.kind_p->bounds(*r.kind_p, r.e), (Rect{0, s.table().width, c.y0, c.y1}));
 }
