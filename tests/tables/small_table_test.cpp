@@ -129,14 +129,19 @@ TEST(Small_Table, EdgeCasesOfRowsAsText) {
   EXPECT_EQ(three.n_consumed, 9);
   table_step(s, "!/a|b/c|d/e|f");
   EXPECT_EQ(table_text(s.table()), "/a|b||/c|d||/5|6||");
-  // Shift+Down on the last row, or Shift+Up on the first, changes nothing
-  // and is not passed on to select the sections around the table.
+  // Shift+Down on the last row or the point below it, or Shift+Up on the
+  // first row or the point above it, changes nothing and is not passed on to
+  // select the sections around the table.
   s.con.sel = table_cell_sel(s.table(), 2, 1);
   Arrow_Cmd down(Arrow_Cmd::DOWN, SHIFT_MOD), up(Arrow_Cmd::UP, SHIFT_MOD);
   EXPECT_GT(con_query(s.con, down), 0);
   s.con.sel = sel_of(1, 3);
   EXPECT_GT(con_query(s.con, down), 0);
+  s.con.sel = sel_of(3, 3);
+  EXPECT_GT(con_query(s.con, down), 0);
   s.con.sel = sel_of(2, 0);
+  EXPECT_GT(con_query(s.con, up), 0);
+  s.con.sel = sel_of(0, 0);
   EXPECT_GT(con_query(s.con, up), 0);
   // A read-only table refuses all typing.
   Table_Session r(var_table_new("Indep Var", 1, 0));
