@@ -1,6 +1,7 @@
 #include "graphs/graph_set.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/err.h"
 #include "core/num_format.h"
@@ -100,9 +101,9 @@ void refresh_graphs(Graph_Set& fws, bool all_q) {
   graph_layout_update(fws);
 }
 
+// The bits are taken first, so that a refresh that fails is reported once,
+// not again at every tick.
 void run_pending(Graph_Set& fws) {
-  uint32_t bits = fws.pending;
-  if (!bits) return;
-  refresh_graphs(fws, bits != REFRESH_DOTS);
-  fws.pending = 0;
+  uint32_t bits = std::exchange(fws.pending, 0);
+  if (bits) refresh_graphs(fws, bits != REFRESH_DOTS);
 }
