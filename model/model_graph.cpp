@@ -183,7 +183,7 @@ namespace {
 
 // After another change the graphs follow only while the trace texts read:
 // an unreadable one waits for Calculate to report it, as raising here would
-// lose the change's undo record.
+// lose the change's undo record. Large Graphs waits likewise.
 void follow_graphs(Math_Model& m, Cmd_Args& args) {
   if (trace_texts_read_q(*m.graphs_p)) calc_graphs(m, args);
 }
@@ -230,6 +230,6 @@ void resize_graphs(Math_Model& m) {
   graph_release(m.graphs_p);
   m.graphs_p = g;
   mark_graphs(*g, true);
-  run_pending(*g);
+  if (trace_texts_read_q(*g)) run_pending(*g);
   model_relayout(m);
 }
