@@ -104,7 +104,12 @@ void sec_perform(const Gui_Kind&, void* e, Cmd_Args& args) {
     trace_from_span(fws, s.gen_i, s.e_sel_mp->anchor_i, s.e_sel_mp->gen_i);
     refresh_q = true;
   }
-  if (refresh_q) {
+  // A trace text left unreadable, say emptied to be typed again, waits for
+  // Calculate to report it: raising here would keep the edit but lose its
+  // undo record.
+  if (refresh_q && !trace_texts_read_q(fws)) {
+    fws.pending |= REFRESH_ALL;
+  } else if (refresh_q) {
     fws.pending = 0;
     refresh_in(fws, true, args);
   }

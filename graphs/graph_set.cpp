@@ -1,6 +1,7 @@
 #include "graphs/graph_set.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/err.h"
 #include "core/num_format.h"
@@ -76,13 +77,16 @@ Graph_Set* graph_set_new(std::vector<Var_Range> indeps, std::vector<Var_Range> d
 
 void graph_set_release(Graph_Set* fws) { delete fws; }
 
+bool trace_texts_read_q(const Graph_Set& fws) {
+  for (const Byte_Str& text : fws.trace_texts)
+    if (!std::isfinite(text_number(text))) return false;
+  return true;
+}
+
 std::vector<double> trace_values(const Graph_Set& fws) {
+  if (!trace_texts_read_q(fws)) throw Syntax_Err("Syntax Error", nullptr);
   std::vector<double> t;
-  for (const Byte_Str& text : fws.trace_texts) {
-    double x = text_number(text);
-    if (!std::isfinite(x)) throw Syntax_Err("Syntax Error", nullptr);
-    t.push_back(x);
-  }
+  for (const Byte_Str& text : fws.trace_texts) t.push_back(text_number(text));
   return t;
 }
 
@@ -97,9 +101,9 @@ void refresh_graphs(Graph_Set& fws, bool all_q) {
   graph_layout_update(fws);
 }
 
+// The bits are taken first, so that a refresh that fails is reported once,
+// not again at every tick.
 void run_pending(Graph_Set& fws) {
-  uint32_t bits = fws.pending;
-  if (!bits) return;
-  refresh_graphs(fws, bits != REFRESH_DOTS);
-  fws.pending = 0;
+  uint32_t bits = std::exchange(fws.pending, 0);
+  if (bits) refresh_graphs(fws, bits != REFRESH_DOTS);
 }

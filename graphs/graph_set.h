@@ -101,6 +101,8 @@ Graph_Set* graph_set_new(std::vector<Var_Range> indeps, std::vector<Var_Range> d
                          std::vector<std::vector<double>> rows, const Symbol_Rules& rules);
 void graph_set_release(Graph_Set* fws);
 
+// Whether every trace text reads as a finite number.
+bool trace_texts_read_q(const Graph_Set& fws);
 // The trace value of every independent variable, read from its text;
 // Syntax_Err "Syntax Error" for a text that is not a finite number.
 std::vector<double> trace_values(const Graph_Set& fws);

@@ -111,15 +111,19 @@ Ref statement_list(const std::vector<Ref>& stmts, const Model_Dict& d) {
 }
 
 // Whether the graph's variables are the model's, by name and in order;
-// when they are, the graph takes the model's symbols.
+// when they are, the graph takes the model's symbols, with new formulas to
+// compile with them.
 bool same_names_q(const std::vector<Var_Range>& vs, const std::vector<Ref>& syms) {
   if (vs.size() != syms.size()) return false;
   for (size_t i = 0; i < vs.size(); ++i)
     if (name_index({vs[i].sym}, symbol_name(syms[i].get())) != 0) return false;
   return true;
 }
+bool names_match_q(const Graph_Set& g, const Model_Dict& d) {
+  return same_names_q(g.indep_sym_vs, d.vs[INDEP_VS]) && same_names_q(g.dep_sym_vs, d.vs[DEP_VS]);
+}
 bool take_symbols_q(Graph_Set& g, const Model_Dict& d) {
-  if (!same_names_q(g.indep_sym_vs, d.vs[INDEP_VS]) || !same_names_q(g.dep_sym_vs, d.vs[DEP_VS])) return false;
+  if (!names_match_q(g, d)) return false;
   for (size_t i = 0; i < g.indep_sym_vs.size(); ++i) g.indep_sym_vs[i].sym = d.vs[INDEP_VS][i];
   for (size_t i = 0; i < g.dep_sym_vs.size(); ++i) g.dep_sym_vs[i].sym = d.vs[DEP_VS][i];
   return true;
@@ -175,6 +179,17 @@ Graph_Set* graph_made(Math_Model& m) {
 
 void graph_release(Graph_Set* g) { GRAPH_SECTION_OPS.release(GRAPH_SECTION_OPS, g); }
 
+namespace {
+
+// After another change the graphs follow only while the trace texts read:
+// an unreadable one waits for Calculate to report it, as raising here would
+// lose the change's undo record. Large Graphs waits likewise.
+void follow_graphs(Math_Model& m, Cmd_Args& args) {
+  if (trace_texts_read_q(*m.graphs_p)) calc_graphs(m, args);
+}
+
+}  // namespace
+
 void refresh_model(Math_Model& m, Cmd_Args& args) {
   m.flags &= ~REFRESH_DUE;
   Solved_Model* s_p = solved_read(m);
@@ -190,16 +205,18 @@ void refresh_model(Math_Model& m, Cmd_Args& args) {
   add_range_ends(m, d, stmts);
   Ref list = statement_list(stmts, d);
   give_statements(*m.graphs_p, list.get(), EMPTY_HDL);
-  calc_graphs(m, args);
+  follow_graphs(m, args);
 }
 
 void refresh_points(Math_Model& m, Cmd_Args& args) {
   Solved_Model* s_p = solved_read(m);
   if (!s_p) return;
   Model_Dict& d = *s_p->rd.dict_p;
-  if (d.vs[INDEP_VS].empty() || d.vs[DEP_VS].empty() || !take_symbols_q(*m.graphs_p, d)) return;
+  // New data rows keep the graph's symbols: its formulas were compiled
+  // with them (after Undo of Graph the model's read has other ones).
+  if (d.vs[INDEP_VS].empty() || d.vs[DEP_VS].empty() || !names_match_q(*m.graphs_p, d)) return;
   give_rows(*m.graphs_p, s_p->rows);
-  calc_graphs(m, args);
+  follow_graphs(m, args);
 }
 
 void calc_graphs(Math_Model& m, Cmd_Args& args) {
@@ -213,6 +230,6 @@ void resize_graphs(Math_Model& m) {
   graph_release(m.graphs_p);
   m.graphs_p = g;
   mark_graphs(*g, true);
-  run_pending(*g);
+  if (trace_texts_read_q(*g)) run_pending(*g);
   model_relayout(m);
 }

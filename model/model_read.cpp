@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/text_read.h"
 #include "formula/wff.h"
 #include "graphs/formula_sets.h"
 #include "graphs/slider_value.h"
@@ -21,6 +22,21 @@ void check_new_name(const std::vector<Ref>& list, const std::vector<Ref>* taken_
 }
 
 Ref nan_wff() { return Ref::adopt(real_new(NAN)); }
+
+// A Low or High, read whole as a decimal number; one that does not read
+// stops at its own cell with the reader's message.
+double range_number(const Small_Table& t, int32_t table_i, int32_t i, int32_t col) {
+  Byte_Str text = cell_text(t, i, col);
+  Mem_In_Stream in(text.first_p, n_elts(text));
+  try {
+    double x = read_real(in);
+    skip_white(in);
+    if (!at_end_q(in)) raise_syntax(in, "Illegal decimal number:  " + std::string(text.first_p, size_t(n_elts(text))));
+    return x;
+  } catch (const Syntax_Err& e) {
+    throw Model_Err(e.text, {VARS_MMDLI, table_i, i, col});
+  }
+}
 
 // The section's formula; an empty section gives NaN, a mistake raises at [section].
 Ref read_section(const Expr& e, const Resolver& r, std::vector<Ref>& ineqs, int32_t section_i) {
@@ -85,7 +101,7 @@ std::vector<Var_Range> read_ranges(const Math_Model& m, int32_t table_i, const s
   const Small_Table& t = var_table(m, table_i);
   for (int32_t i = 0; i < n_elts(t); ++i) {
     if (n_elts(cell_name(*static_cast<const Expr*>(table_cell(t, i, NAME_COL)))) == 0) continue;
-    double low = text_number(cell_text(t, i, LOW_COL)), high = text_number(cell_text(t, i, HIGH_COL));
+    double low = range_number(t, table_i, i, LOW_COL), high = range_number(t, table_i, i, HIGH_COL);
     if (!(high > low)) throw Model_Err("High must be greater than Low", {VARS_MMDLI, table_i, i, HIGH_COL});
     CHECK(ranges.size() < syms.size());
     ranges.push_back({syms[ranges.size()], swatch_colour(table_cell(t, i, COLOR_COL)), low, high});

@@ -32,7 +32,21 @@ std::string escaped(const QString& text) {
   return s.toStdString();
 }
 
-// What the clipboard holds: a picture's SVG size and PNG size, or its text.
+// The first and last rows of an image holding a pixel that is not white.
+std::string ink_rows(const QImage& img) {
+  int first = -1, last = -1;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+  return first < 0 ? "none" : std::to_string(first) + " to " + std::to_string(last);
+}
+
+// What the clipboard holds: a picture's SVG size, its PNG size and the rows
+// the PNG draws on, or its text.
 void show_clip() {
   const QMimeData* m = QGuiApplication::clipboard()->mimeData();
   if (m && m->hasFormat("image/svg+xml")) {
@@ -40,8 +54,8 @@ void show_clip() {
     QRegularExpressionMatch w = QRegularExpression("width=\"([^\"]*)\"").match(svg);
     QRegularExpressionMatch h = QRegularExpression("height=\"([^\"]*)\"").match(svg);
     QImage png = qvariant_cast<QImage>(m->imageData());
-    std::printf("clip: svg %s x %s, png %d x %d\n", w.captured(1).toStdString().c_str(),
-                h.captured(1).toStdString().c_str(), png.width(), png.height());
+    std::printf("clip: svg %s x %s, png %d x %d, ink rows %s\n", w.captured(1).toStdString().c_str(),
+                h.captured(1).toStdString().c_str(), png.width(), png.height(), ink_rows(png).c_str());
     return;
   }
   std::printf("clip: \"%s\"\n", escaped(QGuiApplication::clipboard()->text()).c_str());

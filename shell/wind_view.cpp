@@ -323,10 +323,11 @@ void Wind_View::invalidate(const Rect& r) {
   wc_p->needs_update_q = true;
 }
 
+// A selection without bounds, as in an empty section, reveals nothing.
 void Wind_View::reveal(const Rect& sel) {
   Wind_Con& w = *wc_p;
   Rect b = content_bounds(w);
-  scroll_to(view_revealing(b, view_of_origin(b, w.con.origin), rect_shift(sel, {-w.con.origin.x, -w.con.origin.y}),
+  scroll_to(view_revealing(b, view_of_origin(b, w.con.origin), bounds_shift(sel, {-w.con.origin.x, -w.con.origin.y}),
                            client_w(), client_h()));
 }
 

@@ -67,16 +67,17 @@ void row_span(const Sel& s, int32_t& lo, int32_t& hi) {
 }
 
 // At the first or last row there is nothing to add, and the key stops
-// here: passed on, it would select the sections around the table.
+// here, from a row or from the point above or below it: passed on, it
+// would select the sections around the table.
 bool extend(const Arrow_Ctx& x, bool back_q, bool ctrl_q) {
   int32_t lo, hi, n = n_elts(x.t);
   row_span(x.s, lo, hi);
   if (back_q) {
     int32_t to = ctrl_q ? 0 : lo - 1;
-    return to >= 0 && to < lo ? go_sel(x, sel_of(hi, to)) : hi > lo;
+    return to >= 0 && to < lo ? go_sel(x, sel_of(hi, to)) : n > 0;
   }
   int32_t to = ctrl_q ? n : hi + 1;
-  return to <= n && to > hi ? go_sel(x, sel_of(lo, to)) : hi > lo;
+  return to <= n && to > hi ? go_sel(x, sel_of(lo, to)) : n > 0;
 }
 
 // Up and Down from one row (or a point between rows) to the next one.

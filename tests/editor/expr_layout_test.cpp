@@ -36,6 +36,8 @@ TEST(ExprLayout, CaretAndClicks) {
   Rect caret = expr_sel_bounds(e, s.con.sel);
   int32_t end_x = infix_of(e).pts[2].x + width_of("cd");
   EXPECT_EQ(caret.x0 + CARET_HALF_WIDTH, end_x);
+  // The element puts the alignment point on x = 0 and leaves y as laid out.
+  EXPECT_EQ(con_sel_bounds(s.con), rect_shift(caret, {s.con.origin.x - expr_align_x(e), s.con.origin.y}));
   struct Row {
     int32_t x;
     const char* form;

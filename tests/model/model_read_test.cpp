@@ -40,7 +40,9 @@ TEST(ModelRead, MistakesAndTheirPlaces) {
       {"x | x", "-10", "10", nullptr, "Duplicate variable name at 0.1.0.0"},
       {"x x | y", "-10", "10", nullptr, "Duplicate variable name at 0.0.1.0"},
       {"x | y", "5", "5", nullptr, "High must be greater than Low at 0.0.0.2"},
-      {"x | y", "1", "abc", nullptr, "High must be greater than Low at 0.0.0.2"},
+      {"x | y", "1", "abc", nullptr, "Illegal decimal number:   at 0.0.0.2"},
+      {"x | y", "1x", "5", nullptr, "Illegal decimal number:  1x at 0.0.0.1"},
+      {"x | y", "#", "5", nullptr, "High must be greater than Low at 0.0.0.2"},
       {"_ x | y", "5", "5", nullptr, "High must be greater than Low at 0.0.1.2"},
       {"x | y", "-10", "10", "x", "Duplicate variable name at 2.0.1"},
   };

@@ -129,14 +129,19 @@ TEST(Small_Table, EdgeCasesOfRowsAsText) {
   EXPECT_EQ(three.n_consumed, 9);
   table_step(s, "!/a|b/c|d/e|f");
   EXPECT_EQ(table_text(s.table()), "/a|b||/c|d||/5|6||");
-  // Shift+Down on the last row, or Shift+Up on the first, changes nothing
-  // and is not passed on to select the sections around the table.
+  // Shift+Down on the last row or the point below it, or Shift+Up on the
+  // first row or the point above it, changes nothing and is not passed on to
+  // select the sections around the table.
   s.con.sel = table_cell_sel(s.table(), 2, 1);
   Arrow_Cmd down(Arrow_Cmd::DOWN, SHIFT_MOD), up(Arrow_Cmd::UP, SHIFT_MOD);
   EXPECT_GT(con_query(s.con, down), 0);
   s.con.sel = sel_of(1, 3);
   EXPECT_GT(con_query(s.con, down), 0);
+  s.con.sel = sel_of(3, 3);
+  EXPECT_GT(con_query(s.con, down), 0);
   s.con.sel = sel_of(2, 0);
+  EXPECT_GT(con_query(s.con, up), 0);
+  s.con.sel = sel_of(0, 0);
   EXPECT_GT(con_query(s.con, up), 0);
   // A read-only table refuses all typing.
   Table_Session r(var_table_new("Indep Var", 1, 0));
@@ -208,4 +213,11 @@ TEST(Small_Table, AnEditInACellRedrawsItsRowOrWhatMoved) {
   Rect b = table_bounds(s.table());
   Rect moved = {s.table().x_bdys[3], b.x1, b.y0, b.y1};
   EXPECT_EQ(rect_union(s.log.redraw, moved), s.log.redraw);
+  // An exponent in the first cell makes its row as tall as the exponent.
+  s.con.sel = table_cell_sel(s.table(), 0, 0);
+  table_step(s, "+2^3");
+  const Gui_Kind& k0 = *s.table().kind_p->env.col_kinds[0].kind_p;
+  Rect c = k0.bounds(k0, table_cell(s.table(), 0, 0));
+  Sub_Elt r = row_sub(s.table(), 0);
+  EXPECT_EQ(r.kind_p->bounds(*r.kind_p, r.e), (Rect{0, s.table().width, c.y0, c.y1}));
 }
