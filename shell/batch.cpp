@@ -183,7 +183,7 @@ int run_batch(const Command_Line& cl) {
       case NO_BATCH: break;
     }
   } catch (const Err& e) {
-    say(at, e.message());
+    say(at, err_display_text(e));
     return 1;
   }
   return 0;

@@ -13,6 +13,11 @@ Byte_Str internal_of(const QString& s) {
   return Byte_Str(out.data(), int32_t(out.size()));
 }
 
+std::string internal_of_utf8(const std::string& utf8) {
+  Byte_Str t = internal_of(QString::fromStdString(utf8));
+  return std::string(t.first_p, size_t(n_elts(t)));
+}
+
 QString qstring_of(const Byte_Str& t) {
   std::u32string cps;
   for (const char* p = t.first_p; p < t.write_p;) {
