@@ -42,6 +42,9 @@ TEST(PasteForm, CrInFrontRetry) {
       {"a\rb\r", "\ra\rb", "a\rb\r"},
       {"\ra\rb", "\ra\rb", "\ra\rb"},
       {"", "", ""},
+      // U+06CC ends in a CR byte: neither a line break nor a final CR.
+      {"b\xCC\x0D", "", "b\xCC\x0D"},
+      {"a\rb\xCC\x0D", "\ra\rb\xCC\x0D", "a\rb\xCC\x0D"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(form(taking_kind<true>(), c.text), c.rows) << c.text;
