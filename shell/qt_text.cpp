@@ -7,6 +7,7 @@
 Byte_Str internal_of(const QString& s) {
   std::string out;
   for (char32_t cp : s.toUcs4()) {
+    if (cp == 0) continue;  // it would end the internal text there
     char buf[8] = {};
     out.append(buf, size_t(put_code_point(buf, cp == '\n' ? '\r' : cp) - buf));
   }

@@ -1,5 +1,5 @@
 // Internal text to and from Qt's strings (clipboard, titles, printed text);
-// line feeds become carriage returns inside and back outside.
+// line feeds become carriage returns inside and back outside, and a NUL is dropped.
 #pragma once
 #include <QList>
 #include <QString>
