@@ -68,6 +68,10 @@ text=$(pdftotext -layout line.pdf - | tr -s ' \n' ' ')
 today=$(LC_ALL=C date +'%Y.%b.%d %a')
 [[ $text == "lïne.mm Corvandile Veza 2.5 $today page 1 "*"Constraints y = ax + b Parameters Solutions "* ]] ||
   fail "line.pdf: $text"
+# A model with Solutions prints their graph, as its window shows it.
+expect 0 "" "" --print stale.mm --pdf stale.pdf
+text=$(pdftotext -layout stale.pdf - | tr -s ' \n' ' ')
+[[ $text == *"Solutions y= x 2 Graphs y 10.00 "*" Trace: x=0.0 y=0.0 "* ]] || fail "stale.pdf: $text"
 expect 0 "" "" --render line.mm --png line.png --svg line.svg
 expect 0 "" "" --render line.mm --png line2.png --dpi 192
 read -r w x h <<<"$(png_size line.png)"
