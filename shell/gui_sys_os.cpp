@@ -294,14 +294,6 @@ void idle_blink() {
   last_blink_ = now_ms();
 }
 
-void tick_all() {
-  for (Wind_Con* w : wind_ps_) {
-    if (!w) continue;
-    Button_Cmd c(CALC_BUTTON_N);
-    if (con_query(w->con, c) > 0) con_perform(w->con, c, false);
-  }
-}
-
 // Runs f as the loop runs a command: an error ends it and is shown next.
 template <class F>
 void run_reported(F&& f) {
@@ -309,6 +301,19 @@ void run_reported(F&& f) {
     f();
   } catch (const Err& e) {
     report_error(e);
+  }
+}
+
+// A failing refresh is shown, and not again under its own alert: no tick
+// runs while a modal window is in front.
+void tick_all() {
+  if (Wind_Con* f = front_wc_p(); f && f->modal_q) return;
+  for (Wind_Con* w : wind_ps_) {
+    if (!w) continue;
+    Button_Cmd c(CALC_BUTTON_N);
+    run_reported([&] {
+      if (con_query(w->con, c) > 0) con_perform(w->con, c, false);
+    });
   }
 }
 
