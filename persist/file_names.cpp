@@ -2,8 +2,7 @@
 
 #include <sys/stat.h>
 
-#include <cstring>
-
+#include "core/code_point.h"
 #include "core/numbered_name.h"
 #include "persist/utf8.h"
 
@@ -14,10 +13,20 @@ int32_t file_check(const char* name) {
 }
 
 Byte_Str neighbour_name(const char* name, int32_t step) {
-  const char* base_p = std::strrchr(name, '/');
-  base_p = base_p ? base_p + 1 : name;
-  const char* dot_p = std::strchr(base_p, '.');
-  if (!dot_p) dot_p = name + text_length(name);
+  const char* end_p = name + text_length(name);
+  // Character by character: the last byte of a multi-byte character may be a
+  // "/" or a "." byte.
+  const char* base_p = name;
+  const char* dot_p = nullptr;
+  for (const char* p = name; p < end_p; skip_code_point(p, end_p)) {
+    if (*p == '/') {
+      base_p = p + 1;
+      dot_p = nullptr;
+    } else if (*p == '.' && !dot_p) {
+      dot_p = p;
+    }
+  }
+  if (!dot_p) dot_p = end_p;
   // The stem has no "." of its own, so stepping it steps its end.
   Byte_Str stem(base_p, int32_t(dot_p - base_p));
   Byte_Str stepped = step_file_name(c_str(stem), step);

@@ -9,6 +9,8 @@
 
 #include "shell/Wind_Con.h"
 
+struct Err;
+
 constexpr const char* APPL_TITLE = "Corvandile Veza";
 
 // The program: arguments as given to main. Returns the exit code.
@@ -40,4 +42,7 @@ int32_t alert(int32_t icon, const std::string& text, const std::vector<std::stri
               int32_t selected_i);
 // Shown by the loop when it next comes round.
 void report_error(const std::string& text);
+// The error's text as users see it: its message and, when it has one, its code.
+void report_error(const Err& e);
+// "Error closing file 'NAME':  REASON", both internal text; only the first is kept.
 void add_deferred_error(const std::string& file_name, const std::string& reason);

@@ -125,6 +125,9 @@ void solve(Edit_Con& con) {
 }
 
 void print(Edit_Con& con, const Command_Line& cl, std::string& at) {
+  // As a window opening the model: its graph drawn from the Solutions or the Table.
+  Con_Cmd opened(OPENED_CMD, &con);
+  con_perform(con, opened, false);
   calculate(con);
   // The file is made first, so that a place it cannot go gets its own message.
   write_outputs({{cl.pdf, QByteArray()}}, at);
@@ -183,7 +186,7 @@ int run_batch(const Command_Line& cl) {
       case NO_BATCH: break;
     }
   } catch (const Err& e) {
-    say(at, e.message());
+    say(at, err_display_text(e));
     return 1;
   }
   return 0;

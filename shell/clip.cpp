@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "core/code_point.h"
 #include "draw/qt/qt_targets.h"
 #include "draw/screen.h"
 #include "draw/units.h"
@@ -32,9 +33,11 @@ Byte_Str internal_of_clip_text(const char* utf8, int32_t n) {
 Byte_Str paste_form(Wind_Con& w, const Byte_Str& text) {
   if (takes_whole_q(w, text)) return text;
   int32_t n = n_elts(text);
-  if (n == 0 || text[0] == CR || !std::memchr(text.first_p, CR, size_t(n))) return Byte_Str();
+  // Characters, not bytes: the last byte of a longer character may be a CR's.
+  if (find_code_point(text.first_p, n, CR) <= 0) return Byte_Str();
+  bool final_cr_q = text[n - 1] == CR && uint8_t(text[n - 2]) < 0x80;
   Byte_Str retry(&CR, 1);
-  append(retry, text.first_p, text[n - 1] == CR ? n - 1 : n);
+  append(retry, text.first_p, final_cr_q ? n - 1 : n);
   return takes_whole_q(w, retry) ? retry : Byte_Str();
 }
 

@@ -32,6 +32,8 @@ constexpr int32_t OPEN_EXTRA_W = 6912;
 Byte_Str internal_path(const std::string& path) { return internal_of(QString::fromStdString(path)); }
 std::string utf8_path(const Byte_Str& name) { return qstring_of(name).toStdString(); }
 std::string file_title(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName().toStdString(); }
+// A window's title in quotes, as the questions about it show it.
+std::string quoted_title(const Wind_Con& w) { return "'" + internal_of_utf8(wind_title(w)) + "'"; }
 
 std::unique_ptr<File_In> open_in(const std::string& path) {
   Byte_Str name = internal_path(path);
@@ -46,7 +48,7 @@ void close_file(File_Info& fi) {
   try {
     close(*f);
   } catch (const Err& e) {
-    add_deferred_error(fi.path, e.message());
+    add_deferred_error(internal_of_utf8(fi.path), err_display_text(e));
   }
 }
 
@@ -152,7 +154,7 @@ bool needs_save_question_q(const Wind_Con& w) {
 void doc_revert(Wind_Con& w) {
   File_Info& fi = *w.file_info_mp;
   if (needs_save_question_q(w) &&
-      alert(EXCLAMATION_ICON, "Discard changes to '" + wind_title(w) + "'?", {"&Cancel", "&OK"}, 0, 0) != 1)
+      alert(EXCLAMATION_ICON, "Discard changes to " + quoted_title(w) + "?", {"&Cancel", "&OK"}, 0, 0) != 1)
     return;
   seek(*fi.file_mp, 0);
   wind_replace_content(w, read_file(*fi.file_mp, false, fi.path));
@@ -162,7 +164,7 @@ void doc_revert(Wind_Con& w) {
 bool doc_close(Wind_Con& w) {
   if (w.modal_q) return false;
   if (model_doc_q(w) && needs_save_question_q(w)) {
-    int32_t b = alert(EXCLAMATION_ICON, "Save changes to '" + wind_title(w) + "' before closing?",
+    int32_t b = alert(EXCLAMATION_ICON, "Save changes to " + quoted_title(w) + " before closing?",
                       {"&Discard changes", "&Cancel", "&Save"}, 1, 2);
     if (b == 1 || (b == 2 && !doc_save(w))) return false;
   }

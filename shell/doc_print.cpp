@@ -12,6 +12,7 @@
 #include "persist/mm_version.h"
 #include "shell/GUI_sys_os.h"
 #include "shell/doc_dialogs.h"
+#include "shell/qt_text.h"
 #include "shell/wind_view.h"
 
 namespace {
@@ -133,7 +134,8 @@ void print_job(QPrinter& p, const std::string& title, const std::function<void(P
                         draw(c);
                         painter.setClipping(false);
                       }};
-    Page_Job job = {sink, title.c_str()};
+    std::string header_title = internal_of_utf8(title);
+    Page_Job job = {sink, header_title.c_str()};
     for (int32_t i = 0; i < n_copies; ++i) print_all(job);
   }
   painter.end();

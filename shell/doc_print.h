@@ -28,7 +28,7 @@ struct Page_Sink {
 // One print job's pages: the header of each page and the placing of contents.
 struct Page_Job {
   Page_Sink sink;
-  const char* title;
+  const char* title;  // internal text
   int32_t page_n = 0;  // pages started
   int32_t y = 0;       // where the next content may start, from the top (y up)
   bool stopped_q = false;

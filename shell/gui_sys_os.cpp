@@ -294,21 +294,38 @@ void idle_blink() {
   last_blink_ = now_ms();
 }
 
+// Runs f as the loop runs a command: an error ends it and is shown next.
+template <class F>
+void run_reported(F&& f) {
+  try {
+    f();
+  } catch (const Err& e) {
+    report_error(e);
+  }
+}
+
+// A failing refresh is shown, and not again under its own alert: no tick
+// runs while a modal window is in front.
 void tick_all() {
+  if (Wind_Con* f = front_wc_p(); f && f->modal_q) return;
   for (Wind_Con* w : wind_ps_) {
     if (!w) continue;
     Button_Cmd c(CALC_BUTTON_N);
-    if (con_query(w->con, c) > 0) con_perform(w->con, c, false);
+    run_reported([&] {
+      if (con_query(w->con, c) > 0) con_perform(w->con, c, false);
+    });
   }
 }
 
 void startup_question() {
   int32_t b = alert(INFORMATION_ICON, "Create a new document or open an existing one?",
                     {"&New", "&Open", "&Help", "&Quit"}, 3, 1);
-  if (b == 0) doc_new();
-  if (b == 1) doc_open();
-  if (b == 2) help_start();
-  if (b == 3) appl_exit();
+  run_reported([b] {
+    if (b == 0) doc_new();
+    if (b == 1) doc_open();
+    if (b == 2) help_start();
+    if (b == 3) appl_exit();
+  });
 }
 
 void idle() {
@@ -325,7 +342,8 @@ void idle() {
 // The shell's own results; true when the command was consumed.
 bool own_result(Cmd& c) {
   if (c.cmd_n == BUTTON_CMD && (button_cast_n(c) == NEXT_FILE_BUTTON_N || button_cast_n(c) == PREV_FILE_BUTTON_N)) {
-    if (Wind_Con* w = front_wc_p()) doc_step_file(*w, button_cast_n(c) == NEXT_FILE_BUTTON_N ? 1 : -1);
+    if (Wind_Con* w = front_wc_p())
+      run_reported([&] { doc_step_file(*w, button_cast_n(c) == NEXT_FILE_BUTTON_N ? 1 : -1); });
     return true;
   }
   if (colour_result(c)) return true;
@@ -366,16 +384,15 @@ void shell_note_key() { next_tick_ = now_ms() + 2 * blink_ms() * 2 / 3; }
 bool shell_menu_enabled_q(int32_t id) { return menu_item_enabled_q(front_wc_p(), id, clip_text()); }
 
 void shell_menu_choose(int32_t id) {
-  try {
+  run_reported([id] {
     if (!shell_menu_enabled_q(id)) return;
     wait_cursor_show();
     dispatch(front_wc_p(), id);
-  } catch (const Err& e) {
-    report_error(e.message());
-  }
+  });
 }
 
 void report_error(const std::string& text) { errors_.push_back(text); }
+void report_error(const Err& e) { report_error(err_display_text(e)); }
 
 void add_deferred_error(const std::string& file_name, const std::string& reason) {
   if (deferred_error_.empty()) deferred_error_ = "Error closing file '" + file_name + "':  " + reason;
@@ -585,13 +602,7 @@ int appl_main(int argc, char** argv) {
   wake.start(std::max(blink_ms() / 2, 50));
   next_tick_ = now_ms();
   // A file named on the command line; a failure is shown by the loop.
-  if (!cl.file.empty()) {
-    try {
-      doc_open_path(cl.file, true);
-    } catch (const Err& e) {
-      report_error(e.message());
-    }
-  }
+  if (!cl.file.empty()) run_reported([&] { doc_open_path(cl.file, true); });
   std::unique_ptr<Cmd> c = run_loop();
   CHECK(front_wc_p() == NULL && c && cmd_n(*c) == BUTTON_CMD && button_cast_n(*c) == QUIT_BUTTON_N);
   wake.stop();

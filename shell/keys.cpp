@@ -84,8 +84,15 @@ Key_Result shell_type_char(Wind_Con& w, uint32_t cp, bool& greek_q) {
   greek_q = false;
   Font_Pos pos = cp == GREEK_PREFIX_CHAR ? Font_Pos{ROMAN_CODING, 7} : font_pos_of(cp);
   if (greek_now_q && pos.coding == ROMAN_CODING) cp = SYMBOL_CODE_POINTS[pos.b];
-  // A control code (Alt+G twice gives the Symbol coding's code 7) types nothing.
-  if (pos.coding == NO_CODING || cp == UNDEFINED_CODE_POINT || cp < 32) return {};
+  // A control code (Alt+G twice gives the Symbol coding's code 7) types
+  // nothing; a character neither font has is refused with a beep (Paste
+  // takes it).
+  if (cp < 32) return {};
+  if (pos.coding == NO_CODING || cp == UNDEFINED_CODE_POINT) {
+    Key_Result r;
+    r.beep_q = true;
+    return r;
+  }
   char buf[8] = {};
   put_code_point(buf, cp);
   return shell_type_text(w, Byte_Str(buf));

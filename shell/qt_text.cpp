@@ -7,10 +7,16 @@
 Byte_Str internal_of(const QString& s) {
   std::string out;
   for (char32_t cp : s.toUcs4()) {
+    if (cp == 0) continue;  // it would end the internal text there
     char buf[8] = {};
     out.append(buf, size_t(put_code_point(buf, cp == '\n' ? '\r' : cp) - buf));
   }
   return Byte_Str(out.data(), int32_t(out.size()));
+}
+
+std::string internal_of_utf8(const std::string& utf8) {
+  Byte_Str t = internal_of(QString::fromStdString(utf8));
+  return std::string(t.first_p, size_t(n_elts(t)));
 }
 
 QString qstring_of(const Byte_Str& t) {

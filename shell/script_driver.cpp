@@ -219,7 +219,7 @@ void driver_step() {
   try {
     run_line(line);
   } catch (const Err& e) {
-    report_error(e.message());
+    report_error(e);
   }
   std::fflush(stdout);
 }

@@ -173,7 +173,7 @@ bool Wind_View::viewportEvent(QEvent* e) {
       default: break;
     }
   } catch (const Err& err) {
-    report_error(err.message());
+    report_error(err);
     return true;
   }
   return QAbstractScrollArea::viewportEvent(e);
@@ -213,7 +213,7 @@ void Wind_View::keyPressEvent(QKeyEvent* e) {
   try {
     key(e->key(), e->modifiers(), e->text(), e->isAutoRepeat());
   } catch (const Err& err) {
-    report_error(err.message());
+    report_error(err);
   }
 }
 

@@ -27,16 +27,14 @@ uint32_t partner(uint32_t cp) {
   return ANGLE_CLOSE;
 }
 
-bool no_blank_q(const char* t, int32_t n) {
-  for (int32_t i = 0; i < n; ++i)
-    if (uint8_t(t[i]) <= ' ') return false;
+// By characters, not bytes: the last byte of é or θ is a control code's.
+bool none_below_q(const char* t, int32_t n, uint32_t least) {
+  for (const char* p = t; p < t + n;)
+    if (take_code_point(p, t + n) < least) return false;
   return true;
 }
-bool no_control_q(const char* t, int32_t n) {
-  for (int32_t i = 0; i < n; ++i)
-    if (uint8_t(t[i]) < ' ') return false;
-  return true;
-}
+bool no_blank_q(const char* t, int32_t n) { return none_below_q(t, n, ' ' + 1); }
+bool no_control_q(const char* t, int32_t n) { return none_below_q(t, n, ' '); }
 
 const Styl& make_styl(const char* family, int32_t kind, int32_t size) {
   return *new Styl(make_style(make_font(font_family_resolve(family, kind), size), ROMAN_CODING));

@@ -5,8 +5,8 @@
 // rows removes them. Line ends of other programs (CR LF, LF) are read as
 // carriage returns.
 #include <algorithm>
-#include <cstring>
 
+#include "core/code_point.h"
 #include "editor/Expr.h"
 #include "tables/table_edit.h"
 
@@ -15,16 +15,21 @@ namespace {
 constexpr char CR = 13, LF = 10;
 
 // The command's unconsumed text with its line ends made carriage returns,
-// and for each of its bytes (and its end) the offset in the original.
+// and for each of its bytes (and its end) the offset in the original. Taken
+// by characters: the last byte of a longer character may be a tab's or a
+// line end's.
 struct Plain_Text {
   Text_Partial_Cmd c{Byte_Str()};
   std::vector<int32_t> orig_is;
   explicit Plain_Text(const Text_Partial_Cmd& from) {
     const Byte_Str& t = from.text;
-    for (int32_t i = from.n_consumed; i < n_elts(t); ++i) {
-      if (t[i] == CR && i + 1 < n_elts(t) && t[i + 1] == LF) continue;
-      orig_is.push_back(i);
-      append(c.text, t[i] == LF ? CR : t[i]);
+    for (const char* p = t.first_p + from.n_consumed; p < t.write_p;) {
+      const char* at = p;
+      uint32_t cp = take_code_point(p, t.write_p);
+      if (cp == uint32_t(CR) && p < t.write_p && *p == LF) continue;
+      for (const char* q = at; q < p; ++q) orig_is.push_back(int32_t(q - t.first_p));
+      if (cp == uint32_t(LF)) append(c.text, CR);
+      else append(c.text, at, int32_t(p - at));
     }
     orig_is.push_back(n_elts(t));
   }
@@ -36,7 +41,7 @@ bool rest_is_q(const Text_Partial_Cmd& c, const char* text) {
 }
 
 bool has_q(const Text_Partial_Cmd& c, char ch) {
-  return std::memchr(c.text.first_p + c.n_consumed, ch, size_t(n_elts(c.text) - c.n_consumed)) != nullptr;
+  return find_code_point(c.text.first_p + c.n_consumed, n_elts(c.text) - c.n_consumed, uint8_t(ch)) >= 0;
 }
 // A carriage return inside the text's own brackets is a line of one cell.
 bool rows_text_q(const Text_Partial_Cmd& c) {

@@ -19,6 +19,8 @@ TEST(FileNames, NeighbourName) {
       {"notes.mm", 1, ""},            {"notes.mm", -1, ""},         {"b.mm", 1, ""},
       {"run007", 1, "run8"},          {"ex9.tar.mm", 1, "ex10.tar.mm"},
       {"/m/v1.2/ex9.mm", 1, "/m/v1.2/ex10.mm"}, {"/m/v1.2/notes", 1, ""},
+      // U+1700 ends in a "." byte, U+1780 in a "/" byte: neither counts.
+      {"\x80\x2E" "9.mm", 1, "\x80\x2E" "10.mm"}, {"a.\x80\x2F" "9.mm", 1, ""},
   };
   for (const Case& c : cases) {
     Byte_Str got = neighbour_name(c.name, c.step);

@@ -61,9 +61,17 @@ printf '\x03\x00' >v30.mm
 
 expect 0 "y=a*x+b" "" --solve line.mm
 expect 0 "y=3/2" "" --solve stale.mm
-expect 0 "" "" --print line.mm --pdf line.pdf
+# The header: the title (a file name in UTF-8), the version, today's date.
+cp line.mm lïne.mm
+expect 0 "" "" --print lïne.mm --pdf line.pdf
 text=$(pdftotext -layout line.pdf - | tr -s ' \n' ' ')
-[[ $text == "line.mm Corvandile Veza 2.5 "*" page 1 "*"Constraints y = ax + b Parameters Solutions "* ]] || fail "line.pdf: $text"
+today=$(LC_ALL=C date +'%Y.%b.%d %a')
+[[ $text == "lïne.mm Corvandile Veza 2.5 $today page 1 "*"Constraints y = ax + b Parameters Solutions "* ]] ||
+  fail "line.pdf: $text"
+# A model with Solutions prints their graph, as its window shows it.
+expect 0 "" "" --print stale.mm --pdf stale.pdf
+text=$(pdftotext -layout stale.pdf - | tr -s ' \n' ' ')
+[[ $text == *"Solutions y= x 2 Graphs y 10.00 "*" Trace: x=0.0 y=0.0 "* ]] || fail "stale.pdf: $text"
 expect 0 "" "" --render line.mm --png line.png --svg line.svg
 expect 0 "" "" --render line.mm --png line2.png --dpi 192
 read -r w x h <<<"$(png_size line.png)"
@@ -82,14 +90,14 @@ expect 0 "" "" --render two.mm --graph 1 --no-grid --png x.png
 expect 1 "" "corvandile_veza: two.mm: No graph 3: the model has 2 independent variables" --render two.mm --graph 3 --png three.png
 expect 1 "" "corvandile_veza: sin.mm: Transcendental expression" --render sin.mm --graph 1 --png sin.png
 
-expect 1 "" "corvandile_veza: missing.mm: File not found (missing, not a file, or name wrong?)" --render missing.mm --png m.png
+expect 1 "" "corvandile_veza: missing.mm: File not found (missing, not a file, or name wrong?) (2)" --render missing.mm --png m.png
 expect 1 "" "corvandile_veza: v30.mm: You need to start Corvandile (or Corvandile Veza) version 3.0 or later to read this file." \
   --print v30.mm --pdf v30.pdf
 expect 1 "" "corvandile_veza: cut.mm: Not enough input" --render cut.mm --svg cut.svg
 expect 1 "" "corvandile_veza: line.mm: No graph 2: the model has 1 independent variable" --render line.mm --graph 2 --png two.png
-expect 1 "" "corvandile_veza: nowhere/line.svg: File not found (missing, not a file, or name wrong?)" \
+expect 1 "" "corvandile_veza: nowhere/line.svg: File not found (missing, not a file, or name wrong?) (2)" \
   --render line.mm --png line3.png --svg nowhere/line.svg
-expect 1 "" "corvandile_veza: nowhere/line.pdf: File not found (missing, not a file, or name wrong?)" \
+expect 1 "" "corvandile_veza: nowhere/line.pdf: File not found (missing, not a file, or name wrong?) (2)" \
   --print line.mm --pdf nowhere/line.pdf
 expect 2 "" "corvandile_veza: --print needs --pdf OUT" --print line.mm
 for f in m.png v30.pdf cut.svg line3.png two.png three.png sin.png; do [ ! -e $f ] || fail "a failed command wrote $f"; done

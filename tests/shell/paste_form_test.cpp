@@ -42,12 +42,16 @@ TEST(PasteForm, CrInFrontRetry) {
       {"a\rb\r", "\ra\rb", "a\rb\r"},
       {"\ra\rb", "\ra\rb", "\ra\rb"},
       {"", "", ""},
+      // U+06CC ends in a CR byte: neither a line break nor a final CR.
+      {"b\xCC\x0D", "", "b\xCC\x0D"},
+      {"a\rb\xCC\x0D", "\ra\rb\xCC\x0D", "a\rb\xCC\x0D"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(form(taking_kind<true>(), c.text), c.rows) << c.text;
     EXPECT_EQ(form(taking_kind<false>(), c.text), c.any) << c.text;
   }
-  Byte_Str clip = internal_of_clip_text("x\r\ny\nz\r\r\n", 9);
+  // A NUL, which would end the internal text, is dropped.
+  Byte_Str clip = internal_of_clip_text("x\r\ny\0\nz\r\r\n", 10);
   EXPECT_EQ(bytes_of(clip), "x\ry\rz\r\r");
 }
 

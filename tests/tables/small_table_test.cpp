@@ -96,23 +96,28 @@ TEST(Small_Table, EditingSessionsOfAVariableTable) {
 TEST(Small_Table, SpreadsheetTextPastesIntoTheDataTable) {
   run_table_scripts({
       {[] { return xy_table(0); },
-       {// Lines ending in CR LF, an empty cell, a note with spaces, decimals and signs.
-        {"*1.5|2||first try\r\n-3|4.25\r\n", "/1.5|2||first try/-3|4.25||", "0,2"},
-        {"C", SAME, "0,2", "\r1.5\t2\t\tfirst try\r-3\t4.25\t\t"},
+       {// Lines ending in CR LF, an empty cell, a note with spaces, decimals and
+        // signs, and α, é and ա, whose last bytes are a control code's and a line feed's.
+        {"*1.5|2\xB1\x07||first try \xE9\x01\xE1\x0A\r\n-3|4.25\r\n", "/1.5|2\xB1\x07||first try \xE9\x01\xE1\x0A/-3|4.25||",
+         "0,2"},
+        {"C", SAME, "0,2", "\r1.5\t2\xB1\x07\t\tfirst try \xE9\x01\xE1\x0A\r-3\t4.25\t\t"},
         // Three lines over the last row: the rows past the end are added.
         {"P0,-90000", SAME, "2,2"}, {"U2", SAME, "2,1"},
-        {"*7|8\n9|10\n11|12", "/1.5|2||first try/7|8||/9|10||/11|12||", "1,4"},
+        {"*7|8\n9|10\n11|12", "/1.5|2\xB1\x07||first try \xE9\x01\xE1\x0A/7|8||/9|10||/11|12||", "1,4"},
         // Over rows that do not reach the end, lines left over are refused.
         {"U0", SAME, "1,4"}, {"P0,-1", SAME, "0/0/0,0"}, {"D2", SAME, "0,2"}, {"+a|b/c|d/e|f", SAME, "0,2", "<beep>"},
         // Fewer lines than rows: the rows without a line are emptied.
-        {"*a|b", "/a|b||/|||/9|10||/11|12||", "0,2"}, {"Z", "/1.5|2||first try/7|8||/9|10||/11|12||", "0,2"},
-        {"Z", "/1.5|2||first try/-3|4.25||", "1,2"}, {"Z", "", "0,0"},
+        {"*a|b", "/a|b||/|||/9|10||/11|12||", "0,2"},
+        {"Z", "/1.5|2\xB1\x07||first try \xE9\x01\xE1\x0A/7|8||/9|10||/11|12||", "0,2"},
+        {"Z", "/1.5|2\xB1\x07||first try \xE9\x01\xE1\x0A/-3|4.25||", "1,2"}, {"Z", "", "0,0"},
         // Text with a tab typed in a cell pastes over the cell's row.
         {"N", "/|||", "0/0/0,0"}, {"R0", SAME, "0/1/0,0"}, {"*5|6", "/5|6||", "0,1"},
         {"+5|6|7|8|9", SAME, "0,1", "<beep>"}}},
       // A line inside the text's own brackets is a line of the cell, typed and undone there.
       {[] { return xy_table(1); },
        {{"+(1/2)", "/(1/2)|||", "0/0/4/0,0"}, {"Z", "/|||", "0/0/0,0"}, {"Y", "/(1/2)|||", "0/0/4/0,0"}}},
+      // ґ ends in a tab's byte: still the cell's text.
+      {[] { return xy_table(1); }, {{"+a\x91\x09", "/a\x91||||", "0/0/3,3"}}},
   });
 }
 
