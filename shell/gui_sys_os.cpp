@@ -14,6 +14,7 @@
 #include <QStyleHints>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 
 #include "core/coding.h"
 #include "draw/Canvas_os.h"
@@ -302,13 +303,25 @@ void tick_all() {
   }
 }
 
+// A command's failure is shown by the loop, which then goes on: a file that
+// does not read is a message, never the end of the program.
+void reported(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const Err& e) {
+    report_error(e.message());
+  }
+}
+
 void startup_question() {
   int32_t b = alert(INFORMATION_ICON, "Create a new document or open an existing one?",
                     {"&New", "&Open", "&Help", "&Quit"}, 3, 1);
-  if (b == 0) doc_new();
-  if (b == 1) doc_open();
-  if (b == 2) help_start();
-  if (b == 3) appl_exit();
+  reported([b] {
+    if (b == 0) doc_new();
+    if (b == 1) doc_open();
+    if (b == 2) help_start();
+    if (b == 3) appl_exit();
+  });
 }
 
 void idle() {
@@ -325,7 +338,7 @@ void idle() {
 // The shell's own results; true when the command was consumed.
 bool own_result(Cmd& c) {
   if (c.cmd_n == BUTTON_CMD && (button_cast_n(c) == NEXT_FILE_BUTTON_N || button_cast_n(c) == PREV_FILE_BUTTON_N)) {
-    if (Wind_Con* w = front_wc_p()) doc_step_file(*w, button_cast_n(c) == NEXT_FILE_BUTTON_N ? 1 : -1);
+    if (Wind_Con* w = front_wc_p()) reported([&] { doc_step_file(*w, button_cast_n(c) == NEXT_FILE_BUTTON_N ? 1 : -1); });
     return true;
   }
   if (colour_result(c)) return true;
@@ -366,13 +379,11 @@ void shell_note_key() { next_tick_ = now_ms() + 2 * blink_ms() * 2 / 3; }
 bool shell_menu_enabled_q(int32_t id) { return menu_item_enabled_q(front_wc_p(), id, clip_text()); }
 
 void shell_menu_choose(int32_t id) {
-  try {
+  reported([id] {
     if (!shell_menu_enabled_q(id)) return;
     wait_cursor_show();
     dispatch(front_wc_p(), id);
-  } catch (const Err& e) {
-    report_error(e.message());
-  }
+  });
 }
 
 void report_error(const std::string& text) { errors_.push_back(text); }
@@ -585,13 +596,7 @@ int appl_main(int argc, char** argv) {
   wake.start(std::max(blink_ms() / 2, 50));
   next_tick_ = now_ms();
   // A file named on the command line; a failure is shown by the loop.
-  if (!cl.file.empty()) {
-    try {
-      doc_open_path(cl.file, true);
-    } catch (const Err& e) {
-      report_error(e.message());
-    }
-  }
+  if (!cl.file.empty()) reported([&] { doc_open_path(cl.file, true); });
   std::unique_ptr<Cmd> c = run_loop();
   CHECK(front_wc_p() == NULL && c && cmd_n(*c) == BUTTON_CMD && button_cast_n(*c) == QUIT_BUTTON_N);
   wake.stop();
