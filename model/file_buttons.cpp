@@ -4,7 +4,6 @@
 
 #include "draw/button.h"
 #include "model/Math_Model.h"
-#include "model/model_env.h"
 #include "model/model_kind.h"
 
 namespace {
