@@ -33,6 +33,11 @@ int32_t font_bytes_width(const Styl& s, int32_t coding, int32_t style_bits, cons
   return table_sum(font_widths(*s.fonts[coding], style_bits & 3), bytes, n_bytes);
 }
 
+const Styl& default_style() {
+  static Styl* style_p = new Styl(make_style(default_font(), ROMAN_CODING));
+  return *style_p;
+}
+
 // Walked in place: the editor measures on every keystroke.
 int32_t text_width(const char* text, int32_t n_bytes, int32_t style_bits, const Styl& s) {
   const Width_Table* tables[N_CODINGS] = {};

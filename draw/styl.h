@@ -19,6 +19,10 @@ struct Styl {
 // the default roman family or the symbol family at the same size.
 Styl make_style(std::shared_ptr<Font> font, int32_t prefer_coding, int32_t style_bits = 0);
 
+// The default font's roman style, made once: buttons, alerts and the graphs'
+// labels are written in it.
+const Styl& default_style();
+
 // The width of one coding's font bytes.
 int32_t font_bytes_width(const Styl& s, int32_t coding, int32_t style_bits, const char* bytes, int32_t n_bytes);
 

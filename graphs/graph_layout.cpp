@@ -120,10 +120,7 @@ void draw_grid_line(Canvas& c, Point a, Point b, bool zero_q) {
 
 }  // namespace
 
-const Styl& graph_label_style() {
-  static Styl* style_p = new Styl(make_style(default_font(), ROMAN_CODING));
-  return *style_p;
-}
+const Styl& graph_label_style() { return default_style(); }
 
 void graph_layout_init(Graph_Set& fws) {
   Graph_Geom g = geom_of(fws);

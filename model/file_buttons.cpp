@@ -4,7 +4,6 @@
 
 #include "draw/button.h"
 #include "model/Math_Model.h"
-#include "model/model_env.h"
 #include "model/model_kind.h"
 
 namespace {
@@ -26,12 +25,12 @@ int32_t query(const Gui_Kind&, const void* e, const Sel&, Cmd& c) {
 }
 void perform(const Gui_Kind&, void*, Cmd_Args&) {}
 // The frame hangs from the origin; the text's baseline lies under it.
-int32_t baseline(const void* e) { return -button_bounds(look_of(e), model_text_style()).y1; }
+int32_t baseline(const void* e) { return -button_bounds(look_of(e), default_style()).y1; }
 Rect bounds(const Gui_Kind&, const void* e) {
-  return e ? rect_shift(button_bounds(look_of(e), model_text_style()), {0, baseline(e)}) : Rect{0, 0, 0, 0};
+  return e ? rect_shift(button_bounds(look_of(e), default_style()), {0, baseline(e)}) : Rect{0, 0, 0, 0};
 }
 void draw(const Gui_Kind&, const void* e, Canvas& c, Point origin) {
-  if (e) canvas_draw_button(c, {origin.x, origin.y + baseline(e)}, look_of(e), model_text_style());
+  if (e) canvas_draw_button(c, {origin.x, origin.y + baseline(e)}, look_of(e), default_style());
 }
 Region no_caret(const Gui_Kind&, const void*, const Sel&, const Canvas&, Point) { return Region(); }
 

@@ -34,25 +34,27 @@ std::string today_text() {
   return std::string(s.first_p, size_t(n_elts(s)));
 }
 
-// A one-row table of four cells across the page.
+// A one-row table of four cells across the page; a text too long for its
+// cell (a long title) is cut at the cell's padding, not written over the next.
 void draw_header(Page_Job& job) {
   const std::string cells[] = {job.title,
                                std::string(APPL_TITLE) + " " + std::to_string(MM_MAJOR) + "." + std::to_string(MM_MINOR),
                                today_text(), "page " + std::to_string(job.page_n)};
   int32_t w = job.sink.page_w, h = header_h();
+  auto cell_x = [w](int32_t i) { return int32_t(int64_t(w) * i / 4); };
   job.sink.draw({0, w, -h, 0}, [&](Canvas& c) {
     canvas_set_colour(c, 0);
     canvas_polyline(c, std::vector<Point>{{0, 0}, {w - 1, 0}, {w - 1, -h}, {0, -h}}, true);
-    for (int32_t i = 0; i < 4; ++i) {
-      int32_t x = int32_t(int64_t(w) * i / 4);
-      if (i > 0) {
-        canvas_move_to(c, {x, 0});
-        canvas_line_to(c, {x, -h});
-      }
-      canvas_move_to(c, {x + HEADER_PAD, -HEADER_PAD - header_style().ascent});
-      canvas_draw_text(c, cells[i].data(), int32_t(cells[i].size()), 0, -1, header_style());
+    for (int32_t i = 1; i < 4; ++i) {
+      canvas_move_to(c, {cell_x(i), 0});
+      canvas_line_to(c, {cell_x(i), -h});
     }
   });
+  for (int32_t i = 0; i < 4; ++i)
+    job.sink.draw({cell_x(i), cell_x(i + 1) - HEADER_PAD, -h, 0}, [&](Canvas& c) {
+      canvas_move_to(c, {cell_x(i) + HEADER_PAD, -HEADER_PAD - header_style().ascent});
+      canvas_draw_text(c, cells[i].data(), int32_t(cells[i].size()), 0, -1, header_style());
+    });
 }
 
 bool start_page(Page_Job& job) {

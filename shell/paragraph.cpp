@@ -55,10 +55,7 @@ Sel no_initial_sel(const Gui_Kind&, const void*) { return sel_of(0, 0); }
 const Gui_Kind PARAGRAPH_KIND = {no_initial_sel, para_sel_bounds, para_query,      para_perform,
                                  para_bounds,    para_draw,       no_caret_region, para_release};
 
-const Styl& paragraph_style() {
-  static Styl* style_p = new Styl(make_style(default_font(), ROMAN_CODING));
-  return *style_p;
-}
+const Styl& paragraph_style() { return default_style(); }
 
 // An empty word (two spaces, an empty line) still takes a row's height, so
 // no line is empty.

@@ -24,17 +24,21 @@ void rows_in(const Small_Table& t, int32_t oy, const Rect& area, int32_t& j, int
   k = std::min(n_elts(t), int32_t(std::lower_bound(first, t.y_bdys.end(), area.y0, below) - first) + 1);
 }
 
+// The frame's top and right lines lie a unit inside the bounds: a device
+// rectangle stops short of its top and right edges, so lines on them would
+// fall outside a picture or a redraw of exactly the table.
 void draw_grid(const Small_Table& t, Canvas& c, Point o, int32_t j, int32_t k) {
   canvas_set_colour(c, GRID_COLOUR);
-  int32_t x0 = o.x + t.x_bdys.front(), x1 = o.x + t.x_bdys.back();
-  int32_t top = o.y + t.y_bdys[0], bottom = o.y + t.y_bdys[size_t(k) + 1];
+  int32_t x0 = o.x + t.x_bdys.front(), x1 = o.x + t.x_bdys.back() - 1;
+  int32_t top = o.y + t.y_bdys[0] - 1, bottom = o.y + t.y_bdys[size_t(k) + 1];
   line(c, {x0, top}, {x1, top});
   for (int32_t i = j; i <= k; ++i) line(c, {x0, o.y + t.y_bdys[size_t(i) + 1]}, {x1, o.y + t.y_bdys[size_t(i) + 1]});
-  for (int32_t xb : t.x_bdys) line(c, {o.x + xb, top}, {o.x + xb, bottom});
+  for (int32_t xb : t.x_bdys) line(c, {std::min(o.x + xb, x1), top}, {std::min(o.x + xb, x1), bottom});
   canvas_set_colour(c, TEXT_COLOUR);
   int32_t under = o.y + t.y_bdys[1];
-  canvas_set_pen_width(c, 2 * DEFAULT_PEN_WIDTH);
-  line(c, {x0, under}, {x1, under});
+  // Its round ends stick out by half its width unless pulled in.
+  int32_t half = canvas_set_pen_width(c, 2 * DEFAULT_PEN_WIDTH) / 2;
+  line(c, {x0 + half, under}, {x1 - half, under});
   canvas_set_pen_width(c, DEFAULT_PEN_WIDTH);
 }
 

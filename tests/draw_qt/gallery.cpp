@@ -31,7 +31,7 @@ int n_inked(const QImage& img) {
 }
 
 Drawn expect_drawn_inside(const char* name, const Rect& b, const std::function<void(Canvas&, Point)>& draw,
-                          int32_t dpi) {
+                          int32_t dpi, int32_t slack) {
   const int32_t MARGIN = 16, PX = UNITS_PER_INCH / dpi;
   Point origin = {MARGIN * PX - b.x0, -MARGIN * PX - b.y1};
   int32_t w = (b.x1 - b.x0) / PX + 2 * MARGIN, h = (b.y1 - b.y0) / PX + 2 * MARGIN;
@@ -42,7 +42,7 @@ Drawn expect_drawn_inside(const char* name, const Rect& b, const std::function<v
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
       n_outside += (res.img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF &&
-                   (x < d.left - 1 || x > d.right || y < d.top - 1 || y > d.bottom);
+                   (x < d.left - slack || x >= d.right + slack || y < d.top - slack || y >= d.bottom + slack);
   EXPECT_GT(n_inked(res.img), 50) << name;
   EXPECT_EQ(n_outside, 0) << name;
   if (const char* dir_mp = std::getenv("VEZA_GALLERY_DIR"))

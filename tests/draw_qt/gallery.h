@@ -25,7 +25,7 @@ struct Drawn {
 };
 
 // Draws a piece with the given bounds at dpi, with a margin, and expects ink,
-// all of it inside the bounds (a pixel of slack for antialiased edges). With
+// all of it inside the bounds (slack pixels more for antialiased edges). With
 // VEZA_GALLERY_DIR set, the picture is also written there as name.png.
 Drawn expect_drawn_inside(const char* name, const Rect& bds, const std::function<void(Canvas&, Point)>& draw,
-                          int32_t dpi = 600);
+                          int32_t dpi = 600, int32_t slack = 1);

@@ -26,7 +26,7 @@ TEST(Table_Gallery, TablesDrawInsideTheirBounds) {
   };
   for (auto& [name, t] : tables) {
     Drawn d = expect_drawn_inside(name, table_bounds(*t),
-                                  [&](Canvas& c, Point at) { TABLE_OPS.draw(TABLE_OPS, t, c, at); }, 192);
+                                  [&](Canvas& c, Point at) { TABLE_OPS.draw(TABLE_OPS, t, c, at); }, 192, 0);
     int32_t n_line = 0;
     for (int x = d.bds.left; x < d.bds.right; ++x)
       for (int y = d.bds.bottom - 2; y <= d.bds.bottom; ++y) n_line += (d.img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;

@@ -31,7 +31,7 @@ done
 # Next File from lesson 1 to 8, then Previous File back: each button's
 # middle row in the lesson's picture (next, previous), clicked in content
 # units (192 a pixel, the picture's edge 576).
-rows=("549 0" "583 634" "749 800" "677 728" "623 674" "709 760" "549 600" "0 523")
+rows=("543 0" "577 616" "743 782" "671 710" "617 656" "703 742" "543 582" "0 517")
 {
   for k in 0 1 2 3 4 5 6; do read -r next _ <<<"${rows[$k]}"; printf 'click 34848 %d\nprint title\n' $((480 - 192 * next)); done
   for k in 7 6 5 4 3 2 1; do read -r _ prev <<<"${rows[$k]}"; printf 'click 34848 %d\nprint title\n' $((480 - 192 * prev)); done

@@ -1,6 +1,7 @@
 // The model document through its controller: Solve undone and redone whole,
 // a slider drag that rewrites its value, and Solve running out of memory
 // leaving the document as it was.
+#include "model/file_buttons.h"
 #include "model/model_table.h"
 #include "model/params_section.h"
 #include "tests/model/model_test_util.h"
@@ -183,6 +184,11 @@ TEST(ModelDoc, NewModelGraphsYAgainstX) {
   EXPECT_EQ(text_of(g.trace_texts[0]), "0.500");
   EXPECT_GT(d.m().pts[SOLUTIONS_MMDLI].y, d.m().pts[GRAPHS_MMDLI].y);
   EXPECT_EQ(label_hit(d.m(), {LABEL_W / 2, d.m().pts[GRAPHS_MMDLI].y - 3000}), GRAPHS_MMDLI);
+  // The file buttons, as the alerts' buttons, in the 9-point system font
+  // (2304 up, 384 down) framed 768 above and below.
+  set_file_buttons(&d.m(), true, false);
+  const Rect next = FILE_BUTTON_OPS.bounds(FILE_BUTTON_OPS, &d.m().next_button);
+  EXPECT_EQ(next.y1 - next.y0, 2304 + 384 + 2 * 768);
 }
 
 }  // namespace

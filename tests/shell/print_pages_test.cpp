@@ -19,10 +19,14 @@ constexpr int32_t PW = 100000, PH = 150000;
 struct Pages {
   Unit_Canvas uc;
   std::vector<std::string> log;
+  std::vector<Rect> clips;
   Page_Job job;
   Pages()
       : job{{PW, PH, [this] { return log.push_back("page"), true; },
-             [this](const Rect&, const std::function<void(Canvas&)>& draw) { draw(uc.canvas); }},
+             [this](const Rect& clip, const std::function<void(Canvas&)>& draw) {
+               clips.push_back(clip);
+               draw(uc.canvas);
+             }},
             "T"} {
     rec_screen();
   }
@@ -62,12 +66,17 @@ TEST(PrintPages, PlacesAndTiles) {
   }
 }
 
-// The header's frame is closed round the top of the page, and the rule
-// between two contents runs over the middle two thirds.
+// The header's frame is closed round the top of the page, each cell's text
+// is cut short of the next cell, and the rule between two contents runs over
+// the middle two thirds.
 TEST(PrintPages, HeaderFrameAndRule) {
   Pages p;
   p.print(50000, 20000);
   p.print(60000, 20000);
+  ASSERT_GE(p.clips.size(), 5u);
+  std::vector<std::pair<int32_t, int32_t>> spans;
+  for (size_t i = 1; i <= 4; ++i) spans.emplace_back(p.clips[i].x0, p.clips[i].x1);
+  EXPECT_EQ(spans, (std::vector<std::pair<int32_t, int32_t>>{{0, 24616}, {25000, 49616}, {50000, 74616}, {75000, 99616}}));
   Calls calls = p.uc.take(), lines;
   for (const std::string& c : calls)
     if (c.rfind("line_to", 0) == 0) lines.push_back(c);
