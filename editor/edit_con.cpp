@@ -1,5 +1,7 @@
 #include "editor/edit_con.h"
 
+#include <exception>
+
 namespace {
 
 constexpr int32_t MARGIN = 576;
@@ -34,6 +36,19 @@ std::unique_ptr<Cmd> after_perform(Edit_Con& w, Cmd_Args& args, bool reveal_q) {
   return std::move(args.res_cmd_mp);
 }
 
+// Performs the command. A failure before any change raises at once; one after
+// the change was made (the document's refresh) is handed back, so that the
+// change's record is filed before it is raised.
+std::exception_ptr perform_keeping_change(Edit_Con& w, Cmd_Args& args) {
+  try {
+    w.kind_p->perform(*w.kind_p, w.content_p, args);
+  } catch (...) {
+    if (!args.undo.cmd_mp) throw;
+    return std::current_exception();
+  }
+  return nullptr;
+}
+
 // The newest record of from is performed with its selection; the record
 // that perform makes goes to to. Nothing merges: no previous record is offered.
 std::unique_ptr<Cmd> replay(Edit_Con& w, Undo_List& from, Undo_List& to) {
@@ -41,23 +56,18 @@ std::unique_ptr<Cmd> replay(Edit_Con& w, Undo_List& from, Undo_List& to) {
   Undo_Rec& rec = from[n_elts(from) - 1];
   if (rec.sel_mp) std::swap(w.sel, *rec.sel_mp);
   Cmd_Args args(w.sel, *rec.cmd_mp);
+  std::exception_ptr failure;
   try {
-    w.kind_p->perform(*w.kind_p, w.content_p, args);
+    failure = perform_keeping_change(w, args);
   } catch (...) {
-    // A failure after the change was made (the document's refresh) still
-    // moves the record across, as the content has changed.
-    if (!args.undo.cmd_mp) {
-      if (rec.sel_mp) std::swap(w.sel, *rec.sel_mp);
-      throw;
-    }
-    file_record(to, args.undo);
-    erase(from, n_elts(from) - 1);
-    after_perform(w, args, true);
+    if (rec.sel_mp) std::swap(w.sel, *rec.sel_mp);
     throw;
   }
   if (args.undo.cmd_mp) file_record(to, args.undo);
   erase(from, n_elts(from) - 1);
-  return after_perform(w, args, true);
+  std::unique_ptr<Cmd> res = after_perform(w, args, true);
+  if (failure) std::rethrow_exception(failure);
+  return res;
 }
 
 }  // namespace
@@ -82,21 +92,14 @@ std::unique_ptr<Cmd> con_perform(Edit_Con& w, Cmd& c, bool reveal_q) {
     args.prev_undo_sel_p = newest.sel_mp.get();
     args.prev_undo_cmd_p = newest.cmd_mp.get();
   }
-  try {
-    w.kind_p->perform(*w.kind_p, w.content_p, args);
-  } catch (...) {
-    // A change made before the failure stays undoable.
-    if (!args.undo.cmd_mp) throw;
-    file_record(w.undo_list, args.undo);
-    set_length(w.redo_list, 0);
-    after_perform(w, args, reveal_q);
-    throw;
-  }
+  std::exception_ptr failure = perform_keeping_change(w, args);
   if (args.undo.cmd_mp) {
     file_record(w.undo_list, args.undo);
     set_length(w.redo_list, 0);
   }
-  return after_perform(w, args, reveal_q);
+  std::unique_ptr<Cmd> res = after_perform(w, args, reveal_q);
+  if (failure) std::rethrow_exception(failure);
+  return res;
 }
 
 std::unique_ptr<Cmd> con_undo(Edit_Con& w) { return replay(w, w.undo_list, w.redo_list); }
