@@ -62,6 +62,11 @@ bool rms_of(const Graph_Set& fws, DblsF f, int32_t k, double& rms) {
 
 }  // namespace
 
+Ref linear_coefficient(wff w, wff y) {
+  Linear l = linear_parts(w, y);
+  return l.ok_q ? l.a : Ref();
+}
+
 Ref solved_linear(wff w, wff y) {
   Linear l = linear_parts(w, y);
   if (!l.ok_q || zero_q(l.a.get())) return {};

@@ -12,6 +12,8 @@ constexpr char PLUS_MINUS_SIGN[] = "\xB1\x01";
 // For w = a y + b, with y only a factor of terms of sums and products and a
 // and b free of y: -b / a. Null when w is not of that form or a is 0.
 Ref solved_linear(wff w, wff y);
+// The a of w = a y + b as above; null when w is not of that form.
+Ref linear_coefficient(wff w, wff y);
 
 // The formulas of dependent variable k: its explicit ones, then its
 // implicit ones solved where they are linear in it.

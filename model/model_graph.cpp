@@ -56,27 +56,34 @@ bool explicit_q(wff w, const std::vector<Ref>& deps) {
 }
 
 // An equation as a panel can draw it: explicit; linear in a dependent
-// variable and solved for it; or implicit in one dependent variable. Null
-// for one that ties several dependent variables together.
-Ref drawable(wff w, const std::vector<Ref>& deps) {
+// variable with a coefficient free of the variables, and solved for it; or
+// implicit in one dependent variable. Null for one that ties several
+// dependent variables together. A coefficient that varies along the panel
+// may vanish there, where the zero set holds a vertical line or none at all:
+// only the implicit curve draws that as it is.
+Ref drawable(wff w, const Model_Dict& d) {
+  const std::vector<Ref>& deps = d.vs[DEP_VS];
   if (!appl_of_q(w, builtin(SYM_EQ)) || explicit_q(w, deps)) return Ref::share(w);
   Ref diff = Ref::adopt(minus(arg_of(w, 0), arg_of(w, 1)));
   for (const Ref& y : deps) {
-    Ref f = mentions_q(diff.get(), y.get()) ? solved_linear(diff.get(), y.get()) : Ref();
+    if (!mentions_q(diff.get(), y.get())) continue;
+    Ref a = linear_coefficient(diff.get(), y.get());
+    if (a.get() == EMPTY_HDL || n_deps_in(a.get(), d.vs[INDEP_VS]) > 0) continue;
+    Ref f = solved_linear(diff.get(), y.get());
     if (f.get() != EMPTY_HDL && n_deps_in(f.get(), deps) == 0) return Ref::adopt(apply2(SYM_EQ, y.get(), f.get()));
   }
   return n_deps_in(diff.get(), deps) <= 1 ? Ref::share(w) : Ref();
 }
 
 // The statements of w, joins taken apart (the later part first, as the graph sorts them).
-void statements_of(wff w, const std::vector<Ref>& deps, std::vector<Ref>& out) {
+void statements_of(wff w, const Model_Dict& d, std::vector<Ref>& out) {
   if (!join_q(w)) {
-    if (Ref s = drawable(w, deps); s.get() != EMPTY_HDL) out.push_back(s);
+    if (Ref s = drawable(w, d); s.get() != EMPTY_HDL) out.push_back(s);
     return;
   }
   std::vector<wff> parts;
   for (Hdl a = args_of(w); pair_q(a); a = pair_rest(a)) parts.push_back(pair_first(a));
-  for (size_t i = parts.size(); i-- > 0;) statements_of(parts[i], deps, out);
+  for (size_t i = parts.size(); i-- > 0;) statements_of(parts[i], d, out);
 }
 
 // The explicit statements once more at both ends of every slider's selected range.
@@ -198,7 +205,7 @@ void refresh_model(Math_Model& m, Cmd_Args& args) {
   Model_Dict& d = *rd_p->dict_p;
   std::vector<Ref> stmts;
   // Inequalities alone read as the equations' "true": nothing to shade everywhere.
-  if (rd_p->ineqs.empty() || rd_p->w.get() != builtin(SYM_TRUE)) statements_of(rd_p->w.get(), d.vs[DEP_VS], stmts);
+  if (rd_p->ineqs.empty() || rd_p->w.get() != builtin(SYM_TRUE)) statements_of(rd_p->w.get(), d, stmts);
   for (const Ref& q : rd_p->ineqs) stmts.push_back(q);
   if (m.table_mp) resized(m, TABLE_MMDLI, args, [&] { compute_columns(m, *rd_p, s_p->rows); });
   if (!take_symbols_q(*m.graphs_p, d)) return;

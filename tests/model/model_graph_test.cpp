@@ -80,6 +80,8 @@ TEST(ModelGraph, LessonModels) {
        3},
       // Graphed at a = b = 0 first, where the curve has no number.
       {"x | y", "y=a*x/b", {{"a", 2}, {"b", 1}}, "", "y=a*x/b", "0.0", {{0, 0, 1, 2}, {0, 0, 1, 0, false}}},
+      // Solved for y only where its coefficient cannot vanish: the line x = 0 stays.
+      {"x | y", "x^2*y=x", {}, "", "x^2*y-x=0", "", {{0, 0, 0, 0.5}, {0, 0, 2, 0.5}}},
       {"x | y", "y<x^2", {}, "", "y<x^2", "",
        {{0, 0, 3, 0, true, true}, {0, 0, -2, -5, true, true}, {0, 0, 0, 5, false, true}, {0, 0, 1, 3, false, true}}},
   };
