@@ -7,8 +7,6 @@
 
 namespace {
 
-// Cubic Hermite interpolation errs by at most h^4 max|f''''| / 384.
-constexpr double HERMITE_DIVISOR = 384;
 constexpr int32_t N_ROOT_ITERS = 20;
 
 struct Curve_Run {
@@ -113,8 +111,7 @@ bool within_q(double y, Interval range) { return std::isfinite(y) && range.lo <=
 // A piece whose cubic Hermite interpolant is provably within one pixel.
 bool hermite_piece(Curve_Run& r, Interval ab, const Ends& e) {
   double dx = ab.hi - ab.lo;
-  double err = dx * dx * dx * dx * magnitude(range_of(r.fns.d[4], ab));
-  if (!(std::isfinite(err) && err < HERMITE_DIVISOR * r.eps)) return false;
+  if (!hermite_within_q(dx, range_of(r.fns.d[4], ab), r.eps)) return false;
   if (r.strand_mp && e.side1 == 0) {
     // Both Bézier controls inside keep the whole piece inside.
     double c1 = e.y0 + dx * e.d0 / 3, c2 = e.y1 - dx * e.d1 / 3;
@@ -241,6 +238,15 @@ void add_vertical_segment(Graph_Picture& pic, double x, Interval x_range, Interv
   double sx = bds0.x1 / (x_range.hi - x_range.lo), sy = bds0.y1 / (y_range.hi - y_range.lo);
   double cx = (x - x_range.lo) * sx;
   straight_strand(pic, cx, (ys.lo - y_range.lo) * sy, cx, (ys.hi - y_range.lo) * sy, colour, style);
+}
+
+bool hermite_within_q(double h, Interval fourth, double tol) {
+  // Cubic Hermite interpolation errs by at most h^4 max|f^(4)| / 384; with
+  // no fourth derivative it is exact however wide the piece, where h^4
+  // alone may overflow.
+  double m4 = magnitude(fourth);
+  double err = m4 == 0 ? 0 : h * h * h * h * m4;
+  return std::isfinite(err) && err < 384 * tol;
 }
 
 Interval narrow_by_slope(Interval range, double y0, double y1, double h, Interval slope) {

@@ -33,6 +33,10 @@ void sample_curve_on_panel(Graph_Picture& pic, int32_t colour, Interval x_range,
 void add_vertical_segment(Graph_Picture& pic, double x, Interval x_range, Interval ys, Interval y_range,
                           int32_t colour, int32_t style);
 
+// Whether the cubic Hermite interpolant over a width h is within tol of a
+// function whose fourth derivative lies within fourth.
+bool hermite_within_q(double h, Interval fourth, double tol);
+
 // Narrows range with what a slope within slope allows between (a, y0) and
 // (a + h, y1): the end values themselves for a monotone function, else the
 // meeting points of the steepest lines out of one end and into the other.

@@ -4,10 +4,9 @@
 #include <cmath>
 #include <utility>
 
-namespace {
+#include "graphs/curve_sampler.h"
 
-// Cubic Hermite interpolation errs by at most h^4 max|d^4| / 384.
-constexpr double HERMITE_DIVISOR = 384;
+namespace {
 
 double magnitude(Interval a) { return std::max(std::fabs(a.lo), std::fabs(a.hi)); }
 int sign_of(double v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
@@ -59,9 +58,7 @@ void widen_while_monotone(Cell& copy, const Cell& cell, int axis, double tol, co
 }
 
 bool graph_q(const Ref& fourth, const Cell& copy, int axis, double tol) {
-  double w = copy.c[2 * axis + 1] - copy.c[2 * axis];
-  double err = w * w * w * w * magnitude(range_over(fourth, copy));
-  return std::isfinite(err) && err < HERMITE_DIVISOR * tol;
+  return hermite_within_q(copy.c[2 * axis + 1] - copy.c[2 * axis], range_over(fourth, copy), tol);
 }
 
 // Up to two crossed edges and which way round the piece runs (the flag set

@@ -51,6 +51,8 @@ TEST(CurveSampler, LinesAndSteepLinesAreOneStrandOfTwoPoints) {
   EXPECT_EQ(points_text(s), "(-10 0 0 1920 1920)(10 38400 38400 1920 1920)");
   EXPECT_EQ(s.colour, CURVE_COLOUR);
   EXPECT_EQ(s.style, CURVE_PEN_STYLE);
+  Interval wide = {-1e300, 1e300};
+  EXPECT_EQ(strands_in(curve_picture("x", 200, nullptr, wide, wide), CURVE_COLOUR).size(), 1u);
   // Entered through the bottom and left through the top at the roots.
   Graph_Picture steep = curve_picture("(* 1000000 x)");
   ASSERT_EQ(steep.strands.size(), 1u);

@@ -16,9 +16,9 @@ inline Relation_Fns relation_of(const char* text, Relation_Colours colours = BOT
                               colours);
 }
 
-inline Graph_Picture relation_picture(const Relation_Fns& rf, int32_t n_px = 200) {
+inline Graph_Picture relation_picture(const Relation_Fns& rf, int32_t n_px = 200, Interval r = THREE) {
   Graph_Picture pic = panel_picture(n_px);
-  sample_relation(pic, relation_frame(pic, THREE, THREE, PX), Cell{{THREE.lo, THREE.hi, THREE.lo, THREE.hi}}, rf);
+  sample_relation(pic, relation_frame(pic, r, r, PX), Cell{{r.lo, r.hi, r.lo, r.hi}}, rf);
   return pic;
 }
 

@@ -39,8 +39,9 @@ TEST(RelationSampler, WholePanelEmptyPanelAndCircleBoundary) {
     EXPECT_EQ(s->style, CURVE_PEN_STYLE);
   }
   // A line cutting off the panel's top right corner is one piece, found
-  // without halving the panel.
+  // without halving the panel, however wide the panel.
   EXPECT_EQ(relation_picture(relation_of("(+ (+ x y) -1.5)")).strands.size(), 1u);
+  EXPECT_EQ(relation_picture(relation_of("(+ (+ x y) -1.5e300)"), 200, {-3e300, 3e300}).strands.size(), 1u);
   Relation_Fns one_input;
   one_input.fns[REL_F] = compile_x("x");
   Graph_Picture pic = panel_picture(200);
