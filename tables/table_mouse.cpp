@@ -24,8 +24,9 @@ void table_mouse(Small_Table& t, Cmd_Args& args) {
   int32_t n = n_elts(t), i = hit_row(t, m.pt.y);
   bool press_q = m.phase == MOUSE_PRESS && !(m.mods & SHIFT_MOD);
   if (i == n) {
+    // A click below the table leaves the point there, for Enter to add a row.
     if (press_q) s = sel_of(n, n);
-    else if (n > 0) s = sel_of(inside_q(s) ? s.gen_i : s.anchor_i == s.gen_i ? std::min(s.anchor_i, n - 1) : s.anchor_i, n);
+    else if (n > 0) s = sel_of(inside_q(s) ? s.gen_i : s.anchor_i, n);
     return;
   }
   Sub_Elt r = row_sub(t, i);
