@@ -17,6 +17,7 @@ struct Cmd_Args {
   Cmd* prev_undo_cmd_p = nullptr;
   Undo_Rec undo;  // none when nothing changed or the change merged
   bool changed_q = false;
+  bool reveal_q = false;  // show the selection, even after a mouse command
   std::unique_ptr<Cmd> res_cmd_mp;
 
   Cmd_Args(Sel& s, Cmd& c) : sel_p(&s), cmd_p(&c) {}

@@ -94,9 +94,12 @@ bool comp_arrow(const Composite_Kind& k, void* e, Sel& s, const Arrow_Cmd& a, Cm
   Arrow_Ctx x{k, e, s, args_mp};
   int32_t d = a.dir;
   bool ctrl_q = a.mods & CTRL_MOD, shift_q = a.mods & SHIFT_MOD, in_q = inside_q(s);
-  if (in_q && !ctrl_q && part_takes_q(x, a)) return in_part(x, a);
-  if (d == Arrow_Cmd::TAB) return tab(x, shift_q);
   bool column_q = k.access_p->column_q(k, e), across_q = d == Arrow_Cmd::LEFT || d == Arrow_Cmd::RIGHT;
+  // Shift+Ctrl+Up or Down extends inside the part first (a table's rows to
+  // its first or last row) and takes in whole parts only from its edge.
+  bool first_q = !ctrl_q || (shift_q && !across_q && d != Arrow_Cmd::TAB);
+  if (in_q && first_q && part_takes_q(x, a)) return in_part(x, a);
+  if (d == Arrow_Cmd::TAB) return tab(x, shift_q);
   bool back_q = d == Arrow_Cmd::LEFT || d == Arrow_Cmd::UP;
   if (shift_q && !ctrl_q && across_q && in_q) {
     // A bare insertion point at the part's edge moves on instead of selecting.

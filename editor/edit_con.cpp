@@ -32,7 +32,7 @@ std::unique_ptr<Cmd> after_perform(Edit_Con& w, Cmd_Args& args, bool reveal_q) {
       w.modified_q = true;
     }
   }
-  if (reveal_q && ops_mp) ops_mp->reveal(w, con_sel_bounds(w));
+  if ((reveal_q || args.reveal_q) && ops_mp) ops_mp->reveal(w, con_sel_bounds(w));
   return std::move(args.res_cmd_mp);
 }
 

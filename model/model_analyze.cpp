@@ -124,8 +124,9 @@ void graph_command(Math_Model& m, Cmd_Args& args) {
 }
 
 // A click on a section's label selects the section; the Table's runs Table
-// as a label click, the Graphs' runs Graph. The mouse's moves until it is
-// up again belong to the click.
+// as a label click, the Graphs' runs Graph, each scrolling its section into
+// view as from the menu. The mouse's moves until it is up again belong to
+// the click.
 bool label_click(Math_Model& m, Cmd_Args& args) {
   const auto& mc = static_cast<const Mouse_Cmd&>(*args.cmd_p);
   if (mc.phase != MOUSE_PRESS && m.label_down_q) {
@@ -138,6 +139,7 @@ bool label_click(Math_Model& m, Cmd_Args& args) {
   comp_select_part(MODEL_KIND, &m, *args.sel_p, j);
   if (j == TABLE_MMDLI) table_command(m, args, true);
   if (j == GRAPHS_MMDLI) graph_command(m, args);
+  args.reveal_q = j == TABLE_MMDLI || j == GRAPHS_MMDLI;
   return true;
 }
 

@@ -39,10 +39,12 @@ Hdl_Tuple tuple_of(const std::vector<Ref>& syms) {
 }
 
 // The right sides of the equations in w that give the symbol v, and the
-// equations linear in v solved for it, as the graphs draw them.
+// equations linear in v solved for it, as the graphs draw them; in the order
+// the Solutions show them, which is the list's own order backwards.
 void formulas_for(wff w, wff v, std::vector<Ref>& out) {
   if (appl_of_q(w, builtin(SYM_AND))) {
-    for (Hdl a = args_of(w); pair_q(a); a = pair_rest(a)) formulas_for(pair_first(a), v, out);
+    formulas_for(arg_of(w, 1), v, out);
+    formulas_for(arg_of(w, 0), v, out);
   } else if (appl_of_q(w, builtin(SYM_EQ))) {
     wff l = arg_of(w, 0), r = arg_of(w, 1);
     if (l == v || r == v) return out.push_back(Ref::share(l == v ? r : l));

@@ -257,8 +257,9 @@ void place_window(Wind_Con& w, const Rect& cr, const Point* pos_mp) {
   int32_t bar_px = w.modal_q ? 0 : st->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, v.sub_p);
   int32_t area_w = mdi_p_->viewport()->width() * u, area_h = mdi_p_->viewport()->height() * u;
   int32_t cw = cr.x1 - cr.x0, ch = cr.y1 - cr.y0;
+  Frame f = {frame_px * u, caption_px * u, (frame_px + bar_px) * u, (frame_px + bar_px) * u};
   Place p = w.modal_q ? place_alert(area_w, area_h, caption_px * u, cw, ch)
-            : pos_mp  ? place_at(area_w, area_h, pos_mp->x, pos_mp->y, cw, ch)
+            : pos_mp  ? place_at(area_w, area_h, pos_mp->x, pos_mp->y, cw, ch, f)
                       : place_cascade(area_w, area_h, caption_px * u, w.wind_i, cw, ch);
   v.sub_p->setGeometry(std::max(0, p.x / u - frame_px), std::max(0, p.y / u - caption_px), p.w / u + 2 * frame_px + bar_px,
                        p.h / u + caption_px + frame_px + bar_px);

@@ -46,13 +46,15 @@ Place place_alert(int32_t screen_w, int32_t screen_h, int32_t caption_h, int32_t
   return {(screen_w - w) / 2, caption_h + std::max(0, screen_h - caption_h - h) / 5, w, h};
 }
 
-Place place_at(int32_t area_w, int32_t area_h, int32_t x, int32_t y, int32_t w, int32_t h) {
+Place place_at(int32_t area_w, int32_t area_h, int32_t x, int32_t y, int32_t w, int32_t h, const Frame& f) {
+  int32_t extra_w = f.left + f.right, extra_h = f.top + f.bottom;
   int32_t max_w = std::max(MIN_WINDOW_SIDE, area_w - 2 * AREA_INSET);
   int32_t max_h = std::max(MIN_WINDOW_SIDE, area_h - 2 * AREA_INSET);
-  w = std::min(std::max(w, MIN_WINDOW_SIDE), max_w);
-  h = std::min(std::max(h, MIN_WINDOW_SIDE), max_h);
-  return {clamp_between(x, AREA_INSET, std::max(AREA_INSET, area_w - AREA_INSET - w)),
-          clamp_between(-y, AREA_INSET, std::max(AREA_INSET, area_h - AREA_INSET - h)), w, h};
+  w = std::min(std::max(w + extra_w, MIN_WINDOW_SIDE), max_w);
+  h = std::min(std::max(h + extra_h, MIN_WINDOW_SIDE), max_h);
+  return {clamp_between(x, AREA_INSET, std::max(AREA_INSET, area_w - AREA_INSET - w)) + f.left,
+          clamp_between(-y, AREA_INSET, std::max(AREA_INSET, area_h - AREA_INSET - h)) + f.top, w - extra_w,
+          h - extra_h};
 }
 
 Place place_cascade(int32_t area_w, int32_t area_h, int32_t caption_h, int32_t slot_i, int32_t w, int32_t h) {

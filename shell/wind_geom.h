@@ -27,8 +27,13 @@ Rect open_content_rect(const Rect& bounds, int32_t width, int32_t height);
 // An alert on the screen: centred, its top a fifth of the free height below
 // one caption height.
 Place place_alert(int32_t screen_w, int32_t screen_h, int32_t caption_h, int32_t w, int32_t h);
-// A window asked for at (x, y): kept 768 units inside the area.
-Place place_at(int32_t area_w, int32_t area_h, int32_t x, int32_t y, int32_t w, int32_t h);
+// What a window's frame adds on each side of its client rectangle.
+struct Frame {
+  int32_t left, top, right, bottom;
+};
+// The client rectangle of a window asked for at (x, y) (its frame's corner):
+// the frame kept 768 units inside the area.
+Place place_at(int32_t area_w, int32_t area_h, int32_t x, int32_t y, int32_t w, int32_t h, const Frame& f = {});
 // Every other window cascades by its slot, starting again at the top once
 // the offset passes the wrap.
 Place place_cascade(int32_t area_w, int32_t area_h, int32_t caption_h, int32_t slot_i, int32_t w, int32_t h);

@@ -23,9 +23,12 @@ void table_mouse(Small_Table& t, Cmd_Args& args) {
   Sel& s = *args.sel_p;
   int32_t n = n_elts(t), i = hit_row(t, m.pt.y);
   bool press_q = m.phase == MOUSE_PRESS && !(m.mods & SHIFT_MOD);
+  // The row a drag started on, or n from the point below the table.
+  int32_t a = inside_q(s) ? s.gen_i : s.anchor_i <= s.gen_i ? s.anchor_i : s.anchor_i - 1;
   if (i == n) {
+    // A click below the table leaves the point there, for Enter to add a row.
     if (press_q) s = sel_of(n, n);
-    else if (n > 0) s = sel_of(inside_q(s) ? s.gen_i : s.anchor_i == s.gen_i ? std::min(s.anchor_i, n - 1) : s.anchor_i, n);
+    else if (n > 0) s = sel_of(a, n);
     return;
   }
   Sub_Elt r = row_sub(t, i);
@@ -41,7 +44,6 @@ void table_mouse(Small_Table& t, Cmd_Args& args) {
     move_in_sub(r, *s.e_sel_mp, m1, args);
     return;
   }
-  int32_t a = inside_q(s) ? s.gen_i : s.anchor_i <= s.gen_i ? s.anchor_i : s.anchor_i - 1;
   a = std::min(a, n - 1);
   s = i >= a ? sel_of(a, i + 1) : sel_of(a + 1, i);
 }

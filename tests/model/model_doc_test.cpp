@@ -68,7 +68,7 @@ TEST(ModelDoc, TableAndItsComputedColumns) {
   const Table_Case cases[] = {
       {"x | y", "y=a*x+1", "3", "x y ~y Notes", "1.000000"},
       {"x | y", "y=x^2/3", "2", "x y ~y Notes", "1.333333"},
-      {"x | y", "y=x\ny=2*x", "1.5", "x y ~y Notes", "\u23293.000000\r1.500000\u232A"},
+      {"x | y", "y=x\ny=2*x\ny=x+1", "1.5", "x y ~y Notes", "\u23291.500000\r2.500000\r3.000000\u232A"},
       {"x | y", "y=ln(x)", "-1", "x y ~y Notes", ""},
       {"x | y", "y=x+", "2", "x y ~y Notes", ""},
       {"x | y", "(x+1)*y=1", "3", "x y ~y Notes", "0.250000"},

@@ -37,6 +37,8 @@ TEST(Wind_Geom, CascadeStepsDownAndWrapsAtTheTop) {
 TEST(Wind_Geom, PositionedWindowsStayInsideAndAlertsSitHigh) {
   EXPECT_EQ(place_at(AREA_W, AREA_H, -5000, 100, 200000, 5000), (Place{768, 768, 152064, 9216}));
   EXPECT_EQ(place_at(AREA_W, AREA_H, 50000, -200000, 20000, 9216), (Place{50000, 105216, 20000, 9216}));
+  // The frame, not only the client rectangle, stays inside.
+  EXPECT_EQ(place_at(AREA_W, AREA_H, 184320, 0, 20000, 9216, {768, 4224, 3840, 3840}), (Place{128992, 4992, 20000, 9216}));
   EXPECT_EQ(place_alert(AREA_W, AREA_H, CAPTION, 40000, 20000), (Place{56800, 22419, 40000, 20000}));
 }
 

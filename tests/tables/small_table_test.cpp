@@ -199,8 +199,8 @@ TEST(Small_Table, ArrowsAndTheMouseMoveOverRows) {
         {"D0", SAME, "4,0"}, {"L0", SAME, "0/0/0,0"}, {"U0", SAME, "0/0/0,0"}, {"D1", SAME, "3/3/0,0"},
         {"U1", SAME, "0/0/0,0"}, {"L0", SAME, "0/0/0,0"}, {"D2", SAME, "0,2"}, {"U0", SAME, "0,2"},
         {"R0", SAME, "1/3/0,0"}, {"R0", SAME, "2/0/0,0"}, {std::string("P" + at2 + "/0").c_str(), SAME, "2/0/0,0"},
-        {std::string("G" + at0 + "/0").c_str(), SAME, "3,0"}, {std::string("E" + at0 + "/0").c_str(), SAME, "3,0"},
-        {">", "/d|||", "0,0"}, {"P0,-90000", SAME, "1,1"}, {"L0", SAME, "0/3/0,0"}}},
+        {std::string("G" + at0 + "/0").c_str(), SAME, "3,0"}, {"G0,-90000", SAME, "2,4"}, {std::string("E" + at0 + "/0").c_str(), SAME, "3,0"},
+        {">", "/d|||", "0,0"}, {"P0,-90000", SAME, "1,1"}, {"E0,-90000", SAME, "1,1"}, {"L0", SAME, "0/3/0,0"}}},
   });
 }
 
