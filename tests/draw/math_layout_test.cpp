@@ -113,6 +113,11 @@ TEST(Math_Layout, StringsTakeTheirStylesExtentAndASubscriptOneTopsAt384) {
   // U+172E ends in the byte of "." and is not one.
   EXPECT_EQ(str_align_x("\xAE.", 2, times(12)), str_bounds("\xAE.", 12).x1 / 2);
   EXPECT_EQ(aligned_origin_x(10000, str_align_x("12.5", 4, times(12))), 10000 - 5058);
+  Unit_Canvas u;  // drawn in the canvas's colour: a label or a coloured name keeps it
+  canvas_set_colour(u.canvas, 0xFF0000);
+  u.take();
+  canvas_draw_styled_str(u.canvas, {0, 0}, "a", 1, times(12));
+  for (const std::string& call : u.take()) EXPECT_NE(call.rfind("text_colour", 0), 0u) << call;
 }
 
 TEST(Math_Layout, GroupsGapNonEmptyNeighboursAndStretchBracketsOverTheInnerPart) {
