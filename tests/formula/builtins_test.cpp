@@ -1,6 +1,4 @@
 // The built-in symbol table: order, names, arities, flags and properties.
-#include <cmath>
-
 #include "tests/formula/formula_test_util.h"
 
 namespace {
@@ -50,21 +48,6 @@ TEST(Builtins, TableInOrderWithArityFlagsAndRules) {
     EXPECT_EQ(builtin_named(symbol_name(s)), s) << r.name;
   }
   EXPECT_EQ(builtin_named("nothing"), NO_HDL);
-}
-
-TEST(Builtins, InternalNamesAndConstants) {
-  EXPECT_STREQ(symbol_name(builtin(SYM_PI)), "_\xC0\x07");
-  EXPECT_STREQ(symbol_name(builtin(SYM_NOT)), "\xAC\x01");
-  EXPECT_STREQ(symbol_name(builtin(SYM_OR)), "\xA8\x44");
-  EXPECT_STREQ(symbol_name(builtin(SYM_LE)), "\xE4\x44");
-  EXPECT_STREQ(symbol_name(builtin(SYM_NE)), "\xE0\x44");
-  EXPECT_STREQ(symbol_name(builtin(SYM_GE)), "\xE5\x44");
-  EXPECT_EQ(small_prop(builtin(SYM_PI), NUMBER_KIND), 2);
-  EXPECT_EQ(small_prop(builtin(SYM_I), NUMBER_KIND), 3);
-  EXPECT_EQ(prop_get(builtin(SYM_TRUE), NUMBER_KIND), NO_HDL);
-  EXPECT_EQ(prop_get(builtin(SYM_PI), LITERAL_Q), builtin(SYM_TRUE));
-  EXPECT_EQ(real_value(prop_get(builtin(SYM_PI), APPROX1)), std::acos(-1.0));
-  EXPECT_EQ(prop_get(builtin(SYM_I), APPROX1), NO_HDL);
 }
 
 TEST(Symbols, LatestPropertyWinsAndRemovalUncoversTheEarlier) {
