@@ -57,7 +57,7 @@ TEST(Interval, ProductsPowersMagnitudeAndSign) {
   expect_ivs({
       // Products by the signs of the bounds.
       {iv_mul({2, 3}, {4, 5}), 8, 15}, {iv_mul({2, 3}, {-5, -4}), -15, -8}, {iv_mul({2, 3}, {-1, 4}), -3, 12},
-      {iv_mul({-3, -2}, {-5, -4}), 8, 15}, {iv_mul({-3, -2}, {-1, 4}), -12, 3}, {iv_mul({-2, 3}, {4, 5}), -10, 15},
+      {iv_mul({-3, -2}, {-5, -4}), 8, 15}, {iv_mul({-3, -2}, {-1, 0.5}), -1.5, 3}, {iv_mul({-2, 3}, {4, 5}), -10, 15},
       {iv_mul({-2, 3}, {-5, 4}), -15, 12}, {iv_mul({2, INF}, {-5, 0}), -INF, 0},  // no inf * 0 at a zero end
       // Integer powers by parity and sign; a negative power exchanges the ends.
       {iv_int_power({2, 3}, 2), 4, 9}, {iv_int_power({-3, -2}, 2), 4, 9}, {iv_int_power({-3, -2}, 3), -27, -8},
