@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "core/err.h"
 #include "persist/file_out.h"
@@ -52,6 +54,17 @@ void sync_folder(const char* utf8_path) {
   ::close(fd);
 }
 
+// A symbolic link stands for the file it leads to: the new bytes replace
+// that file, as writing into it would, and the link stays a link. A link
+// that leads nowhere is replaced like a missing file.
+Byte_Str linked_name(const char* name) {
+  Byte_Str utf8 = utf8_name(name);
+  struct stat st;
+  if (::lstat(utf8.first_p, &st) != 0 || !S_ISLNK(st.st_mode)) return Byte_Str(name);
+  std::unique_ptr<char, void (*)(void*)> real_p(::realpath(utf8.first_p, nullptr), std::free);
+  return real_p ? internal_name(real_p.get()) : Byte_Str(name);
+}
+
 }  // namespace
 
 Byte_Str saving_name(const char* name) {
@@ -60,7 +73,9 @@ Byte_Str saving_name(const char* name) {
   return s;
 }
 
-void save_beside(const char* name, const std::function<void(Out_Stream&)>& write) {
+void save_beside(const char* link_name, const std::function<void(Out_Stream&)>& write) {
+  Byte_Str target = linked_name(link_name);
+  const char* name = c_str(target);
   Old_File old(name);
   Byte_Str temp = saving_name(name);
   Byte_Str temp_utf8 = utf8_name(c_str(temp)), name_utf8 = utf8_name(name);

@@ -8,7 +8,8 @@
 
 // Writes name's new contents through write. Raises OS_Err as the file calls
 // do; a file nobody may write is refused (5) and a file another program has
-// locked is in use (32), as they would be if it were written in place.
+// locked is in use (32), as they would be if it were written in place. A
+// symbolic link's file is replaced, and the link kept.
 void save_beside(const char* name, const std::function<void(Out_Stream&)>& write);
 
 // The file the new bytes go to until they replace name's.

@@ -1,5 +1,7 @@
 #include "persist/utf8.h"
 
+#include <cstring>
+
 #include "core/code_point.h"
 
 char* put_utf8(char* p, uint32_t cp) {
@@ -74,6 +76,15 @@ Byte_Str utf8_name(const char* name) {
   Byte_Str s;
   reserve(s, int64_t(UTF8_GROWTH) * n);  // in 64 bits: "Out of memory", not a wrapped size
   s.write_p += utf8_of_internal(name, n, s.first_p);
+  c_str(s);
+  return s;
+}
+
+Byte_Str internal_name(const char* utf8) {
+  int32_t n = int32_t(std::strlen(utf8)), n_used = 0;
+  Byte_Str s;
+  reserve(s, int64_t(INTERNAL_GROWTH) * n);
+  s.write_p += internal_of_utf8(utf8, n, s.first_p, true, n_used);
   c_str(s);
   return s;
 }

@@ -29,3 +29,5 @@ int32_t internal_of_utf8(const char* from_p, int32_t n, char* to_p, bool end_q, 
 
 // A NUL-terminated internal text (a file name) in UTF-8, NUL-terminated.
 Byte_Str utf8_name(const char* name);
+// And back: a NUL-terminated UTF-8 name in the internal coding.
+Byte_Str internal_name(const char* utf8);

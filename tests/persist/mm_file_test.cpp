@@ -129,9 +129,12 @@ TEST(MmFile, ExpressionPayload) {
   EXPECT_EQ(fails(std::string("\x02\x00\x00\x00\x00\x00\x00\x00\x00)\x01", 11)), "Syntax Error");  // NUL opening
   EXPECT_EQ(fails(std::string("\x02\x00\x00\x00\x00\x00\x00h\x01)\x01", 11)), "Syntax Error");  // no bracket
   EXPECT_EQ(fails(std::string("\x02\x00\x00\x00\x00\x00\x00(\x01(\x01", 11)), "Syntax Error");
-  std::string deep;
-  for (int i = 0; i <= MAX_STORED_DEPTH; ++i) deep += '\x01';
-  EXPECT_EQ(fails(deep), "Syntax Error");
+  // A typed sum of 2000 terms nests as deep, and reads back; deeper than the limit fails.
+  std::string sum_bytes(1999, '\x01');
+  sum_bytes += std::string("\x00\x01x", 3);
+  for (int i = 1; i < 2000; ++i) sum_bytes += std::string("\x00\x01x\x01+", 5);
+  EXPECT_EQ(expr_bytes(read_back(sum_bytes)), sum_bytes);
+  EXPECT_EQ(fails(std::string(size_t(MAX_STORED_DEPTH) + 1, '\x01')), "Syntax Error");
 }
 
 // The rows' bytes, which must write again the same after reading back.

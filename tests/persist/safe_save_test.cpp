@@ -82,10 +82,16 @@ TEST(SafeSave, ReplacesWholeAndKeepsTheMode) {
   struct stat st;
   ASSERT_EQ(stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+  // Through a symbolic link the linked file is saved, and the link stays.
+  std::string link = d.file("link.mm");
+  std::filesystem::create_symlink("lesson3.mm", link);
+  save_beside(link.c_str(), writer(4));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(file_bytes(path), "nnnn");
   std::string fresh = d.file("new.mm");
   save_beside(fresh.c_str(), writer(3));
   EXPECT_EQ(file_bytes(fresh), "nnn");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d.path), {}), 2);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d.path), {}), 3);
 }
 
 }  // namespace
