@@ -16,12 +16,6 @@ Ref mapped(const Solve_Tower& t, int level, Hdl p, const F& f) {
   return Ref::adopt(b.finish());
 }
 
-template <class F>
-void each_coef(Hdl p, int level, const F& f) {
-  if (level == 0) return f(p);
-  for (; nz_q(p); p = poly_rest(p)) each_coef(lead_coef(p), level - 1, f);
-}
-
 const Ring& base_of(const Solve_Tower& t) { return coef_ring_of(ring_at(t, 0)); }
 
 Ref base_gcd(const Ring& base, Hdl a, Hdl b) {
@@ -54,8 +48,8 @@ Ref scaled(const Solve_Tower& t, int level, Hdl p, Hdl c) {
   return mapped(t, level, p, [&](Hdl a) { return Ref::adopt(ring_multiply(k, a, c)); });
 }
 
-Ref primitive_factor(const Solve_Tower& t, const std::vector<Hdl>& coefs) {
-  const Ring& base = base_of(t);
+Ref fraction_free_factor(const Ring& field, const std::vector<Hdl>& coefs) {
+  const Ring& base = coef_ring_of(field);
   // The lcm of the denominators clears them.
   Ref den = Ref::share(base.one);
   for (Hdl c : coefs) {
@@ -73,8 +67,10 @@ Ref primitive_factor(const Solve_Tower& t, const std::vector<Hdl>& coefs) {
   }
   Ref unit = Ref::adopt(ring_unit_part(base, frac_num(coefs[0])));
   Ref divisor = Ref::adopt(ring_multiply(base, content.get(), unit.get()));
-  return Ref::adopt(fraction_make(ring_at(t, 0), den.get(), divisor.get()));
+  return Ref::adopt(fraction_make(field, den.get(), divisor.get()));
 }
+
+Ref primitive_factor(const Solve_Tower& t, const std::vector<Hdl>& coefs) { return fraction_free_factor(ring_at(t, 0), coefs); }
 
 Ref primitive_of(const Solve_Tower& t, Hdl p) {
   int n = n_vars_of(t);

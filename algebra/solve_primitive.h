@@ -10,12 +10,22 @@
 
 #include "algebra/solve_exps.h"
 
+// f(c) for each coefficient c of the innermost ring of p, p being `level`
+// rings above it.
+template <class F>
+void each_coef(Hdl p, int level, const F& f) {
+  if (level == 0) return f(p);
+  for (; nz_q(p); p = poly_rest(p)) each_coef(lead_coef(p), level - 1, f);
+}
+
 // p·c for c in K, p of level `level`.
 Ref scaled(const Solve_Tower& t, int level, Hdl p, Hdl c);
 // The constant f of K that makes a polynomial with these coefficients, its
 // leading one first, fraction-free: f·c has no denominator, the f·c have no
 // common factor, and f·c_0 is unit-normal.
 Ref primitive_factor(const Solve_Tower& t, const std::vector<Hdl>& coefs);
+// The same over any fraction field: the element f with f·c whole for each c.
+Ref fraction_free_factor(const Ring& field, const std::vector<Hdl>& coefs);
 // c·x^e·p for c in K and p of the outermost level: a product without the
 // generic multiplication's sums.
 Ref term_times(const Solve_Tower& t, Hdl c, const Tri_Exps& e, Hdl p);

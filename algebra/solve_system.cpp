@@ -295,10 +295,27 @@ void tri_insert(Tri_System& s, const std::vector<Ref>& polys) {
     }
 }
 
+namespace {
+
+// Whether p's leading coefficient in the highest variable it holds is a
+// constant of K.
+bool number_lead_q(const Solve_Tower& t, Hdl p) {
+  int level = n_vars_of(t);
+  for (; level > 0 && deg_nz(p) == 0; --level) p = lead_coef(p);
+  for (; level > 1; --level)
+    if (deg_nz(p = lead_coef(p)) != 0) return false;
+  return true;
+}
+
+}  // namespace
+
 std::vector<Ref> tri_list(const Tri_System& s) {
   std::vector<Ref> out;
   Exps path(size_t(n_vars_of(s.tower)));
   list_level(s.top, n_vars_of(s.tower), path, out);
-  for (Ref& p : out) p = monic_of(s.tower, p.get());
+  // Monic where that makes the leading coefficient 1, so a linear member
+  // reads v = ...; otherwise kept with whole numbers: 2*a*y-x=0, not a*y-x/2=0.
+  for (Ref& p : out)
+    if (number_lead_q(s.tower, p.get())) p = monic_of(s.tower, p.get());
   return out;
 }

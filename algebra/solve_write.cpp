@@ -1,5 +1,8 @@
 #include "algebra/solve_write.h"
 
+#include <vector>
+
+#include "algebra/solve_primitive.h"
 #include "formula/construct.h"
 
 namespace {
@@ -30,16 +33,34 @@ wff formula_of_coefficient(const Solve_Tower& t, int coef_level, Hdl a, const So
                           [&](Hdl c) { return formula_of_coefficient(t, coef_level - 1, c, names); });
 }
 
+// The rational r as a constant of the coefficient ring of that level.
+Ref rational_at(const Solve_Tower& t, int coef_level, Hdl r) {
+  if (coef_level == 0) return Ref::share(r);
+  Ref c = rational_at(t, coef_level - 1, r);
+  return Ref::adopt(poly_constant(ring_of(t.coef_rings[size_t(coef_level)].get()), c.get()));
+}
+
+// An element num/den of K, both sides scaled to whole numbers without a
+// common factor and with den's leading one positive: (π^2+4)/(2*π+1) where
+// K keeps (π^2/2+2)/(π+1/2).
+wff formula_of_k(const Solve_Tower& t, int top, Hdl a, const Solve_Names& names) {
+  std::vector<Hdl> rationals;
+  for (Hdl side : {frac_den(a), frac_num(a)}) each_coef(side, top, [&](Hdl c) { rationals.push_back(c); });
+  Ref r = rational_at(t, top, fraction_free_factor(ring_of(t.coef_rings[0].get()), rationals).get());
+  const Ring& ring = ring_of(t.coef_rings[size_t(top)].get());
+  Ref num = Ref::adopt(ring_multiply(ring, frac_num(a), r.get())), den = Ref::adopt(ring_multiply(ring, frac_den(a), r.get()));
+  Ref num_w = Ref::adopt(formula_of_coefficient(t, top, num.get(), names));
+  Ref den_w = Ref::adopt(formula_of_coefficient(t, top, den.get(), names));
+  return divide(num_w.get(), den_w.get());
+}
+
 }  // namespace
 
 wff formula_of_polynomial(const Solve_Tower& t, int level, Hdl p, const Solve_Names& names) {
   if (level == 0) {
     int top = int(names.coef_syms.size());
     // Without coefficient symbols K is the rationals themselves.
-    if (top == 0) return formula_of_coefficient(t, 0, p, names);
-    Ref num = Ref::adopt(formula_of_coefficient(t, top, frac_num(p), names));
-    Ref den = Ref::adopt(formula_of_coefficient(t, top, frac_den(p), names));
-    return divide(num.get(), den.get());
+    return top == 0 ? formula_of_coefficient(t, 0, p, names) : formula_of_k(t, top, p, names);
   }
   return formula_of_terms(p, names.vars[size_t(level) - 1],
                           [&](Hdl c) { return formula_of_polynomial(t, level - 1, c, names); });

@@ -146,16 +146,21 @@ Expr write_sum(wff w, const Writing& wr) {
   }
 }
 
+// A power of a written base; exp(x) comes here as e to the x, never as a
+// fraction, which would read back as a power of e.
+Expr power_shown(Expr base, bool folds_q, wff ex, const Writing& wr) {
+  if (integer_p(ex) && int_neg_q(ex) && !folds_q) {
+    Ref k = Ref::adopt(negate(ex));
+    return infix_built(leaf("1"), "/", power_shown(std::move(base), folds_q, k.get(), wr));
+  }
+  if (ex == imm_make(1)) return base;
+  return infix_built(std::move(base), "^", write_at(ex, wr));
+}
+
 Expr write_power(wff base, wff ex, const Writing& wr) {
   // An integer to a power would fold when read, so only 1/n is a fraction.
   bool folds_q = integer_p(base) && ex != imm_make(-1);
-  if (integer_p(ex) && int_neg_q(ex) && !folds_q) {
-    Ref k = Ref::adopt(negate(ex));
-    Ref pos = Ref::adopt(power(base, k.get()));
-    return infix_built(leaf("1"), "/", write_at(pos.get(), wr));
-  }
-  if (ex == imm_make(1)) return write_at(base, wr);
-  return infix_built(write_at(base, wr), "^", write_at(ex, wr));
+  return power_shown(write_at(base, wr), folds_q, ex, wr);
 }
 
 // The name of an operator of the standard table, or empty.
@@ -183,7 +188,7 @@ Expr write_appl(wff w, const Writing& wr) {
   if (is(SYM_NOT) && appl_of_q(a, builtin(SYM_EQ)))
     return infix_cp(write_at(arg_of(a, 0), wr), NE_CP, write_at(arg_of(a, 1), wr));
   if (n_args == 1) {
-    if (is(SYM_EXP)) return infix_built(leaf(name_shown("_e", wr.r)), "^", write_at(a, wr));
+    if (is(SYM_EXP)) return power_shown(leaf(name_shown("_e", wr.r)), true, a, wr);
     if (is(SYM_ABS)) return expr_group(Expr(), BAR_OPEN_CP, write_at(a, wr), BAR_CLOSE_CP, Expr());
     if (is(SYM_SQRT)) return infix_cp(Expr(), ROOT_CP, write_at(a, wr));
     return call(write_at(f, wr), write_at(a, wr));

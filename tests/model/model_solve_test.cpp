@@ -28,6 +28,7 @@ TEST(ModelSolve, LessonModels) {
       {"x | y z", "x^2+y^2=4\n(x-1)^2+z^2=4", "y^2+x^2-4=0 | z^2+x^2-2*x-3=0", ""},
       {"t | x y", "x=v*t\ny=h-g*t^2/2", "x=v*t | y=-g*t^2/2+h", "v -10 10 0; h -10 10 0; g -10 10 0"},
       {"x | y z", "y=m*x\nz=(-1/m)*x", "y=m*x | z=-x/m", "m -10 10 0"},
+      {"x | y", "2*a*y=x", "2*a*y-x=0", "a -10 10 0"},  // whole numbers where no division solves it
       {"x | y", "y=sin(x)+sin(x+δ)", "y=sin(x+δ)+sin(x)", "δ -10 10 0"},
       {"x | y", "y<x^2", "y<x^2", ""},
       {"x | y", "y=k*x\ny>1", "y>1 | y=k*x", "k -10 10 0"},

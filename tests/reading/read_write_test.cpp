@@ -70,6 +70,7 @@ TEST(ReadWrite, TextbookCorpus) {
       {"e^x", "(exp x)", "e^x"},
       {"exp(x)", "(exp x)", "e^x"},
       {"e^(ln(x))", "x", "x"},
+      {"e^(-1)*x+e", "(+ (* x (exp -1)) (exp 1))", "e^(-1)*x+e"},
       {"a*e^(-b*t)", "(* (exp (* t (* b -1))) a)", "a*e^(-b*t)"},
       {"ln(x*y)", "(ln (* y x))", "ln(x*y)"},
       {"2^x", "(^ 2 x)", "2^x"},

@@ -29,6 +29,9 @@ TEST(Solve, DecimalsGiveDecimalsAndFractionsStayExact) {
 TEST(Solve, PiStaysASymbol) {
   EXPECT_EQ(solved("(= y (* _π x))", "x y"), "(= y (* x _π))");
   EXPECT_EQ(solved("(= (* _π y) (^ x 2))", "x y"), "(= y (* (^ x 2) (^ _π -1)))");
+  // Whole numbers on both sides of a quotient in π: (π²+4)/(2π+1), not (π²/2+2)/(π+1/2).
+  EXPECT_EQ(solved("(\r (= (+ x (* _π y)) 4) (= (- (* 2 x) y) _π))", "x y"),
+            "(\r (= y (* (^ (+ (* _π 2) 1) -1) (+ (* _π -1) 8))) (= x (* (+ (^ _π 2) 4) (^ (+ (* _π 2) 1) -1))))");
 }
 
 TEST(Solve, NonLinearOrNonMonicComeBackAsPolynomialEquations) {
