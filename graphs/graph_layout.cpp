@@ -51,6 +51,9 @@ Graph_Geom geom_of(const Graph_Set& fws) {
     x += std::max(widest_label(v, fws.y_grid), width_of_text(name_eq(v))) + GAP;
     g.col_right.push_back(x);
   }
+  // The trace row's title stands left of the first panel's trace text, even
+  // when the label columns are narrower ("#" for a range without numbers).
+  x = std::max(x, width_of_text(Byte_Str(TRACE_TITLE)));
   int32_t x_label_w = 0;
   for (int32_t j = 0; j < n_indep(fws); ++j)
     x_label_w = std::max(x_label_w, widest_label(fws.indep_sym_vs[size_t(j)], fws.x_grids[size_t(j)]));

@@ -76,6 +76,9 @@ TEST(GraphSet, TraceTexts) {
   EXPECT_GE((*g).bds.x1, (*g).part_pts[3].x + text_width((*g).trace_texts[1].first_p, 120, s.style_bits, s));
   (*g).trace_texts[1] = Byte_Str("2x");
   EXPECT_EQ(message_of<Syntax_Err>([&] { refresh_graphs(*g, false); }), "Syntax Error");
+  // Ranges without numbers label their grids "#": "Trace:" still ends before the first "x=".
+  Test_Graph inf({{{"x", -INFINITY, INFINITY, 0}}, {{"y", -INFINITY, INFINITY, 0}}, {}, {}});
+  EXPECT_GT((*inf).part_pts[0].x, text_width("Trace:", 6, s.style_bits, s));
 }
 
 TEST(GraphSet, ValueStripAndRms) {
