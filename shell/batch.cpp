@@ -35,7 +35,7 @@ void say(const std::string& path, const std::string& internal_text) {
 }
 
 std::unique_ptr<Edit_Con> open_model(const std::string& path) {
-  Byte_Str name = internal_of(QString::fromStdString(path));
+  Byte_Str name = internal_of_utf8(path);
   File_In in(c_str(name), 0);
   void* content = read_doc(in, doc_file_kind(), [&](const std::string& notice) { say(path, notice); });
   close(in);

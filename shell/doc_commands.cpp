@@ -29,14 +29,13 @@ namespace {
 constexpr int32_t OPEN_EXTRA_W = 6912;
 
 // File names inside are internal text; Qt and the script give UTF-8.
-Byte_Str internal_path(const std::string& path) { return internal_of(QString::fromStdString(path)); }
 std::string utf8_path(const Byte_Str& name) { return qstring_of(name).toStdString(); }
 std::string file_title(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName().toStdString(); }
 // A window's title in quotes, as the questions about it show it.
-std::string quoted_title(const Wind_Con& w) { return "'" + internal_of_utf8(wind_title(w)) + "'"; }
+std::string quoted_title(const Wind_Con& w) { return "'" + internal_string(wind_title(w)) + "'"; }
 
 std::unique_ptr<File_In> open_in(const std::string& path) {
-  Byte_Str name = internal_path(path);
+  Byte_Str name = internal_of_utf8(path);
   return std::make_unique<File_In>(c_str(name), 0);
 }
 
@@ -48,7 +47,7 @@ void close_file(File_Info& fi) {
   try {
     close(*f);
   } catch (const Err& e) {
-    add_deferred_error(internal_of_utf8(fi.path), err_display_text(e));
+    add_deferred_error(internal_string(fi.path), err_display_text(e));
   }
 }
 
@@ -57,7 +56,7 @@ void write_to_path(Wind_Con& w, const std::string& path) {
   File_Info& fi = *w.file_info_mp;
   close_file(fi);
   try {
-    Byte_Str name = internal_path(path);
+    Byte_Str name = internal_of_utf8(path);
     save_beside(c_str(name), [&](Out_Stream& out) { write_doc(out, doc_file_kind(), w.con.content_p); });
   } catch (const Err&) {
     // The old copy is still there: keep it for Revert, as before.
@@ -71,7 +70,7 @@ void write_to_path(Wind_Con& w, const std::string& path) {
 
 // Whether the numbered file step away from name is there.
 bool neighbour_q(const std::string& path, int32_t step) {
-  Byte_Str name = internal_path(path);
+  Byte_Str name = internal_of_utf8(path);
   Byte_Str other = neighbour_name(c_str(name), step);
   return n_elts(other) > 0 && file_check(c_str(other)) != FILE_MISSING;
 }
@@ -146,7 +145,7 @@ bool doc_save(Wind_Con& w) {
 bool needs_save_question_q(const Wind_Con& w) {
   if (!w.con.modified_q) return false;
   if (!w.file_info_mp || w.file_info_mp->path.empty()) return true;
-  Byte_Str name = internal_path(w.file_info_mp->path);
+  Byte_Str name = internal_of_utf8(w.file_info_mp->path);
   bool numbered_q = n_elts(neighbour_name(c_str(name), 1)) > 0 || n_elts(neighbour_name(c_str(name), -1)) > 0;
   return !(numbered_q && file_check(c_str(name)) == FILE_READ_ONLY);
 }
@@ -174,7 +173,7 @@ bool doc_close(Wind_Con& w) {
 
 void doc_step_file(Wind_Con& w, int32_t step) {
   if (!w.file_info_mp || w.file_info_mp->path.empty()) return;
-  Byte_Str cur = internal_path(w.file_info_mp->path);
+  Byte_Str cur = internal_of_utf8(w.file_info_mp->path);
   Byte_Str name = neighbour_name(c_str(cur), step);
   if (n_elts(name) == 0) return;
   std::string path = utf8_path(name);

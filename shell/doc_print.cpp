@@ -136,7 +136,7 @@ void print_job(QPrinter& p, const std::string& title, const std::function<void(P
                         draw(c);
                         painter.setClipping(false);
                       }};
-    std::string header_title = internal_of_utf8(title);
+    std::string header_title = internal_string(title);
     Page_Job job = {sink, header_title.c_str()};
     for (int32_t i = 0; i < n_copies; ++i) print_all(job);
   }

@@ -14,8 +14,10 @@ Byte_Str internal_of(const QString& s) {
   return Byte_Str(out.data(), int32_t(out.size()));
 }
 
-std::string internal_of_utf8(const std::string& utf8) {
-  Byte_Str t = internal_of(QString::fromStdString(utf8));
+Byte_Str internal_of_utf8(const std::string& utf8) { return internal_of(QString::fromStdString(utf8)); }
+
+std::string internal_string(const std::string& utf8) {
+  Byte_Str t = internal_of_utf8(utf8);
   return std::string(t.first_p, size_t(n_elts(t)));
 }
 

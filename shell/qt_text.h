@@ -8,6 +8,8 @@
 #include "core/byte_str.h"
 
 Byte_Str internal_of(const QString& s);
-// UTF-8 (a title or a path from Qt) as internal text, for a message that quotes it.
-std::string internal_of_utf8(const std::string& utf8);
+// UTF-8 (a path or a title from Qt or the script) as internal text; as a
+// string, for a message that quotes it.
+Byte_Str internal_of_utf8(const std::string& utf8);
+std::string internal_string(const std::string& utf8);
 QString qstring_of(const Byte_Str& t);
